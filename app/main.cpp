@@ -1,0 +1,5 @@
+// Entry point of the KT20418 configurator.
+int main(int, char**)
+{
+    return 0;
+}

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Starts the configurator; on a machine without a display, on a virtual one.
+set -euo pipefail
+exe=$1
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "run: no display; starting on a virtual display (Xvfb)"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$exe"
+fi
+exec "$exe"

@@ -1,0 +1,1 @@
+// Carries the precompiled header shared by the test executables.
