@@ -1,6 +1,7 @@
 // Memory, byte, string and file streams, value helpers and extended-precision images.
 #include "rtl/Exceptions.h"
 #include "rtl/Streams.h"
+#include "support/ExceptionMessage.h"
 #include "support/TempFolder.h"
 
 #include <QFile>
@@ -20,18 +21,6 @@ QByteArray Bytes(std::initializer_list<int> values)
     return bytes;
 }
 
-// The message of the exception E that Action raises; fails the test when none or another is raised.
-template <typename E, typename F>
-QString MessageOf(F&& Action)
-{
-    try {
-        Action();
-    } catch (const E& e) {
-        return e.Message();
-    }
-    ADD_FAILURE() << "no exception";
-    return QString();
-}
 }  // namespace
 
 TEST(MemoryStreamTest, ReadWriteAndSeekFollowThePosition)

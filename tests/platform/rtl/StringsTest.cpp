@@ -2,6 +2,7 @@
 #include "rtl/Exceptions.h"
 #include "rtl/Streams.h"
 #include "rtl/Strings.h"
+#include "support/ExceptionMessage.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -32,17 +33,6 @@ QByteArray Bytes(std::initializer_list<int> values)
 
 const QChar Nul(u'\0');
 
-template <typename E, typename F>
-QString MessageOf(F&& Action)
-{
-    try {
-        Action();
-    } catch (const E& e) {
-        return e.Message();
-    }
-    ADD_FAILURE() << "no exception";
-    return QString();
-}
 
 // The smallest TStrings: only the abstract operations, over a QStringList.
 class TPlainStrings : public TStrings {
