@@ -57,6 +57,7 @@ KT_DECLARE_EXCEPTION(EVariantError, Exception);
 KT_DECLARE_EXCEPTION(EPrinter, Exception);
 KT_DECLARE_EXCEPTION(EInvalidGraphic, Exception);
 KT_DECLARE_EXCEPTION(EInvalidGraphicOperation, Exception);
+KT_DECLARE_EXCEPTION(EResNotFound, Exception);
 KT_DECLARE_EXCEPTION(EOutOfResources, Exception);
 KT_DECLARE_EXCEPTION(EClassNotFound, Exception);
 KT_DECLARE_EXCEPTION(EOleError, Exception);
