@@ -2,6 +2,10 @@
 # Starts the configurator; on a machine without a display, on a virtual one.
 set -euo pipefail
 exe=$1
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  export XDG_RUNTIME_DIR="${TMPDIR:-/tmp}/kt20418-runtime-$(id -u)"
+  mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+fi
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "run: no display; starting on a virtual display (Xvfb)"
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$exe"

@@ -1,0 +1,504 @@
+// TControl, TWinControl, TCustomControl and TGraphicControl: the toolkit's controls and their message routing.
+//
+// Message handling: a message reaches a control through Perform (or SendMessage/PostMessage to its
+// window), which calls the control's WindowProc; that is WndProc unless replaced (subclassing).
+// WndProc filters and then calls the virtual Dispatch. A class handles messages by overriding
+// Dispatch with a switch on Message.Msg that calls its handler methods and passes every other
+// message to its base class's Dispatch. Inside a handler, calling the base class's Dispatch is the
+// toolkit's `inherited`: the ancestor's handler for that message runs, or DefaultHandler when none
+// has one.
+#pragma once
+
+#include "graphics/Colors.h"
+#include "rtl/Component.h"
+#include "rtl/Set.h"
+#include "rtl/Types.h"
+#include "windows/Messages.h"
+#include "windows/WinApi.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QWidget;
+class TBrush;
+class TCanvas;
+class TFont;
+class TControl;
+class TPopupMenu;
+class TWinControl;
+
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
+using TAlignSet = TSet<TAlign>;
+enum TAnchorKind { akLeft, akTop, akRight, akBottom };
+using TAnchors = TSet<TAnchorKind>;
+
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+enum TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
+using TShiftState = TSet<TShiftStateItem>;
+
+using TCursor = int32_t;
+constexpr TCursor crDefault = 0;
+constexpr TCursor crNone = -1;
+constexpr TCursor crArrow = -2;
+constexpr TCursor crCross = -3;
+constexpr TCursor crIBeam = -4;
+constexpr TCursor crSizeNESW = -6;
+constexpr TCursor crSizeNS = -7;
+constexpr TCursor crSizeNWSE = -8;
+constexpr TCursor crSizeWE = -9;
+constexpr TCursor crUpArrow = -10;
+constexpr TCursor crHourGlass = -11;
+constexpr TCursor crDrag = -12;
+constexpr TCursor crNoDrop = -13;
+constexpr TCursor crHSplit = -14;
+constexpr TCursor crVSplit = -15;
+constexpr TCursor crMultiDrag = -16;
+constexpr TCursor crSQLWait = -17;
+constexpr TCursor crNo = -18;
+constexpr TCursor crAppStart = -19;
+constexpr TCursor crHelp = -20;
+constexpr TCursor crHandPoint = -21;
+constexpr TCursor crSizeAll = -22;
+constexpr TCursor crSize = -22;
+
+enum TControlStyleItem {
+    csAcceptsControls, csCaptureMouse, csDesignInteractive, csClickEvents, csFramed, csSetCaption, csOpaque,
+    csDoubleClicks, csFixedWidth, csFixedHeight, csNoDesignVisible, csReplicatable, csNoStdEvents,
+    csDisplayDragImage, csReflector, csActionClient, csMenuEvents, csNeedsBorderPaint, csParentBackground,
+    csPannable, csAlignWithMargins, csGestures
+};
+using TControlStyle = TSet<TControlStyleItem>;
+
+enum TControlStateItem {
+    csLButtonDown, csClicked, csPalette, csReadingState, csAlignmentNeeded, csFocusing, csCreating,
+    csPaintCopy, csCustomPaint, csDestroyingHandle, csDocking, csDesignerHide, csPanning, csRecreating,
+    csAligning
+};
+using TControlState = TSet<TControlStateItem>;
+
+// The modal results (a button hands its own to the form).
+using TModalResult = int32_t;
+constexpr TModalResult mrNone = 0;
+constexpr TModalResult mrOk = 1;
+constexpr TModalResult mrCancel = 2;
+constexpr TModalResult mrAbort = 3;
+constexpr TModalResult mrRetry = 4;
+constexpr TModalResult mrIgnore = 5;
+constexpr TModalResult mrYes = 6;
+constexpr TModalResult mrNo = 7;
+constexpr TModalResult mrClose = 8;
+constexpr TModalResult mrHelp = 9;
+constexpr TModalResult mrTryAgain = 10;
+constexpr TModalResult mrContinue = 11;
+constexpr TModalResult mrAll = 12;
+constexpr TModalResult mrNoToAll = 13;
+constexpr TModalResult mrYesToAll = 14;
+
+// What a control's hint shows; CM_HINTSHOW lets the control change it before it appears.
+struct THintInfo {
+    TControl* HintControl = nullptr;
+    TPoint HintPos;
+    int32_t HintMaxWidth = 0;
+    TColor HintColor = clInfoBk;
+    TRect CursorRect;
+    TPoint CursorPos;
+    int32_t ReshowTimeout = 0;
+    int32_t HideTimeout = 0;
+    QString HintStr;
+    void* HintData = nullptr;
+};
+
+// The short part of a hint, before the first "|".
+QString GetShortHint(const QString& Hint);
+// The long part of a hint, after the first "|" (the whole hint when it has none).
+QString GetLongHint(const QString& Hint);
+
+TShiftState KeysToShiftState(uint16_t Keys);
+TShiftState KeyDataToShiftState(int32_t KeyData);
+// The state of the shift keys and mouse buttons now, from the key table.
+TShiftState KeyboardStateToShiftState();
+
+class TControl : public TComponent {
+public:
+    explicit TControl(TComponent* AOwner);
+    ~TControl() override;
+
+    // ---- Parent and position ----
+    TWinControl* Parent() const { return FParent; }
+    virtual void SetParent(TWinControl* AParent);
+    int32_t Left() const { return FLeft; }
+    void SetLeft(int32_t Value) { SetBounds(Value, FTop, FWidth, FHeight); }
+    int32_t Top() const { return FTop; }
+    void SetTop(int32_t Value) { SetBounds(FLeft, Value, FWidth, FHeight); }
+    int32_t Width() const { return FWidth; }
+    void SetWidth(int32_t Value) { SetBounds(FLeft, FTop, Value, FHeight); }
+    int32_t Height() const { return FHeight; }
+    void SetHeight(int32_t Value) { SetBounds(FLeft, FTop, FWidth, Value); }
+    virtual void SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t AHeight);
+    TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
+    void SetBoundsRect(const TRect& Rect) { SetBounds(Rect.Left, Rect.Top, Rect.Width(), Rect.Height()); }
+    // The client area in client coordinates.
+    virtual TRect ClientRect() const;
+    int32_t ClientWidth() const { return ClientRect().Right; }
+    void SetClientWidth(int32_t Value);
+    int32_t ClientHeight() const { return ClientRect().Bottom; }
+    void SetClientHeight(int32_t Value);
+    // The screen position of the client area's top-left corner.
+    virtual TPoint ClientOrigin() const;
+    TPoint ClientToScreen(const TPoint& Point) const;
+    TPoint ScreenToClient(const TPoint& Point) const;
+    TAlign Align() const { return FAlign; }
+    void SetAlign(TAlign Value);
+    TAnchors Anchors() const { return FAnchors; }
+    void SetAnchors(TAnchors Value);
+
+    // ---- State ----
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool Value);
+    void Show();
+    void Hide() { SetVisible(false); }
+    bool Enabled() const { return FEnabled; }
+    virtual void SetEnabled(bool Value);
+    QString Caption() const { return Text(); }
+    void SetCaption(const QString& Value) { SetText(Value); }
+    // The text goes through WM_GETTEXT / WM_SETTEXT; a change sends CM_TEXTCHANGED.
+    QString Text() const;
+    void SetText(const QString& Value);
+    int32_t GetTextLen() const;
+    // Copies at most BufSize - 1 characters and a terminating NUL; returns the characters copied.
+    int32_t GetTextBuf(char16_t* Buffer, int32_t BufSize) const;
+    TFont* Font() const { return FFont.get(); }
+    void SetFont(TFont* Value);
+    bool ParentFont() const { return FParentFont; }
+    void SetParentFont(bool Value);
+    TColor Color() const { return FColor; }
+    void SetColor(TColor Value);
+    bool ParentColor() const { return FParentColor; }
+    void SetParentColor(bool Value);
+    const QString& Hint() const { return FHint; }
+    void SetHint(const QString& Value) { FHint = Value; }
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool Value);
+    bool ParentShowHint() const { return FParentShowHint; }
+    void SetParentShowHint(bool Value);
+    TCursor Cursor() const { return FCursor; }
+    void SetCursor(TCursor Value);
+    TControlStyle ControlStyle() const { return FControlStyle; }
+    void SetControlStyle(TControlStyle Value) { FControlStyle = Value; }
+    TControlState ControlState() const { return FControlState; }
+    void SetControlState(TControlState Value) { FControlState = Value; }
+    // Not owned.
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* Value) { FPopupMenu = Value; }
+    bool MouseCapture() const;
+    void SetMouseCapture(bool Value);
+
+    // ---- Messages ----
+    LRESULT Perform(UINT Msg, WPARAM WParam, LPARAM LParam);
+    void Perform(TMessage& Message);
+    // The window procedure in force: WndProc, or what replaced it.
+    TWndMethod WindowProc();
+    void SetWindowProc(TWndMethod Value) { FWindowProc = std::move(Value); }
+
+    // ---- Painting and order ----
+    virtual void Invalidate();
+    // Invalidates and paints at once.
+    virtual void Repaint();
+    virtual void Update();
+    void Refresh() { Repaint(); }
+    void BringToFront() { SetZOrder(true); }
+    void SendToBack() { SetZOrder(false); }
+
+    std::function<void(TObject* Sender)> OnClick;
+    std::function<void(TObject* Sender)> OnDblClick;
+    std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y)> OnMouseDown;
+    std::function<void(TObject* Sender, TShiftState Shift, int32_t X, int32_t Y)> OnMouseMove;
+    std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y)> OnMouseUp;
+    std::function<void(TObject* Sender)> OnMouseEnter;
+    std::function<void(TObject* Sender)> OnMouseLeave;
+    std::function<void(TObject* Sender)> OnResize;
+    std::function<void(TObject* Sender, TPoint MousePos, bool& Handled)> OnContextPopup;
+
+protected:
+    virtual void WndProc(TMessage& Message);
+    virtual void Dispatch(TMessage& Message);
+    virtual void DefaultHandler(TMessage& Message);
+
+    virtual void Click();
+    virtual void DblClick();
+    virtual void MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y);
+    virtual void MouseMove(TShiftState Shift, int32_t X, int32_t Y);
+    virtual void MouseUp(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y);
+    virtual void Resize();
+    virtual void DoContextPopup(TPoint MousePos, bool& Handled);
+    virtual void SetZOrder(bool TopMost);
+    // Asks the parent to align its controls again.
+    void RequestAlign();
+    // Records where the anchors keep the control when the parent is resized.
+    void UpdateAnchorRules();
+    // Invalidates the control's area of the parent (windowless controls paint there).
+    void InvalidateControl(bool IsVisible, bool IsOpaque);
+    // Sends CM_FONTCHANGED when the font changes (ParentFont is switched off first).
+    virtual void FontChanged();
+
+    // Handlers of the messages TControl answers.
+    void WMMouseMove(TWMMouse Message);
+    void WMLButtonDown(TWMMouse Message);
+    void WMLButtonDblClk(TWMMouse Message);
+    void WMLButtonUp(TWMMouse Message);
+    void WMRButtonDown(TWMMouse Message);
+    void WMRButtonDblClk(TWMMouse Message);
+    void WMRButtonUp(TWMMouse Message);
+    void WMMButtonDown(TWMMouse Message);
+    void WMMButtonDblClk(TWMMouse Message);
+    void WMMButtonUp(TWMMouse Message);
+    void WMContextMenu(TWMContextMenu Message);
+    void WMCancelMode(TMessage& Message);
+    void WMSize(TWMSize Message);
+    void CMEnabledChanged(TMessage& Message);
+    void CMVisibleChanged(TMessage& Message);
+    void CMFontChanged(TMessage& Message);
+    void CMColorChanged(TMessage& Message);
+    void CMParentFontChanged(TMessage& Message);
+    void CMParentColorChanged(TMessage& Message);
+    void CMParentShowHintChanged(TMessage& Message);
+    void CMTextChanged(TMessage& Message);
+    void CMHitTest(TMessage& Message);
+    void CMMouseEnter(TMessage& Message);
+    void CMMouseLeave(TMessage& Message);
+
+    TControlStyle FControlStyle;
+    TControlState FControlState;
+
+private:
+    friend class TWinControl;
+    void DoMouseDown(TWMMouse Message, TMouseButton Button, TShiftState Shift);
+    void DoMouseUp(TWMMouse Message, TMouseButton Button);
+    void ApplyAnchors();
+
+    TWinControl* FParent = nullptr;
+    int32_t FLeft = 0;
+    int32_t FTop = 0;
+    int32_t FWidth = 0;
+    int32_t FHeight = 0;
+    TAlign FAlign = alNone;
+    TAnchors FAnchors{akLeft, akTop};
+    TPoint FAnchorRules;
+    TPoint FOriginalParentSize;
+    bool FAnchorMove = false;
+    bool FVisible = true;
+    bool FEnabled = true;
+    QString FText;
+    std::unique_ptr<TFont> FFont;
+    bool FParentFont = true;
+    TColor FColor = clWindow;
+    bool FParentColor = true;
+    QString FHint;
+    bool FShowHint = false;
+    bool FParentShowHint = true;
+    TCursor FCursor = crDefault;
+    TPopupMenu* FPopupMenu = nullptr;
+    TWndMethod FWindowProc;
+};
+
+// What a window is made with: its styles, the caption it starts with and its parent window.
+struct TCreateParams {
+    QString Caption;
+    uint32_t Style = 0;
+    uint32_t ExStyle = 0;
+    HWND WndParent = nullptr;
+};
+
+class TWinControl : public TControl {
+public:
+    explicit TWinControl(TComponent* AOwner);
+    ~TWinControl() override;
+
+    // ---- The window ----
+    // The window handle; created on first use.
+    HWND Handle();
+    HWND Handle() const { return FHandle; }
+    bool HandleAllocated() const { return FHandle != nullptr; }
+    void HandleNeeded();
+    // Destroys the window; it is made again with the current properties when next needed.
+    void RecreateWnd();
+    // True when the control and all its parents are visible and the window exists.
+    bool Showing() const { return FShowing; }
+
+    // ---- Children ----
+    // Windowless controls first (in z-order), then windowed ones (in z-order).
+    TControl* Controls(int32_t Index) const;
+    int32_t ControlCount() const { return static_cast<int32_t>(FControls.size() + FWinControls.size()); }
+    bool ContainsControl(const TControl* Control) const;
+    // The topmost child at Pos (client coordinates): windowless ones, and windowed ones when asked.
+    TControl* ControlAtPos(const TPoint& Pos, bool AllowDisabled, bool AllowWinControls = false) const;
+    void InsertControl(TControl* AControl);
+    void RemoveControl(TControl* AControl);
+    // Sends Message to each child until one answers non-zero.
+    void Broadcast(TMessage& Message);
+    // Sends Msg to each child with this control's font or colour (CM_PARENT*CHANGED).
+    void NotifyControls(UINT Msg);
+    void DisableAlign() { ++FAlignLevel; }
+    void EnableAlign();
+    void Realign();
+
+    // ---- Focus and tab order ----
+    int32_t TabOrder() const;
+    void SetTabOrder(int32_t Value);
+    bool TabStop() const { return FTabStop; }
+    void SetTabStop(bool Value);
+    bool Focused() const;
+    // Visible and enabled up to the form.
+    virtual bool CanFocus() const;
+    virtual void SetFocus();
+    // The windowed descendants in tab order, depth first.
+    void GetTabOrderList(std::vector<TWinControl*>& List) const;
+    TWinControl* FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop, bool CheckParent) const;
+    void SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
+
+    // The brush the background is erased with; its colour follows Color.
+    TBrush* Brush() const { return FBrush.get(); }
+
+    void Invalidate() override;
+    void Repaint() override;
+    void Update() override;
+    TRect ClientRect() const override;
+    TPoint ClientOrigin() const override;
+    void SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t AHeight) override;
+    // Paints the control and its children into DC (client coordinates at DC's origin).
+    void PaintTo(HDC DC, int32_t X, int32_t Y);
+
+    std::function<void(TObject* Sender)> OnEnter;
+    std::function<void(TObject* Sender)> OnExit;
+    std::function<void(TObject* Sender, uint16_t& Key, TShiftState Shift)> OnKeyDown;
+    std::function<void(TObject* Sender, QChar& Key)> OnKeyPress;
+    std::function<void(TObject* Sender, uint16_t& Key, TShiftState Shift)> OnKeyUp;
+
+protected:
+    void WndProc(TMessage& Message) override;
+    void Dispatch(TMessage& Message) override;
+    // A window made of a wrapped Qt widget gives the message to that widget (see CreateWindowWidget).
+    void DefaultHandler(TMessage& Message) override;
+    void SetZOrder(bool TopMost) override;
+
+    virtual void CreateParams(TCreateParams& Params);
+    virtual void CreateHandle();
+    virtual void CreateWnd();
+    virtual void DestroyWnd();
+    void DestroyHandle();
+    // Makes the widget that is the window. The default is a plain widget whose events all become
+    // messages; a stock control returns a Qt widget (a line edit...) that it wraps: its events
+    // become messages too, and DefaultHandler hands them back to the widget.
+    virtual QWidget* CreateWindowWidget(const TCreateParams& Params, QWidget* ParentWidget);
+
+    virtual void AlignControls(TControl* AControl, TRect& Rect);
+    virtual void AdjustClientRect(TRect& Rect);
+    void UpdateShowing();
+    void UpdateControlState();
+
+    virtual void DoEnter();
+    virtual void DoExit();
+    virtual void KeyDown(uint16_t& Key, TShiftState Shift);
+    virtual void KeyUp(uint16_t& Key, TShiftState Shift);
+    virtual void KeyPress(QChar& Key);
+    // The form's key preview and then KeyDown; true when the key was consumed (set to 0).
+    bool DoKeyDown(TWMKey Message);
+    bool DoKeyUp(TWMKey Message);
+    bool DoKeyPress(TWMKey Message);
+
+    // The paint cycle: erase, PaintWindow, then the windowless children.
+    void PaintHandler(TWMPaint Message);
+    virtual void PaintWindow(HDC DC);
+    // Paints the visible windowless children from First on (all when nil), each clipped to itself.
+    void PaintControls(HDC DC, TControl* First);
+    // Moves the focus off this control (to the form) when it or a child has it.
+    void RemoveFocus(bool Removing);
+
+    void WMPaint(TWMPaint Message);
+    void WMEraseBkgnd(TWMEraseBkgnd Message);
+    void WMNCPaint(TMessage& Message);
+    void WMSetCursor(TWMSetCursor Message);
+    void WMKeyDown(TWMKey Message);
+    void WMKeyUp(TWMKey Message);
+    void WMChar(TWMKey Message);
+    void WMSize(TWMSize Message);
+    void WMMouseWheel(TWMMouseWheel Message);
+    void CNKeyDown(TWMKey Message);
+    void CNChar(TWMKey Message);
+    void CNSysKeyDown(TWMKey Message);
+    void CNSysChar(TWMKey Message);
+    void CMChildKey(TMessage& Message);
+    void CMDialogKey(TWMKey Message);
+    void CMDialogChar(TWMKey Message);
+    void CMFocusChanged(TMessage& Message);
+    void CMEnter(TMessage& Message);
+    void CMExit(TMessage& Message);
+    void CMShowingChanged(TMessage& Message);
+    void CMVisibleChanged(TMessage& Message);
+    void CMEnabledChanged(TMessage& Message);
+    void CMColorChanged(TMessage& Message);
+    void CMFontChanged(TMessage& Message);
+
+private:
+    friend class TControl;
+    void UpdateShowingWithin(bool ParentShows);
+    void DoAlign(TAlign Alignment, TRect& Rect);
+    void ApplyAnchorsOfChildren();
+    void InsertWidgetInZOrder();
+
+    HWND FHandle = nullptr;
+    QWidget* FWidget = nullptr;
+    bool FShowing = false;
+    std::vector<TControl*> FControls;
+    std::vector<TWinControl*> FWinControls;
+    std::vector<TWinControl*> FTabList;
+    bool FTabStop = false;
+    std::unique_ptr<TBrush> FBrush;
+    int32_t FAlignLevel = 0;
+};
+
+// A windowed control that paints itself on its Canvas in Paint.
+class TCustomControl : public TWinControl {
+public:
+    explicit TCustomControl(TComponent* AOwner);
+    ~TCustomControl() override;
+
+    // Draws on the window: bound to the paint cycle inside Paint, and to the window's own surface
+    // when used outside it (the drawing shows at once).
+    TCanvas* Canvas() const { return FCanvas.get(); }
+
+protected:
+    void Dispatch(TMessage& Message) override;
+    void PaintWindow(HDC DC) override;
+    virtual void Paint() {}
+
+private:
+    std::unique_ptr<TCanvas> FCanvas;
+};
+
+// A windowless control: it paints on its parent's window and gets the mouse messages of its area.
+class TGraphicControl : public TControl {
+public:
+    explicit TGraphicControl(TComponent* AOwner);
+    ~TGraphicControl() override;
+
+    TCanvas* Canvas() const { return FCanvas.get(); }
+
+protected:
+    void Dispatch(TMessage& Message) override;
+    virtual void Paint() {}
+
+private:
+    std::unique_ptr<TCanvas> FCanvas;
+};
+
+// The control that has the mouse captured (a windowless one through its parent's window), or nil.
+TControl* GetCaptureControl();
+void SetCaptureControl(TControl* Control);
+// The form the control lies on (the outermost), or nil.
+class TCustomForm;
+TCustomForm* GetParentForm(const TControl* Control, bool TopForm = true);

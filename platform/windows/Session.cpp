@@ -1,0 +1,13 @@
+// The process's window-system session over QApplication.
+#include "windows/Session.h"
+
+#include <QApplication>
+
+struct TPlatformSession::TImpl {
+    TImpl(int& argc, char** argv) : App(argc, argv) {}
+    QApplication App;
+};
+
+TPlatformSession::TPlatformSession(int& argc, char** argv) : FImpl(std::make_unique<TImpl>(argc, argv)) {}
+
+TPlatformSession::~TPlatformSession() = default;

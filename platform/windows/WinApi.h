@@ -1,0 +1,129 @@
+// The Win32-style window functions: handles, sent and posted messages, timers, focus, capture, key state and the clock.
+#pragma once
+
+#include "windows/Messages.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+class TWinControl;
+
+// A window procedure of a window that is no control (see AllocateHWnd).
+using TWndMethod = std::function<void(TMessage& Message)>;
+
+// ---- Handles ----
+// A hidden window whose messages go to Method; for non-visual components (timers, the application).
+HWND AllocateHWnd(TWndMethod Method);
+void DeallocateHWnd(HWND Wnd);
+// True while Wnd names a live window.
+bool IsWindow(HWND Wnd);
+// The control whose window Wnd is; nil for a dead handle or a window that is no control.
+TWinControl* FindControl(HWND Wnd);
+
+// ---- Messages ----
+// Calls the window procedure at once; 0 for a dead handle. An exception raised by the procedure
+// is reported through Application->HandleException and the call returns 0.
+LRESULT SendMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
+// Queues the message; it is delivered in order after the current handler has returned (a dead
+// handle by then drops it). False for a dead handle.
+bool PostMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
+// The same number for the same name (compared without regard to case), from 0xC000 up.
+UINT RegisterWindowMessage(const QString& Name);
+
+// ---- Timers ----
+// Starts timer IDEvent of Wnd: a WM_TIMER every Elapse ms of the clock service. Setting an existing
+// timer restarts it with the new period. Expirations that come while a WM_TIMER of that timer waits
+// in the queue are merged into it. Returns IDEvent, 0 for a dead handle.
+UINT_PTR SetTimer(HWND Wnd, UINT_PTR IDEvent, UINT Elapse, void* TimerFunc = nullptr);
+// Stops the timer and drops its WM_TIMER still waiting in the queue.
+bool KillTimer(HWND Wnd, UINT_PTR IDEvent);
+
+// ---- Clock ----
+// The time source of GetTickCount, Sleep and the timers. The real clock is the default; tests
+// install their own, the program never does.
+class TClockService {
+public:
+    virtual ~TClockService() = default;
+    // Milliseconds of a monotonic clock.
+    virtual uint64_t Milliseconds() = 0;
+    // Blocks the caller for Ms milliseconds without processing messages.
+    virtual void Sleep(uint32_t Ms) = 0;
+
+protected:
+    // Tells the timers that the time moved in another way than by waiting (a test clock).
+    static void TimeChanged();
+};
+// Installs Clock (nil: the real clock) and returns the one it replaces. The caller keeps ownership.
+TClockService* SetClockService(TClockService* Clock);
+uint32_t GetTickCount();
+uint64_t GetTickCount64();
+void Sleep(uint32_t Ms);
+
+// ---- Focus, capture, activation ----
+HWND GetFocus();
+// Moves the focus: WM_KILLFOCUS (carrying the new window) to the old window, then WM_SETFOCUS
+// (carrying the old one) to Wnd. Returns the window that had it.
+HWND SetFocus(HWND Wnd);
+HWND GetCapture();
+// Mouse input goes to Wnd, wherever the pointer is, until ReleaseCapture.
+HWND SetCapture(HWND Wnd);
+bool ReleaseCapture();
+HWND GetActiveWindow();
+HWND GetParent(HWND Wnd);
+
+// ---- Keyboard and pointer ----
+// High bit set (negative) while the key is down, low bit toggled by each press; answered from
+// the layer's own key table, kept from the input events.
+int16_t GetKeyState(int32_t VirtKey);
+int16_t GetAsyncKeyState(int32_t VirtKey);
+bool GetCursorPos(TPoint& Point);
+bool MessageBeep(UINT Type);
+
+// ---- Geometry and painting ----
+bool ClientToScreen(HWND Wnd, TPoint& Point);
+bool ScreenToClient(HWND Wnd, TPoint& Point);
+bool GetClientRect(HWND Wnd, TRect& Rect);
+bool GetWindowRect(HWND Wnd, TRect& Rect);
+// Marks Rect (nil: the whole client area) for repainting; the paint comes later, from the queue.
+bool InvalidateRect(HWND Wnd, const TRect* Rect, bool Erase);
+// Paints the window's pending update region now.
+bool UpdateWindow(HWND Wnd);
+enum : UINT {
+    RDW_INVALIDATE = 0x0001, RDW_INTERNALPAINT = 0x0002, RDW_ERASE = 0x0004, RDW_VALIDATE = 0x0008,
+    RDW_NOINTERNALPAINT = 0x0010, RDW_NOERASE = 0x0020, RDW_NOCHILDREN = 0x0040, RDW_ALLCHILDREN = 0x0080,
+    RDW_UPDATENOW = 0x0100, RDW_ERASENOW = 0x0200, RDW_FRAME = 0x0400, RDW_NOFRAME = 0x0800,
+};
+bool RedrawWindow(HWND Wnd, const TRect* Update, void* Region, UINT Flags);
+
+// ---- Window state ----
+bool IsWindowVisible(HWND Wnd);
+bool IsWindowEnabled(HWND Wnd);
+// Enables or disables input to Wnd (WM_ENABLE); returns true when it was disabled before.
+bool EnableWindow(HWND Wnd, bool Enable);
+enum : int32_t {
+    SW_HIDE = 0, SW_SHOWNORMAL = 1, SW_NORMAL = 1, SW_SHOWMINIMIZED = 2, SW_SHOWMAXIMIZED = 3,
+    SW_MAXIMIZE = 3, SW_SHOWNOACTIVATE = 4, SW_SHOW = 5, SW_MINIMIZE = 6, SW_SHOWMINNOACTIVE = 7,
+    SW_SHOWNA = 8, SW_RESTORE = 9,
+};
+bool ShowWindow(HWND Wnd, int32_t CmdShow);
+
+// Window styles as bits; GWL_STYLE holds WS_VISIBLE and WS_DISABLED as the window's state.
+enum : int32_t { GWL_EXSTYLE = -20, GWL_STYLE = -16, GWL_ID = -12 };
+enum : uint32_t {
+    WS_OVERLAPPED = 0x00000000, WS_POPUP = 0x80000000, WS_CHILD = 0x40000000, WS_MINIMIZE = 0x20000000,
+    WS_VISIBLE = 0x10000000, WS_DISABLED = 0x08000000, WS_CLIPSIBLINGS = 0x04000000,
+    WS_CLIPCHILDREN = 0x02000000, WS_MAXIMIZE = 0x01000000, WS_CAPTION = 0x00C00000,
+    WS_BORDER = 0x00800000, WS_DLGFRAME = 0x00400000, WS_VSCROLL = 0x00200000, WS_HSCROLL = 0x00100000,
+    WS_SYSMENU = 0x00080000, WS_THICKFRAME = 0x00040000, WS_GROUP = 0x00020000, WS_TABSTOP = 0x00010000,
+    WS_MINIMIZEBOX = 0x00020000, WS_MAXIMIZEBOX = 0x00010000,
+    WS_EX_DLGMODALFRAME = 0x00000001, WS_EX_TOPMOST = 0x00000008, WS_EX_TRANSPARENT = 0x00000020,
+    WS_EX_TOOLWINDOW = 0x00000080, WS_EX_WINDOWEDGE = 0x00000100, WS_EX_CLIENTEDGE = 0x00000200,
+    WS_EX_CONTEXTHELP = 0x00000400, WS_EX_CONTROLPARENT = 0x00010000, WS_EX_APPWINDOW = 0x00040000,
+    WS_EX_LAYERED = 0x00080000,
+};
+int32_t GetWindowLong(HWND Wnd, int32_t Index);
+// Stores the value and returns the old one; changing WS_VISIBLE or WS_DISABLED shows, hides,
+// enables or disables the window.
+int32_t SetWindowLong(HWND Wnd, int32_t Index, int32_t NewLong);

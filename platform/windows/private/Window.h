@@ -1,0 +1,71 @@
+// The window layer's internal state shared by its source files: the handle table, delivery and the key table.
+#pragma once
+
+#include "windows/WinApi.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class TObject;
+
+namespace WindowsInternal {
+
+// One live window: a control's widget, or a hidden window with a window procedure of its own.
+struct TWindow {
+    HWND Handle = nullptr;
+    TWinControl* Control = nullptr;
+    TWndMethod Method;
+    QPointer<QWidget> Widget;
+    uint32_t Style = 0;
+    uint32_t ExStyle = 0;
+    int32_t Id = 0;
+};
+
+HWND RegisterWindow(TWinControl* Control, QWidget* Widget, uint32_t Style, uint32_t ExStyle);
+HWND RegisterHiddenWindow(TWndMethod Method);
+// Forgets the handle and everything kept for it (timers, focus, capture, queued paints).
+void UnregisterWindow(HWND Wnd);
+TWindow* FindWindow(HWND Wnd);
+// The window of Widget, or of its nearest ancestor that is one.
+HWND WindowOfWidget(const QWidget* Widget);
+QWidget* WidgetOf(HWND Wnd);
+
+// Runs the window procedure of Wnd; exceptions pass through to the caller.
+void Deliver(HWND Wnd, TMessage& Message);
+// Runs Body and reports an exception it raises through Application->HandleException(Sender).
+template <typename F>
+void Guarded(TObject* Sender, F&& Body);
+// Reports the exception being handled (call only inside a catch block).
+void ReportException(TObject* Sender);
+
+// Hands a key message to its window the way the message loop does: first as CN_ message to the
+// window with the capture (else Wnd), which may consume it; then a key press posts its characters
+// (Chars, or those the key makes with the current shift state) as WM_CHAR / WM_SYSCHAR, and the
+// message itself goes to Wnd.
+void PumpKeyMessage(HWND Wnd, const TMessage& Message, const QString* Chars = nullptr);
+// The characters TranslateMessage makes of a virtual key with the shift state of the key table.
+QString TranslateVirtualKey(uint16_t VirtKey);
+
+// The key table behind GetKeyState: input events record their keys and buttons here.
+void SetKeyDown(int32_t VirtKey, bool Down);
+// Sets the modifier and mouse-button keys to what an input event says is held.
+void SyncModifiers(Qt::KeyboardModifiers Modifiers);
+void SyncButtons(Qt::MouseButtons Buttons);
+void SetCursorPos(const QPoint& Global);
+
+// Our own record of the active top-level window (WM_ACTIVATE) and the focus (WM_SETFOCUS).
+void SetActiveWindow(HWND Wnd);
+// The application lost the keyboard to another program: WM_ACTIVATE inactive and WM_KILLFOCUS(nil).
+void DeactivateApplication();
+
+template <typename F>
+void Guarded(TObject* Sender, F&& Body)
+{
+    try {
+        Body();
+    } catch (...) {
+        ReportException(Sender);
+    }
+}
+
+}  // namespace WindowsInternal

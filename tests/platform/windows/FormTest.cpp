@@ -1,0 +1,202 @@
+// Forms: creation order and the main form, closing, modal loops and their results, exceptions at the event boundary.
+#include "support/Artifacts.h"
+#include "support/Input.h"
+#include "Recorder.h"
+#include "support/Render.h"
+#include "windows/private/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+using WindowsInternal::WidgetOf;
+
+namespace {
+
+// Runs Action once the loop now starting handles its queue.
+void Later(std::function<void()> Action)
+{
+    QTimer::singleShot(0, std::move(Action));
+}
+
+class FormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Main = MakeForm(400, 300);
+        Main->SetCaption(QStringLiteral("Main"));
+        Main->Show();
+        Dialog = MakeForm(200, 100);
+        Dialog->SetBorderStyle(bsDialog);
+        Ok = Place<TRecorder>(Dialog.get(), Bounds(10, 10, 80, 25), Log, QStringLiteral("Ok"));
+        Ok->OnClick = [this](TObject*) {
+            Dialog->SetModalResult(mrOk);
+            Log.append(QStringLiteral("after ModalResult"));
+        };
+        ProcessPendingEvents();
+    }
+
+    QStringList Log;
+    std::unique_ptr<TForm> Main;
+    std::unique_ptr<TForm> Dialog;
+    TRecorder* Ok = nullptr;
+};
+
+TEST_F(FormTest, AHandlerSettingModalResultEndsTheLoopAfterItReturns)
+{
+    bool MainEnabledMeanwhile = true;
+    Later([&] {
+        MainEnabledMeanwhile = IsWindowEnabled(Main->Handle());
+        Input::Click(Ok, {5, 5});
+    });
+    EXPECT_EQ(Dialog->ShowModal(), mrOk);
+    EXPECT_TRUE(Log.contains("after ModalResult"));
+    EXPECT_FALSE(MainEnabledMeanwhile);
+    EXPECT_TRUE(IsWindowEnabled(Main->Handle()));
+    EXPECT_FALSE(Dialog->Visible());
+    EXPECT_EQ(GetActiveWindow(), Main->Handle());
+}
+
+TEST_F(FormTest, TheCloseBoxGivesCancel)
+{
+    Later([&] { WidgetOf(Dialog->Handle())->windowHandle()->close(); });
+    EXPECT_EQ(Dialog->ShowModal(), mrCancel);
+}
+
+TEST_F(FormTest, OnCloseQueryCanKeepTheModalFormOpen)
+{
+    int32_t Asked = 0;
+    Dialog->OnCloseQuery = [&](TObject*, bool& CanClose) { CanClose = ++Asked > 1; };
+    Later([&] {
+        Input::Click(Ok, {5, 5});
+        // The loop asks OnCloseQuery once this handler has returned.
+        EXPECT_EQ(Dialog->ModalResult(), mrOk);
+        Later([&] {
+            EXPECT_TRUE(Dialog->Visible());
+            EXPECT_EQ(Dialog->ModalResult(), mrNone);
+            Input::Click(Ok, {5, 5});
+        });
+    });
+    EXPECT_EQ(Dialog->ShowModal(), mrOk);
+    EXPECT_EQ(Asked, 2);
+}
+
+TEST_F(FormTest, ShowingAVisibleFormModallyIsRefused)
+{
+    Dialog->Show();
+    EXPECT_THROW(Dialog->ShowModal(), EInvalidOperation);
+}
+
+TEST_F(FormTest, CloseAsksOnCloseQueryThenOnCloseDecides)
+{
+    struct TCase {
+        bool CanClose;
+        TCloseAction Action;
+        bool VisibleAfter;
+    };
+    for (const TCase& Case : {TCase{false, caHide, true}, TCase{true, caNone, true}, TCase{true, caHide, false}}) {
+        Dialog->Show();
+        Dialog->OnCloseQuery = [&](TObject*, bool& CanClose) { CanClose = Case.CanClose; };
+        Dialog->OnClose = [&](TObject*, TCloseAction& Action) { Action = Case.Action; };
+        Dialog->Close();
+        EXPECT_EQ(Dialog->Visible(), Case.VisibleAfter);
+    }
+}
+
+TEST_F(FormTest, CaFreeReleasesTheFormAfterTheCurrentHandler)
+{
+    TForm* Doomed = New<TForm>(nullptr);
+    bool Destroyed = false;
+    Doomed->OnDestroy = [&](TObject*) { Destroyed = true; };
+    Doomed->OnClose = [](TObject*, TCloseAction& Action) { Action = caFree; };
+    Doomed->Show();
+    const HWND Wnd = Doomed->Handle();
+    Doomed->Close();
+    EXPECT_FALSE(Destroyed);
+    ProcessPendingEvents();
+    EXPECT_TRUE(Destroyed);
+    EXPECT_FALSE(IsWindow(Wnd));
+}
+
+TEST_F(FormTest, FormEventsComeInTheToolkitsOrder)
+{
+    QStringList Events;
+    auto Form = std::unique_ptr<TForm>(new TForm(nullptr));
+    Form->OnCreate = [&](TObject*) { Events.append(QStringLiteral("Create")); };
+    Form->OnShow = [&](TObject*) { Events.append(QStringLiteral("Show")); };
+    Form->OnActivate = [&](TObject*) { Events.append(QStringLiteral("Activate")); };
+    Form->OnDeactivate = [&](TObject*) { Events.append(QStringLiteral("Deactivate")); };
+    Form->OnHide = [&](TObject*) { Events.append(QStringLiteral("Hide")); };
+    Form->AfterConstruction();
+    Form->Show();
+    Main->SetFocus();
+    Form->Hide();
+    EXPECT_EQ(Events, (QStringList{"Create", "Show", "Activate", "Deactivate", "Hide"}));
+}
+
+// Records whether its global reference already named it while OnCreate ran.
+class TProbeForm : public TForm {
+public:
+    using TForm::TForm;
+    static inline TProbeForm* Global = nullptr;
+    bool ReferenceSetInCreate = false;
+
+protected:
+    void DoCreate() override
+    {
+        ReferenceSetInCreate = Global == this;
+        TForm::DoCreate();
+    }
+};
+
+TEST_F(FormTest, TheApplicationCreatesFormsInOrderAndTheFirstIsTheMainForm)
+{
+    TForm* Second = nullptr;
+    Application->CreateForm(TProbeForm::Global);
+    Application->CreateForm(Second);
+    EXPECT_TRUE(TProbeForm::Global->ReferenceSetInCreate);
+    EXPECT_EQ(Application->MainForm(), TProbeForm::Global);
+    EXPECT_EQ(Second->ComponentIndex(), TProbeForm::Global->ComponentIndex() + 1);
+    EXPECT_EQ(Second->Owner(), Application);
+    Application->DestroyComponents();
+    EXPECT_EQ(Application->MainForm(), nullptr);
+}
+
+TEST_F(FormTest, AnExceptionInAHandlerReachesHandleException)
+{
+    QStringList Reported;
+    Application->OnException = [&](TObject* Sender, const Exception& E) {
+        Reported.append(static_cast<TComponent*>(Sender)->Name() + QLatin1Char(':') + E.Message());
+    };
+    Ok->OnClick = [](TObject*) { throw EConvertError(QStringLiteral("boom")); };
+    Dialog->Show();
+    Input::Click(Ok, {5, 5});
+    Application->OnException = nullptr;
+    EXPECT_EQ(Reported, QStringList{"Ok:boom"});
+}
+
+TEST_F(FormTest, PositionCentresTheFormOnTheScreen)
+{
+    Dialog->SetPosition(poScreenCenter);
+    Dialog->Show();
+    EXPECT_EQ(Dialog->Left(), (Screen->Width() - Dialog->Width()) / 2);
+    EXPECT_EQ(Dialog->Top(), (Screen->Height() - Dialog->Height()) / 2);
+}
+
+TEST_F(FormTest, TheRenderedFormShowsItsColourInsideItsFrame)
+{
+    Main->SetColor(static_cast<TColor>(RGB(248, 247, 237)));
+    auto* Panel = Place<TPlainControl>(Main.get(), Bounds(20, 20, 100, 50));
+    Panel->SetColor(clRed);
+    const QImage Client = RenderControl(Main.get());
+    EXPECT_EQ(Client.size(), QSize(400, 300));
+    EXPECT_EQ(Client.pixel(5, 5), qRgb(248, 247, 237));
+    EXPECT_EQ(Client.pixel(30, 30), qRgb(255, 0, 0));
+    const QImage Framed = RenderControl(Main.get(), true);
+    EXPECT_EQ(Framed.size(), QSize(Main->Width(), Main->Height()));
+    SaveArtifact(Framed, QStringLiteral("windows-form"));
+}
+
+}  // namespace

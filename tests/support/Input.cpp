@@ -1,0 +1,236 @@
+// Test input through Qt's window-system entry points, as the platform's own input arrives.
+#include "Input.h"
+
+#include "Render.h"
+
+#include "windows/Forms.h"
+#include "windows/private/Window.h"
+#include "windows/private/WindowWidget.h"
+
+#include <QGuiApplication>
+#include <QStyleHints>
+#include <QWidget>
+#include <QWindow>
+#include <QtTest/QtTest>
+
+using namespace WindowsInternal;
+
+namespace Input {
+namespace {
+
+ulong& Timestamp()
+{
+    static ulong Instance = 1000;
+    return Instance;
+}
+
+Qt::MouseButtons& Buttons()
+{
+    static Qt::MouseButtons Instance;
+    return Instance;
+}
+
+Qt::KeyboardModifiers& Held()
+{
+    static Qt::KeyboardModifiers Instance;
+    return Instance;
+}
+
+QWindow* KeyboardWindow()
+{
+    QWidget* Widget = WidgetOf(GetActiveWindow());
+    QWindow* Window = Widget ? Widget->window()->windowHandle() : QGuiApplication::focusWindow();
+    if (!Window) throw Exception(QStringLiteral("No active window takes the keys"));
+    return Window;
+}
+
+Qt::KeyboardModifiers ModifiersOf(TShiftState Shift)
+{
+    Qt::KeyboardModifiers Modifiers;
+    if (Shift.Contains(ssShift)) Modifiers |= Qt::ShiftModifier;
+    if (Shift.Contains(ssCtrl)) Modifiers |= Qt::ControlModifier;
+    if (Shift.Contains(ssAlt)) Modifiers |= Qt::AltModifier;
+    return Modifiers;
+}
+
+Qt::MouseButton QtButton(TMouseButton Button)
+{
+    switch (Button) {
+    case mbRight: return Qt::RightButton;
+    case mbMiddle: return Qt::MiddleButton;
+    default: return Qt::LeftButton;
+    }
+}
+
+constexpr struct {
+    TShiftStateItem Item;
+    Qt::Key Key;
+    Qt::KeyboardModifier Modifier;
+} ShiftKeys[] = {{ssShift, Qt::Key_Shift, Qt::ShiftModifier}, {ssCtrl, Qt::Key_Control, Qt::ControlModifier}, {ssAlt, Qt::Key_Alt, Qt::AltModifier}};
+
+void SendKey(QEvent::Type Type, int QtKey, const QString& Text)
+{
+    qt_handleKeyEvent(KeyboardWindow(), Type, QtKey, Held(), Text);
+}
+
+void PressShiftKeys(TShiftState Shift)
+{
+    for (const auto& Entry : ShiftKeys) {
+        if (!Shift.Contains(Entry.Item) || (Held() & Entry.Modifier)) continue;
+        SendKey(QEvent::KeyPress, Entry.Key, {});
+        Held() |= Entry.Modifier;
+    }
+}
+
+void ReleaseShiftKeys(TShiftState Shift)
+{
+    for (const auto& Entry : ShiftKeys) {
+        if (!Shift.Contains(Entry.Item) || !(Held() & Entry.Modifier)) continue;
+        Held() &= ~Qt::KeyboardModifiers(Entry.Modifier);
+        SendKey(QEvent::KeyRelease, Entry.Key, {});
+    }
+}
+
+QString KeyText(uint16_t VirtKey)
+{
+    return CharsOfKey(VirtKey, Held() & Qt::ShiftModifier, (Held() & Qt::ControlModifier) && !(Held() & Qt::AltModifier));
+}
+
+// The widget that shows Control's client area, and the offset of Control's client origin in it.
+QWidget* ClientWidget(TControl* Control, QPoint& Offset)
+{
+    Offset = {};
+    TWinControl* Window = dynamic_cast<TWinControl*>(Control);
+    if (!Window) {
+        Window = Control->Parent();
+        Offset = {Control->Left(), Control->Top()};
+    }
+    const HWND Wnd = Window->Handle();
+    const TWindowHook* Hook = HookOf(Wnd);
+    Offset += QPoint(Hook->ClientMargins().left(), Hook->ClientMargins().top());
+    return WidgetOf(Wnd);
+}
+
+void SendMouse(TControl* Control, TPoint At, QEvent::Type Type, Qt::MouseButton Button, TShiftState Shift)
+{
+    QPoint Offset;
+    QWidget* Widget = ClientWidget(Control, Offset);
+    QWidget* Top = Widget->window();
+    const QPoint Local = Widget->mapTo(Top, Offset + QPoint(At.X, At.Y));
+    if (Type == QEvent::MouseButtonPress) Buttons() |= Button;
+    if (Type == QEvent::MouseButtonRelease) Buttons() &= ~Qt::MouseButtons(Button);
+    Timestamp() += 1;
+    qt_handleMouseEvent(Top->windowHandle(), Local, Top->mapToGlobal(Local), Buttons(), Button, Type, ModifiersOf(Shift) | Held(),
+                        static_cast<int>(Timestamp()));
+    ProcessPendingEvents();
+}
+
+}  // namespace
+
+void KeyDown(uint16_t VirtKey, TShiftState Shift)
+{
+    PressShiftKeys(Shift);
+    SendKey(QEvent::KeyPress, QtKeyOf(VirtKey), KeyText(VirtKey));
+    ProcessPendingEvents();
+}
+
+void KeyUp(uint16_t VirtKey, TShiftState Shift)
+{
+    SendKey(QEvent::KeyRelease, QtKeyOf(VirtKey), KeyText(VirtKey));
+    ReleaseShiftKeys(Shift);
+    ProcessPendingEvents();
+}
+
+void PressKey(uint16_t VirtKey, TShiftState Shift)
+{
+    KeyDown(VirtKey, Shift);
+    KeyUp(VirtKey, Shift);
+}
+
+void TypeText(const QString& Text)
+{
+    for (qsizetype I = 0; I < Text.size(); ++I) {
+        const bool Pair = Text.at(I).isHighSurrogate() && I + 1 < Text.size();
+        const QString Char = Text.mid(I, Pair ? 2 : 1);
+        if (Pair) ++I;
+        bool Typed = false;
+        for (int VirtKey = 1; VirtKey < 256 && !Typed; ++VirtKey) {
+            for (bool Shift : {false, true}) {
+                if (CharsOfKey(static_cast<uint16_t>(VirtKey), Shift, false) != Char) continue;
+                PressKey(static_cast<uint16_t>(VirtKey), Shift ? TShiftState{ssShift} : TShiftState{});
+                Typed = true;
+                break;
+            }
+        }
+        if (Typed) continue;
+        SendKey(QEvent::KeyPress, Qt::Key_unknown, Char);
+        SendKey(QEvent::KeyRelease, Qt::Key_unknown, Char);
+        ProcessPendingEvents();
+    }
+}
+
+void MouseDown(TControl* Control, TPoint At, TMouseButton Button, TShiftState Shift)
+{
+    SendMouse(Control, At, QEvent::MouseButtonPress, QtButton(Button), Shift);
+}
+
+void MouseUp(TControl* Control, TPoint At, TMouseButton Button, TShiftState Shift)
+{
+    SendMouse(Control, At, QEvent::MouseButtonRelease, QtButton(Button), Shift);
+    // The next press is no double click.
+    Timestamp() += static_cast<ulong>(QGuiApplication::styleHints()->mouseDoubleClickInterval()) + 1;
+}
+
+void MoveMouse(TControl* Control, TPoint At)
+{
+    SendMouse(Control, At, QEvent::MouseMove, Qt::NoButton, {});
+}
+
+void Click(TControl* Control, TPoint At, TMouseButton Button, TShiftState Shift)
+{
+    MouseDown(Control, At, Button, Shift);
+    MouseUp(Control, At, Button, Shift);
+}
+
+void DoubleClick(TControl* Control, TPoint At, TMouseButton Button)
+{
+    const Qt::MouseButton QtButtonValue = QtButton(Button);
+    SendMouse(Control, At, QEvent::MouseButtonPress, QtButtonValue, {});
+    SendMouse(Control, At, QEvent::MouseButtonRelease, QtButtonValue, {});
+    SendMouse(Control, At, QEvent::MouseButtonPress, QtButtonValue, {});
+    MouseUp(Control, At, Button, {});
+}
+
+void Drag(TControl* Control, TPoint From, TPoint To)
+{
+    MouseDown(Control, From);
+    constexpr int Steps = 4;
+    for (int Step = 1; Step <= Steps; ++Step)
+        MoveMouse(Control, {From.X + (To.X - From.X) * Step / Steps, From.Y + (To.Y - From.Y) * Step / Steps});
+    MouseUp(Control, To);
+}
+
+void LeaveWindow(TControl* Control)
+{
+    TControl* Top = Control;
+    while (Top->Parent()) Top = Top->Parent();
+    MoveMouse(Top, {-Top->Width(), -Top->Height()});
+}
+
+}  // namespace Input
+
+TTestClock::TTestClock() : FPrevious(SetClockService(this))
+{
+}
+
+TTestClock::~TTestClock()
+{
+    SetClockService(FPrevious);
+}
+
+void TTestClock::Advance(uint32_t Ms)
+{
+    FNow += Ms;
+    TimeChanged();
+    ProcessPendingEvents();
+}
