@@ -5,7 +5,6 @@
 #include "graphics/Canvas.h"
 #include "rtl/Streams.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 
@@ -74,7 +73,7 @@ QString& ResourceFolderSetting()
 QString ResourceFolder()
 {
     const QString& folder = ResourceFolderSetting();
-    return folder.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/resources") : folder;
+    return folder.isEmpty() ? QStringLiteral(":/resources") : folder;
 }
 
 void SetResourceFolder(const QString& Folder)

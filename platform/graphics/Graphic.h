@@ -64,7 +64,8 @@ private:
     bool FModified = false;
 };
 
-// Our own resources are files in one folder, by default "resources" beside the program.
+// Our own resources are files in one folder: by default the resources compiled into the program
+// (the project's resources/ folder); tests may point it at a folder of their own.
 QString ResourceFolder();
 void SetResourceFolder(const QString& Folder);
 // The file that holds resource ResName: the file of the resource folder whose name without its
