@@ -12,6 +12,8 @@ packages=(
   fonts-dejavu-core fonts-liberation
   xvfb xauth
 )
+# `deps.sh fuzz`: what `make fuzz` needs besides (clang with libFuzzer).
+[ "${1:-}" = fuzz ] && packages=(clang libclang-rt-dev)
 
 missing=()
 for p in "${packages[@]}"; do
