@@ -1,5 +1,6 @@
 // TJPEGImage through libjpeg: round trips within a tolerance, quality, scale, grayscale,
 // progressive files, data kept as loaded and damaged data.
+#include "GraphicBytes.h"
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
 #include "graphics/Jpeg.h"
@@ -26,19 +27,6 @@ void Gradient(TBitmap& Bitmap, int32_t Width, int32_t Height)
             row[3 * x + 2] = uint8_t(x * 255 / Width);   // R
         }
     }
-}
-
-QByteArray Saved(TGraphic& Graphic)
-{
-    TBytesStream stream;
-    Graphic.SaveToStream(&stream);
-    return stream.Bytes();
-}
-
-void Load(TGraphic& Graphic, const QByteArray& Data)
-{
-    TBytesStream stream(Data);
-    Graphic.LoadFromStream(&stream);
 }
 
 QByteArray GradientJpeg(int32_t Width, int32_t Height, const std::function<void(TJPEGImage&)>& Setup = {})

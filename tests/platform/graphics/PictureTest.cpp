@@ -1,5 +1,6 @@
 // TPicture by file extension, stream signature and class name; TIcon, TPngImage and TGIFImage
 // from hand-built files, drawn through their transparency.
+#include "GraphicBytes.h"
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
 #include "graphics/Icon.h"
@@ -29,19 +30,6 @@ template <typename T>
 QByteArray Le(T Value)
 {
     return QByteArray(reinterpret_cast<const char*>(&Value), sizeof(Value));
-}
-
-QByteArray Saved(TGraphic& Graphic)
-{
-    TBytesStream stream;
-    Graphic.SaveToStream(&stream);
-    return stream.Bytes();
-}
-
-void Load(TGraphic& Graphic, const QByteArray& Data)
-{
-    TBytesStream stream(Data);
-    Graphic.LoadFromStream(&stream);
 }
 
 // Draws Graphic at (0, 0) on a bitmap of its size filled with Background; returns the pixels row by row.
