@@ -5,6 +5,7 @@
 #include "graphics/DrawText.h"
 #include "graphics/GraphicsObjects.h"
 #include "rtl/Strings.h"
+#include "windows/Dialogs.h"
 #include "windows/private/MessageQueue.h"
 #include "windows/private/Window.h"
 #include "windows/private/WindowWidget.h"
@@ -17,7 +18,6 @@
 #include <QScreen>
 
 #include <algorithm>
-#include <cstdio>
 #include <exception>
 
 using namespace WindowsInternal;
@@ -125,7 +125,7 @@ void TApplication::HandleException(TObject* Sender)
 
 void TApplication::ShowException(const Exception& E)
 {
-    std::fprintf(stderr, "%s\n", E.what());
+    ShowExceptionBox(E);
 }
 
 QString TApplication::ExeName() const

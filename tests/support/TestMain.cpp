@@ -1,4 +1,6 @@
 // Test entry point: a headless Qt application with a fixed set-up, then every registered test.
+#include "support/DialogScript.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -20,5 +22,6 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QDir().mkpath(QStringLiteral(KT_TEST_ARTIFACTS));
     ::testing::InitGoogleTest(&argc, argv);
+    InstallDialogScript();
     return RUN_ALL_TESTS();
 }
