@@ -1,0 +1,29 @@
+// Running the outside updater (or any program) and waiting a limited time for its end.
+#include "UStartProgram.h"
+
+#include "UComon.h"
+
+#include "rtl/Files.h"
+
+#include <exception>
+
+TProgramRun Start_Program(const QString& NomeSW, const QString& Parameter, bool tipo, uint32_t LimitMs)
+{
+    // Started programs get no window of ours here, so the show mode has nothing to choose.
+    (void)tipo;
+    try {
+        return RunProgramAndWait(NomeSW, Parameter, QString(), LimitMs);
+    } catch (const std::exception&) {
+        return prNotStarted;
+    }
+}
+
+QString Updater_File_Name()
+{
+#ifdef Q_OS_WIN
+    const QString Name = QStringLiteral("Ethernet_Update.exe");
+#else
+    const QString Name = QStringLiteral("Ethernet_Update");
+#endif
+    return IncludeTrailingPathDelimiter(Path_Exe) + Name;
+}
