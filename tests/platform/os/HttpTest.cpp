@@ -1,80 +1,15 @@
 // The HTTP client against a one-connection server of the test's own on the loopback address.
 #include "os/Http.h"
 #include "os/Services.h"
+#include "support/HttpTestServer.h"
 
 #include <gtest/gtest.h>
 
 #include <QByteArray>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
-#include <thread>
-
 namespace {
 
 const QString VersionQuery = QStringLiteral("/home/download/GetversionSW.asp?nomesw=KT20418");
-
-// Accepts one connection on 127.0.0.1, reads the request, sends Answer and closes. With
-// NeverAnswer it keeps the connection open until the client closes it.
-class TestHttpServer {
-public:
-    enum TBehaviour { Answers, NeverAnswers };
-
-    explicit TestHttpServer(QByteArray Answer, TBehaviour Behaviour = Answers) : FAnswer(std::move(Answer)), FBehaviour(Behaviour)
-    {
-        FListener = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in Address{};
-        Address.sin_family = AF_INET;
-        Address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t Size = sizeof Address;
-        EXPECT_EQ(bind(FListener, reinterpret_cast<sockaddr*>(&Address), Size), 0);
-        EXPECT_EQ(listen(FListener, 1), 0);
-        getsockname(FListener, reinterpret_cast<sockaddr*>(&Address), &Size);
-        FPort = ntohs(Address.sin_port);
-        FThread = std::thread([this] { Serve(); });
-    }
-
-    ~TestHttpServer()
-    {
-        FThread.join();
-        close(FListener);
-    }
-
-    uint16_t Port() const { return FPort; }
-    QString Url(const QString& PathAndQuery) const { return TNetworkEndpoint{QStringLiteral("127.0.0.1"), FPort}.HttpUrl(PathAndQuery); }
-    // The request as it came; call after the client is done.
-    const QByteArray& Request() const { return FRequest; }
-
-private:
-    void Serve()
-    {
-        // A client that never comes must not hang the test.
-        pollfd Waiting{FListener, POLLIN, 0};
-        if (poll(&Waiting, 1, 5000) != 1) return;
-        const int Connection = accept(FListener, nullptr, nullptr);
-        char Chunk[4096];
-        ssize_t Size;
-        while (!FRequest.contains("\r\n\r\n") && (Size = recv(Connection, Chunk, sizeof Chunk, 0)) > 0) FRequest.append(Chunk, Size);
-        if (FBehaviour == NeverAnswers) {
-            while (recv(Connection, Chunk, sizeof Chunk, 0) > 0) {
-            }
-        } else {
-            send(Connection, FAnswer.constData(), FAnswer.size(), MSG_NOSIGNAL);
-        }
-        close(Connection);
-    }
-
-    QByteArray FAnswer;
-    TBehaviour FBehaviour;
-    int FListener = -1;
-    uint16_t FPort = 0;
-    QByteArray FRequest;
-    std::thread FThread;
-};
 
 class HttpTest : public ::testing::Test {
 protected:
@@ -158,18 +93,9 @@ TEST_F(HttpTest, AServerThatNeverAnswersTimesOut)
 
 TEST_F(HttpTest, ARefusedConnectionRaises)
 {
-    // A bound socket that does not listen refuses every connection to its port.
-    const int Closed = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in Address{};
-    Address.sin_family = AF_INET;
-    Address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t Size = sizeof Address;
-    ASSERT_EQ(bind(Closed, reinterpret_cast<sockaddr*>(&Address), Size), 0);
-    getsockname(Closed, reinterpret_cast<sockaddr*>(&Address), &Size);
-
-    const QString Url = TNetworkEndpoint{QStringLiteral("127.0.0.1"), ntohs(Address.sin_port)}.HttpUrl(VersionQuery);
+    const RefusingPort Closed;
+    const QString Url = TNetworkEndpoint{QStringLiteral("127.0.0.1"), Closed.Port()}.HttpUrl(VersionQuery);
     EXPECT_THROW(Http.Get(Url), EIdSocketError);
-    close(Closed);
 }
 
 TEST_F(HttpTest, OnlyPlainHttpUrlsAreFetched)
