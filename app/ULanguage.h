@@ -1,6 +1,8 @@
 // The language table: built-in English texts, language files and the case-insensitive file lookup in a folder.
 #pragma once
 
+#include "UComon.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -10,6 +12,9 @@ inline constexpr int32_t Lang_Default_Count = 2500;
 
 // The built-in English text of a number; a single blank for numbers without one (and out of range).
 QString Default_Language_Text(int32_t Number);
+
+// Text Number of the language table, as every window reads its captions, hints and messages.
+inline QString Lang(int32_t Number) { return Lang_Table->Strings(Number); }
 
 // Clears Lang_Table (creating it when missing), adds the 2500 defaults in number order and sets
 // Lang_Table_Size.
