@@ -92,6 +92,21 @@ TCustomForm* GetParentForm(const TControl* Control, bool TopForm)
     return Found;
 }
 
+namespace WindowsInternal {
+
+LRESULT CopyTextToBuffer(const QString& Text, WPARAM BufSize, LPARAM Buffer)
+{
+    const auto Size = static_cast<qsizetype>(BufSize);
+    if (Size <= 0) return 0;
+    const qsizetype Count = std::min(Size - 1, Text.size());
+    auto* Target = reinterpret_cast<char16_t*>(Buffer);
+    std::copy_n(Text.utf16(), Count, Target);
+    Target[Count] = 0;
+    return Count;
+}
+
+}  // namespace WindowsInternal
+
 // ---- TControl ----
 
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner), FFont(std::make_unique<TFont>())
@@ -462,16 +477,7 @@ void TControl::DefaultHandler(TMessage& Message)
 {
     switch (Message.Msg) {
     case WM_GETTEXTLENGTH: Message.Result = FText.size(); break;
-    case WM_GETTEXT: {
-        const auto Size = static_cast<qsizetype>(Message.WParam);
-        if (Size <= 0) break;
-        const qsizetype Count = std::min(Size - 1, FText.size());
-        auto* Buffer = reinterpret_cast<char16_t*>(Message.LParam);
-        std::copy_n(FText.utf16(), Count, Buffer);
-        Buffer[Count] = 0;
-        Message.Result = Count;
-        break;
-    }
+    case WM_GETTEXT: Message.Result = WindowsInternal::CopyTextToBuffer(FText, Message.WParam, Message.LParam); break;
     case WM_SETTEXT:
         FText = QString::fromUtf16(reinterpret_cast<const char16_t*>(Message.LParam));
         Message.Result = 1;

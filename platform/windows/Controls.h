@@ -36,6 +36,11 @@ using TAlignSet = TSet<TAlign>;
 enum TAnchorKind { akLeft, akTop, akRight, akBottom };
 using TAnchors = TSet<TAnchorKind>;
 
+// Horizontal placement of text; TLeftRight is the subset taLeftJustify..taRightJustify.
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+using TLeftRight = TAlignment;
+enum TVerticalAlignment { taAlignTop, taAlignBottom, taVerticalCenter };
+
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 using TShiftState = TSet<TShiftStateItem>;
@@ -417,6 +422,9 @@ protected:
     void PaintControls(HDC DC, TControl* First);
     // Moves the focus off this control (to the form) when it or a child has it.
     void RemoveFocus(bool Removing);
+    // Sends the parent WM_COMMAND with notification Code from this window, as a stock control
+    // reports to its parent; the parent hands it back as CN_COMMAND. Nothing without both windows.
+    void NotifyParent(uint16_t Code);
 
     void WMPaint(TWMPaint Message);
     void WMEraseBkgnd(TWMEraseBkgnd Message);
@@ -442,6 +450,11 @@ protected:
     void CMEnabledChanged(TMessage& Message);
     void CMColorChanged(TMessage& Message);
     void CMFontChanged(TMessage& Message);
+    // Notifications of child windows go back to the child as its CN_ message (see DoControlMsg).
+    void WMCommand(TWMCommand Message);
+    void WMNotify(TWMNotify Message);
+    void WMScroll(TWMScroll Message);
+    void WMCtlColor(TMessage& Message);
 
 private:
     friend class TControl;
@@ -495,6 +508,11 @@ protected:
 private:
     std::unique_ptr<TCanvas> FCanvas;
 };
+
+// Hands Message, a notification a child window sent its parent, to the control whose window is
+// ControlHandle as the reflected message (Msg + CN_BASE), keeping its result; false when the window
+// is no control.
+bool DoControlMsg(HWND ControlHandle, TMessage& Message);
 
 // The control that has the mouse captured (a windowless one through its parent's window), or nil.
 TControl* GetCaptureControl();

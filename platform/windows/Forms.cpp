@@ -439,3 +439,24 @@ void TCustomForm::Paint()
 {
     if (OnPaint) OnPaint(this);
 }
+
+// ---- Accelerators ----
+
+QString GetHotKey(const QString& Text)
+{
+    for (qsizetype I = 0; I + 1 < Text.size(); ++I) {
+        if (Text[I] != QLatin1Char('&')) continue;
+        if (Text[I + 1] == QLatin1Char('&')) {
+            ++I;
+            continue;
+        }
+        return QString(Text[I + 1]);
+    }
+    return {};
+}
+
+bool IsAccel(uint16_t VK, const QString& Caption)
+{
+    const QString Key = GetHotKey(Caption);
+    return !Key.isEmpty() && Key.compare(QString(QChar(VK)), Qt::CaseInsensitive) == 0;
+}

@@ -280,6 +280,11 @@ private:
     int32_t FFocusCount = 0;
 };
 
+// The accelerator of a caption: the character after a single "&" ("&&" stands for "&"); none when empty.
+QString GetHotKey(const QString& Text);
+// True when character VK is the accelerator of Caption, compared without regard to case.
+bool IsAccel(uint16_t VK, const QString& Caption);
+
 // The application and the screen, made at start-up; they live as long as the program.
 extern TApplication* Application;
 extern TScreen* Screen;

@@ -1,10 +1,12 @@
 // The process's window-system session over QApplication.
 #include "windows/Session.h"
 
+#include "windows/private/ClassicLook.h"
+
 #include <QApplication>
 
 struct TPlatformSession::TImpl {
-    TImpl(int& argc, char** argv) : App(argc, argv) {}
+    TImpl(int& argc, char** argv) : App(argc, argv) { WindowsInternal::InstallClassicLook(); }
     QApplication App;
 };
 

@@ -107,6 +107,7 @@ void TWinControl::CreateWnd()
     TWinControl::SetBounds(Left(), Top(), Width(), Height());
     InsertWidgetInZOrder();
     FWidget->setCursor(CursorShapeOf(Cursor() == crDefault ? crArrow : Cursor()));
+    Perform(WM_SETFONT, reinterpret_cast<WPARAM>(Font()), 0);
 }
 
 QWidget* TWinControl::CreateWindowWidget(const TCreateParams&, QWidget* ParentWidget)
@@ -449,7 +450,46 @@ void TWinControl::CMColorChanged(TMessage& Message)
 void TWinControl::CMFontChanged(TMessage& Message)
 {
     TControl::Dispatch(Message);
+    if (FHandle) Perform(WM_SETFONT, reinterpret_cast<WPARAM>(Font()), 1);
     NotifyControls(CM_PARENTFONTCHANGED);
+}
+
+// ---- Notifications of child windows ----
+
+bool DoControlMsg(HWND ControlHandle, TMessage& Message)
+{
+    TWinControl* Control = FindControl(ControlHandle);
+    if (!Control) return false;
+    Message.Result = Control->Perform(Message.Msg + CN_BASE, Message.WParam, Message.LParam);
+    return true;
+}
+
+void TWinControl::NotifyParent(uint16_t Code)
+{
+    if (!FHandle || !Parent() || !Parent()->FHandle) return;
+    const auto Id = static_cast<uint16_t>(GetWindowLong(FHandle, GWL_ID));
+    Parent()->Perform(WM_COMMAND, MAKEWPARAM(Id, Code), reinterpret_cast<LPARAM>(FHandle));
+}
+
+void TWinControl::WMCommand(TWMCommand Message)
+{
+    if (!DoControlMsg(Message.Ctl(), Message.Message)) DefaultHandler(Message.Message);
+}
+
+void TWinControl::WMNotify(TWMNotify Message)
+{
+    const NMHDR* Header = Message.NMHdr();
+    if (!Header || !DoControlMsg(Header->hwndFrom, Message.Message)) DefaultHandler(Message.Message);
+}
+
+void TWinControl::WMScroll(TWMScroll Message)
+{
+    if (!DoControlMsg(Message.ScrollBar(), Message.Message)) DefaultHandler(Message.Message);
+}
+
+void TWinControl::WMCtlColor(TMessage& Message)
+{
+    if (!DoControlMsg(reinterpret_cast<HWND>(Message.LParam), Message)) DefaultHandler(Message);
 }
 
 // ---- Focus and tab order ----
@@ -626,12 +666,30 @@ void TWinControl::Dispatch(TMessage& Message)
     case CM_ENABLEDCHANGED: CMEnabledChanged(Message); break;
     case CM_COLORCHANGED: CMColorChanged(Message); break;
     case CM_FONTCHANGED: CMFontChanged(Message); break;
+    case WM_COMMAND: WMCommand(TWMCommand(Message)); break;
+    case WM_NOTIFY: WMNotify(TWMNotify(Message)); break;
+    case WM_HSCROLL:
+    case WM_VSCROLL: WMScroll(TWMScroll(Message)); break;
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC: WMCtlColor(Message); break;
     default: TControl::Dispatch(Message); break;
     }
 }
 
 void TWinControl::DefaultHandler(TMessage& Message)
 {
+    // Alt+F4 closes the top-level window, also from a wrapped widget.
+    if (Message.Msg == WM_SYSKEYDOWN && Message.WParam == VK_F4) {
+        TWinControl* Top = this;
+        while (Top->Parent()) Top = Top->Parent();
+        PostMessage(Top->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        return;
+    }
     if (TWindowHook* Hook = HookOf(FHandle); Hook && Hook->DefaultHandling(Message)) {
         if (Message.Msg != WM_RBUTTONUP) return;
     } else {
@@ -643,13 +701,7 @@ void TWinControl::DefaultHandler(TMessage& Message)
         case WM_SYSCOMMAND:
             if ((Message.WParam & 0xFFF0) == SC_CLOSE) Perform(WM_CLOSE, 0, 0);
             return;
-        case WM_SYSKEYDOWN:
-            if (Message.WParam == VK_F4) {
-                TWinControl* Top = this;
-                while (Top->Parent()) Top = Top->Parent();
-                PostMessage(Top->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
-            }
-            return;
+        case WM_SYSKEYDOWN: return;
         case WM_MOUSEWHEEL:
             // Unhandled, the wheel goes to the parent window.
             if (Parent()) Message.Result = Parent()->Perform(Message.Msg, Message.WParam, Message.LParam);

@@ -119,8 +119,17 @@ void SendMouse(TControl* Control, TPoint At, QEvent::Type Type, Qt::MouseButton 
     const QPoint Local = Widget->mapTo(Top, Offset + QPoint(At.X, At.Y));
     if (Type == QEvent::MouseButtonPress) Buttons() |= Button;
     if (Type == QEvent::MouseButtonRelease) Buttons() &= ~Qt::MouseButtons(Button);
+    const QPoint Global = Top->mapToGlobal(Local);
+    // Qt drops a move to where the pointer already is; step aside first so the move arrives.
+    static QPoint LastGlobal(-1, -1);
+    if (Type == QEvent::MouseMove && Global == LastGlobal) {
+        Timestamp() += 1;
+        qt_handleMouseEvent(Top->windowHandle(), Local + QPoint(1, 0), Global + QPoint(1, 0), Buttons(), Qt::NoButton,
+                            QEvent::MouseMove, ModifiersOf(Shift) | Held(), static_cast<int>(Timestamp()));
+    }
+    LastGlobal = Global;
     Timestamp() += 1;
-    qt_handleMouseEvent(Top->windowHandle(), Local, Top->mapToGlobal(Local), Buttons(), Button, Type, ModifiersOf(Shift) | Held(),
+    qt_handleMouseEvent(Top->windowHandle(), Local, Global, Buttons(), Button, Type, ModifiersOf(Shift) | Held(),
                         static_cast<int>(Timestamp()));
     ProcessPendingEvents();
 }

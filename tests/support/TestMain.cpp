@@ -1,4 +1,6 @@
 // Test entry point: a headless Qt application with a fixed set-up, then every registered test.
+#include "windows/private/ClassicLook.h"
+
 #include "support/DialogScript.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +22,7 @@ int main(int argc, char** argv)
         qputenv("XDG_RUNTIME_DIR", runtime);
     }
     QApplication app(argc, argv);
+    WindowsInternal::InstallClassicLook();
     QDir().mkpath(QStringLiteral(KT_TEST_ARTIFACTS));
     ::testing::InitGoogleTest(&argc, argv);
     InstallDialogScript();

@@ -30,6 +30,9 @@ TWindow* FindWindow(HWND Wnd);
 HWND WindowOfWidget(const QWidget* Widget);
 QWidget* WidgetOf(HWND Wnd);
 
+// Answers WM_GETTEXT with Text: at most BufSize - 1 characters and a NUL into Buffer; the count copied.
+LRESULT CopyTextToBuffer(const QString& Text, WPARAM BufSize, LPARAM Buffer);
+
 // Runs the window procedure of Wnd; exceptions pass through to the caller.
 void Deliver(HWND Wnd, TMessage& Message);
 // Runs Body and reports an exception it raises through Application->HandleException(Sender).

@@ -3,10 +3,13 @@
 
 #include "graphics/Canvas.h"
 #include "graphics/DeviceContext.h"
+#include "graphics/FontMapper.h"
+#include "graphics/GraphicsObjects.h"
 #include "windows/Forms.h"
 #include "windows/private/MessageQueue.h"
 #include "windows/private/Window.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QHash>
@@ -14,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -186,6 +190,21 @@ private:
     QEvent* FOldEvent;
 };
 
+// The viewport of a scroll area gets its events through the area's own filter; delivering them
+// straight to the viewport's event() would pass the area by.
+class TScrollAreaAccess : public QAbstractScrollArea {
+public:
+    static bool ViewportEvent(QAbstractScrollArea* Area, QEvent* Event) { return (Area->*(&TScrollAreaAccess::viewportEvent))(Event); }
+};
+
+// Hands Event to Receiver, a wrapped widget or a part of it, as Qt would have.
+void DeliverToWidget(QObject* Receiver, QEvent* Event)
+{
+    auto* Area = qobject_cast<QAbstractScrollArea*>(Receiver->parent());
+    if (Area && Area->viewport() == Receiver) TScrollAreaAccess::ViewportEvent(Area, Event);
+    else Receiver->event(Event);
+}
+
 }  // namespace
 
 QMargins NonClientMargins(uint32_t Style, uint32_t ExStyle, bool TopLevel)
@@ -216,6 +235,13 @@ TWindowHook::TWindowHook(TWinControl* Control, HWND Wnd, QWidget* Widget)
 {
     Hooks().insert(Wnd, this);
     Attach(Widget);
+    // A scroll area's viewport is its client area; its scroll bars act by themselves, as the
+    // non-client scroll bars of a window do, and never take the focus.
+    if (auto* Area = qobject_cast<QAbstractScrollArea*>(Widget)) {
+        Attach(Area->viewport());
+        Area->horizontalScrollBar()->setFocusPolicy(Qt::NoFocus);
+        Area->verticalScrollBar()->setFocusPolicy(Qt::NoFocus);
+    }
 }
 
 TWindowHook::~TWindowHook()
@@ -268,8 +294,12 @@ bool TWindowHook::eventFilter(QObject* Watched, QEvent* Event)
     }
     case QEvent::FocusIn: {
         const Qt::FocusReason Reason = static_cast<QFocusEvent*>(Event)->reason();
-        // Focus that Qt gives by a click on a wrapped widget is a focus change of ours.
-        if (Reason == Qt::MouseFocusReason && GetFocus() != FWnd) Guarded(FControl, [this] { SetFocus(FWnd); });
+        // Focus that Qt gives by a click on a wrapped widget is a focus change of ours; the button
+        // that clicked is down while it runs.
+        if (Reason == Qt::MouseFocusReason && GetFocus() != FWnd) {
+            SyncButtons(QGuiApplication::mouseButtons());
+            Guarded(FControl, [this] { SetFocus(FWnd); });
+        }
         return false;
     }
     case QEvent::WindowActivate:
@@ -373,7 +403,7 @@ bool TWindowHook::PaintEvent(QObject* Receiver, QEvent* Event)
         TEventScope Scope(FEventReceiver, FEvent, Receiver, Event);
         SendMessage(FWnd, WM_PAINT, 0, 0);
         // The widget painted unless nothing passed the message on to it.
-        if (FEvent) static_cast<QObject*>(Receiver)->event(Event);
+        if (FEvent) DeliverToWidget(Receiver, Event);
         return true;
     }
     auto* Widget = static_cast<TWindowWidget*>(FWidget.data());
@@ -415,6 +445,15 @@ bool TWindowHook::DefaultHandling(TMessage& Message)
 {
     if (!FNative || !FWidget) return false;
     const UINT Msg = Message.Msg;
+    if (Msg == WM_SETFONT) {
+        if (const auto* Font = reinterpret_cast<const TFont*>(Message.WParam)) {
+            // Characters stand one by one, as GDI draws them: no ligatures, no kerning.
+            QFont Shown = ToQFont(*Font);
+            Shown.setStyleStrategy(QFont::StyleStrategy(Shown.styleStrategy() | QFont::PreferNoShaping));
+            FWidget->setFont(Shown);
+        }
+        return true;
+    }
     if (Msg == WM_KEYDOWN || Msg == WM_SYSKEYDOWN || Msg == WM_KEYUP || Msg == WM_SYSKEYUP) {
         const bool Press = Msg == WM_KEYDOWN || Msg == WM_SYSKEYDOWN;
         // The key alone: its characters come with WM_CHAR.
@@ -443,9 +482,9 @@ bool TWindowHook::DefaultHandling(TMessage& Message)
     QEvent* Event = std::exchange(FEvent, nullptr);
     if (Event->type() == QEvent::MouseButtonDblClick && FPendingPress) {
         std::unique_ptr<QMouseEvent> Press = std::move(FPendingPress);
-        FEventReceiver->event(Press.get());
+        DeliverToWidget(FEventReceiver, Press.get());
     }
-    FEventReceiver->event(Event);
+    DeliverToWidget(FEventReceiver, Event);
     return true;
 }
 

@@ -1,0 +1,18 @@
+// The measuring canvas: bound to a one-pixel image that nothing shows.
+#include "windows/private/ScreenCanvas.h"
+
+#include "graphics/Canvas.h"
+
+#include <QImage>
+
+namespace WindowsInternal {
+
+TCanvas* ScreenCanvas()
+{
+    static QImage Surface(1, 1, QImage::Format_RGB32);
+    static TCanvas Canvas;
+    if (!Canvas.HandleAllocated()) Canvas.BindImage(&Surface);
+    return &Canvas;
+}
+
+}  // namespace WindowsInternal
