@@ -1,7 +1,7 @@
 // TCanvas: the toolkit's drawing methods over the device context.
 #include "graphics/Canvas.h"
 
-#include "graphics/DeviceContext.h"
+#include "graphics/private/DeviceContext.h"
 #include "graphics/FontMapper.h"
 #include "graphics/Graphic.h"
 #include "rtl/Exceptions.h"

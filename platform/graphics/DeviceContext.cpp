@@ -1,5 +1,5 @@
 // The device-context state behind a canvas and the painting steps its drawing functions share.
-#include "graphics/DeviceContext.h"
+#include "graphics/private/DeviceContext.h"
 
 #include "graphics/FontMapper.h"
 

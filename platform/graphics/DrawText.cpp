@@ -1,7 +1,7 @@
 // DrawText and the text functions of a device context.
 #include "graphics/DrawText.h"
 
-#include "graphics/DeviceContext.h"
+#include "graphics/private/DeviceContext.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

@@ -50,7 +50,7 @@ QString MapFontFamily(const QString& Name)
 QFont ToQFont(const TFont& Font)
 {
     QFont font(MapFontFamily(Font.Name()));
-    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias | QFont::PreferNoShaping));
     font.setHintingPreference(QFont::PreferFullHinting);
     font.setBold(Font.Style().Contains(fsBold));
     font.setItalic(Font.Style().Contains(fsItalic));

@@ -1,7 +1,7 @@
 // GDI drawing helpers: edges, frame controls, focus rectangles, pattern and bit blits, gradients, alpha blending.
 #include "graphics/Gdi.h"
 
-#include "graphics/DeviceContext.h"
+#include "graphics/private/DeviceContext.h"
 
 #include <QPainterPath>
 

@@ -1,7 +1,7 @@
 // Regions over QRegion, the region functions and the clipping and saved states of a device context.
 #include "graphics/Region.h"
 
-#include "graphics/DeviceContext.h"
+#include "graphics/private/DeviceContext.h"
 
 #include <QPainterPath>
 #include <QPolygon>

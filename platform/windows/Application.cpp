@@ -4,6 +4,7 @@
 #include "graphics/Canvas.h"
 #include "graphics/DrawText.h"
 #include "graphics/GraphicsObjects.h"
+#include "rtl/Files.h"
 #include "rtl/Strings.h"
 #include "windows/Dialogs.h"
 #include "windows/private/MessageQueue.h"
@@ -131,6 +132,18 @@ void TApplication::ShowException(const Exception& E)
 QString TApplication::ExeName() const
 {
     return QCoreApplication::applicationFilePath();
+}
+
+QString TApplication::Title() const
+{
+    if (!FTitle.isEmpty()) return FTitle;
+    const QString Name = ExtractFileName(ExeName());
+    return Name.left(Name.size() - ExtractFileExt(Name).size());
+}
+
+int32_t TApplication::MessageBox(const QString& Text, const QString& Caption, uint32_t Flags)
+{
+    return ApplicationMessageBox(Text, Caption, Flags);
 }
 
 bool TApplication::Active() const

@@ -85,6 +85,19 @@ enum TControlStateItem {
 };
 using TControlState = TSet<TControlStateItem>;
 
+// Holds one control-state flag for the length of a scope, also when the scope is left by an exception.
+class TControlStateFlag {
+public:
+    TControlStateFlag(TControlState& State, TControlStateItem Flag) : FState(State), FFlag(Flag) { FState.Include(FFlag); }
+    ~TControlStateFlag() { FState.Exclude(FFlag); }
+    TControlStateFlag(const TControlStateFlag&) = delete;
+    TControlStateFlag& operator=(const TControlStateFlag&) = delete;
+
+private:
+    TControlState& FState;
+    TControlStateItem FFlag;
+};
+
 // The modal results (a button hands its own to the form).
 using TModalResult = int32_t;
 constexpr TModalResult mrNone = 0;

@@ -55,14 +55,8 @@ void TCustomControl::Dispatch(TMessage& Message)
         TWinControl::Dispatch(Message);
         return;
     }
-    FControlState.Include(csCustomPaint);
-    try {
-        TWinControl::Dispatch(Message);
-    } catch (...) {
-        FControlState.Exclude(csCustomPaint);
-        throw;
-    }
-    FControlState.Exclude(csCustomPaint);
+    const TControlStateFlag Painting(FControlState, csCustomPaint);
+    TWinControl::Dispatch(Message);
 }
 
 void TCustomControl::PaintWindow(HDC DC)

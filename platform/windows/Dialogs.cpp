@@ -38,22 +38,8 @@ T* InstallService(T* Service)
 // Disables the other forms while a dialog shows, as a modal form does, and enables them again.
 class TTaskWindowsDisabled {
 public:
-    TTaskWindowsDisabled()
-    {
-        for (int32_t I = 0; I < Screen->CustomFormCount(); ++I) {
-            TCustomForm* Form = Screen->CustomForms(I);
-            if (!Form->HandleAllocated()) continue;
-            const HWND Wnd = Form->Handle();
-            if (IsWindowVisible(Wnd) && IsWindowEnabled(Wnd)) {
-                EnableWindow(Wnd, false);
-                FDisabled.push_back(Wnd);
-            }
-        }
-    }
-    ~TTaskWindowsDisabled()
-    {
-        for (HWND Wnd : FDisabled) EnableWindow(Wnd, true);
-    }
+    TTaskWindowsDisabled() : FDisabled(DisableTaskWindows()) {}
+    ~TTaskWindowsDisabled() { EnableTaskWindows(FDisabled); }
     TTaskWindowsDisabled(const TTaskWindowsDisabled&) = delete;
     TTaskWindowsDisabled& operator=(const TTaskWindowsDisabled&) = delete;
 
@@ -61,13 +47,6 @@ private:
     std::vector<HWND> FDisabled;
 };
 
-// The application's title; like the toolkit's, the program file's name without extension until one is set.
-QString ApplicationTitle()
-{
-    if (!Application->Title().isEmpty()) return Application->Title();
-    const QString Name = ExtractFileName(Application->ExeName());
-    return Name.left(Name.size() - ExtractFileExt(Name).size());
-}
 
 TModalResult ShowBox(const TMessageBoxRequest& Box)
 {
@@ -140,7 +119,7 @@ QString DlgCaption(TMsgDlgType DlgType)
     case mtConfirmation: return QStringLiteral("Confirm");
     case mtCustom: break;
     }
-    return ApplicationTitle();
+    return Application->Title();
 }
 
 // ---- File dialogs ----
@@ -295,7 +274,7 @@ void ShowExceptionBox(const Exception& E)
 {
     QString Msg = E.Message();
     if (!Msg.isEmpty() && Msg.back() > u'.') Msg += u'.';
-    ApplicationMessageBox(Msg, ApplicationTitle(), MB_OK | MB_ICONSTOP);
+    ApplicationMessageBox(Msg, Application->Title(), MB_OK | MB_ICONSTOP);
 }
 
 TMessageBoxService* SetMessageBoxService(TMessageBoxService* Service)

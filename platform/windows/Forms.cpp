@@ -21,7 +21,8 @@ bool SendFocusMessage(HWND Wnd, UINT Msg, const int32_t& FocusCount)
     return FocusCount == Count;
 }
 
-// Disables the other visible, enabled forms for a modal loop; gives back those it disabled.
+}  // namespace
+
 std::vector<HWND> DisableTaskWindows(const TCustomForm* Except)
 {
     std::vector<HWND> Disabled;
@@ -41,8 +42,6 @@ void EnableTaskWindows(const std::vector<HWND>& Windows)
 {
     for (HWND Wnd : Windows) EnableWindow(Wnd, true);
 }
-
-}  // namespace
 
 TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner), FCanvas(std::make_unique<TControlCanvas>(this))
 {
@@ -341,16 +340,11 @@ void TCustomForm::Dispatch(TMessage& Message)
     switch (Message.Msg) {
     case WM_ACTIVATE: WMActivate(Message); break;
     case WM_CLOSE: Close(); break;
-    case WM_PAINT:
-        FControlState.Include(csCustomPaint);
-        try {
-            TWinControl::Dispatch(Message);
-        } catch (...) {
-            FControlState.Exclude(csCustomPaint);
-            throw;
-        }
-        FControlState.Exclude(csCustomPaint);
+    case WM_PAINT: {
+        const TControlStateFlag Painting(FControlState, csCustomPaint);
+        TWinControl::Dispatch(Message);
         break;
+    }
     case CM_ACTIVATE: Activate(); break;
     case CM_DEACTIVATE: Deactivate(); break;
     case CM_SHOWINGCHANGED: CMShowingChanged(Message); break;

@@ -182,11 +182,14 @@ public:
     // Reports the exception being handled (call inside a catch block): OnException when assigned,
     // else ShowException. EAbort is silent.
     void HandleException(TObject* Sender);
-    // Shows the message of E; for now it is written to the standard error stream.
+    // Shows the message of E in an error box.
     virtual void ShowException(const Exception& E);
+    // A message box over the active form, captioned with the title when Caption is empty.
+    int32_t MessageBox(const QString& Text, const QString& Caption, uint32_t Flags = 0);
 
     QString ExeName() const;
-    const QString& Title() const { return FTitle; }
+    // The title set, or the program file's name without its extension.
+    QString Title() const;
     void SetTitle(const QString& Value) { FTitle = Value; }
     bool Active() const;
 
@@ -287,4 +290,9 @@ bool IsAccel(uint16_t VK, const QString& Caption);
 
 // The application and the screen, made at start-up; they live as long as the program.
 extern TApplication* Application;
+
+// Disables the visible, enabled forms but Except for a modal loop; gives back those it disabled.
+std::vector<HWND> DisableTaskWindows(const TCustomForm* Except = nullptr);
+// Enables again the forms DisableTaskWindows gave back.
+void EnableTaskWindows(const std::vector<HWND>& Windows);
 extern TScreen* Screen;

@@ -2,7 +2,7 @@
 #include "windows/private/WindowWidget.h"
 
 #include "graphics/Canvas.h"
-#include "graphics/DeviceContext.h"
+#include "graphics/private/DeviceContext.h"
 #include "graphics/FontMapper.h"
 #include "graphics/GraphicsObjects.h"
 #include "windows/Forms.h"
@@ -447,10 +447,7 @@ bool TWindowHook::DefaultHandling(TMessage& Message)
     const UINT Msg = Message.Msg;
     if (Msg == WM_SETFONT) {
         if (const auto* Font = reinterpret_cast<const TFont*>(Message.WParam)) {
-            // Characters stand one by one, as GDI draws them: no ligatures, no kerning.
-            QFont Shown = ToQFont(*Font);
-            Shown.setStyleStrategy(QFont::StyleStrategy(Shown.styleStrategy() | QFont::PreferNoShaping));
-            FWidget->setFont(Shown);
+            FWidget->setFont(ToQFont(*Font));
         }
         return true;
     }
