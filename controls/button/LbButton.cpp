@@ -5,6 +5,7 @@
 #include "graphics/Canvas.h"
 #include "rtl/StrFuncs.h"
 #include "windows/Forms.h"
+#include "windows/Menus.h"
 #include "windows/Timer.h"
 
 #include <utility>
@@ -311,6 +312,10 @@ void TLbButton::DoClick()
     if (OnClick) OnClick(this);
     if (FModalResult != mrNone)
         if (TCustomForm* Form = GetParentForm(this)) Form->SetModalResult(FModalResult);
+    if (TPopupMenu* Menu = PopupMenu()) {
+        const TPoint At = ClientToScreen(Point(0, Height()));
+        Menu->Popup(At.X, At.Y);
+    }
 }
 
 // ---- Messages ----

@@ -4,6 +4,7 @@
 #include "graphics/GraphicsObjects.h"
 #include "rtl/Exceptions.h"
 #include "windows/Forms.h"
+#include "windows/Menus.h"
 #include "windows/private/Window.h"
 #include "windows/private/WindowWidget.h"
 
@@ -577,6 +578,15 @@ void TControl::WMContextMenu(TWMContextMenu Message)
     const TPoint MousePos = (Pos.X == -1 && Pos.Y == -1) ? TPoint{-1, -1} : ScreenToClient(Pos);
     bool Handled = false;
     DoContextPopup(MousePos, Handled);
+    if (!Handled) {
+        if (TPopupMenu* Menu = PopupMenu(); Menu && Menu->AutoPopup()) {
+            if (HWND Captured = GetCapture()) SendMessage(Captured, WM_CANCELMODE, 0, 0);
+            Menu->SetPopupComponent(this);
+            if (Pos.X == -1 && Pos.Y == -1) Pos = ClientToScreen({0, 0});
+            Menu->Popup(Pos.X, Pos.Y);
+            Handled = true;
+        }
+    }
     Message.SetResult(Handled ? 1 : 0);
     if (!Handled) DefaultHandler(Message.Message);
 }

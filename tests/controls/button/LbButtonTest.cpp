@@ -5,8 +5,13 @@
 #include "support/Input.h"
 #include "support/Render.h"
 #include "windows/Forms.h"
+#include "windows/Menus.h"
 
 #include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMetaObject>
+#include <QWidget>
 
 #include <QTimer>
 
@@ -507,3 +512,30 @@ TEST_F(FadeTest, TurningTheFadeOffEndsItAtOnce)
 }
 
 }  // namespace
+
+TEST_F(LbButtonTest, AClickDropsThePopupMenuBelowTheButtonAfterOnClick)
+{
+    auto* Menu = New<TPopupMenu>(Form.get());
+    auto* Item = New<TMenuItem>(Form.get());
+    Item->SetCaption(QStringLiteral("&Export"));
+    Item->OnClick = [this](TObject*) { Clicks.append(QStringLiteral("Export")); };
+    Menu->Items()->Add(Item);
+    Button->SetPopupMenu(Menu);
+
+    QPoint ShownAt;
+    // The click comes with the release; queued before it, the key reaches the shown menu.
+    Input::MouseDown(Button, Inside);
+    QMetaObject::invokeMethod(
+        qApp,
+        [&] {
+            if (QWidget* Shown = QApplication::activePopupWidget()) ShownAt = Shown->pos();
+            Input::PressKey('E');
+        },
+        Qt::QueuedConnection);
+    Input::MouseUp(Button, Inside);
+    ProcessPendingEvents();
+
+    EXPECT_EQ(Clicks, (QStringList{"Button", "Export"}));
+    const TPoint BottomLeft = Button->ClientToScreen(Point(0, Button->Height()));
+    EXPECT_EQ(ShownAt, QPoint(BottomLeft.X, BottomLeft.Y));
+}

@@ -287,3 +287,24 @@ TEST(TrackPopupMenu, PostsTheChoiceToTheOwnerOrReturnsIt)
 }
 
 }  // namespace
+
+TEST_F(PopupMenuTest, ARightClickShowsTheControlsMenuUnlessAutoPopupIsOff)
+{
+    auto* Target = Place<TPlainControl>(Form.get(), Bounds(10, 10, 100, 50));
+    Target->SetPopupMenu(Menu);
+    // The menu comes with the release; queued before it, the keys reach the shown menu.
+    Input::MouseDown(Target, {20, 20}, mbRight);
+    WhenTheMenuShows([this](QMenu* Shown) {
+        Log.append(Shown ? QStringLiteral("shown") : QStringLiteral("not shown"));
+        Input::PressKey('O');
+    });
+    Input::MouseUp(Target, {20, 20}, mbRight);
+    ProcessPendingEvents();
+    EXPECT_EQ(Log, (QStringList{"OnPopup", "shown", "OnClick &Open", "menu closed"}));
+    EXPECT_EQ(Menu->PopupComponent(), Target);
+
+    Log.clear();
+    Menu->SetAutoPopup(false);
+    Input::Click(Target, {20, 20}, mbRight);
+    EXPECT_TRUE(Log.isEmpty());
+}
