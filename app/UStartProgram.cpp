@@ -7,12 +7,13 @@
 
 #include <exception>
 
-TProgramRun Start_Program(const QString& NomeSW, const QString& Parameter, bool tipo, uint32_t LimitMs)
+TProgramRun Start_Program(const QString& NomeSW, const QString& Parameter, bool tipo, uint32_t LimitMs,
+                          const QString& Directory)
 {
     // Started programs get no window of ours here, so the show mode has nothing to choose.
     (void)tipo;
     try {
-        return RunProgramAndWait(NomeSW, Parameter, QString(), LimitMs);
+        return RunProgramAndWait(NomeSW, Parameter, Directory, LimitMs);
     } catch (const std::exception&) {
         return prNotStarted;
     }

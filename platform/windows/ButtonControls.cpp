@@ -81,7 +81,10 @@ void TButtonControl::CreateWnd()
 void TButtonControl::ShowColors()
 {
     if (QAbstractButton* Button = ButtonOf(this)) {
-        SetWidgetColors(Button, QPalette::Window, Color(), Font()->Color());
+        // Check boxes and radio buttons fill with their background role; a push button keeps the
+        // system's face, as the toolkit's does, and takes only the font colour.
+        const QPalette::ColorRole Role = qobject_cast<QPushButton*>(Button) ? QPalette::Window : Button->backgroundRole();
+        SetWidgetColors(Button, Role, Color(), Font()->Color());
         Button->setAutoFillBackground(true);
     }
 }
