@@ -127,16 +127,39 @@ pugi::xml_node_type PugiType(TNodeType NodeType)
     }
 }
 
+// Text and attribute values are escaped here rather than by the printer, so that characters the
+// reader would normalise (CR in text; CR, LF and tab in attributes) come back as they were.
+QByteArray Escaped(const QString& Value, bool Attribute)
+{
+    QString out;
+    out.reserve(Value.size());
+    for (const QChar c : Value) {
+        switch (c.unicode()) {
+        case '&': out += QLatin1String("&amp;"); break;
+        case '<': out += QLatin1String("&lt;"); break;
+        case '>': out += QLatin1String("&gt;"); break;
+        case '\r': out += QLatin1String("&#13;"); break;
+        case '"': out += Attribute ? QLatin1String("&quot;") : QLatin1String("\""); break;
+        case '\n': out += Attribute ? QLatin1String("&#10;") : QLatin1String("\n"); break;
+        case '\t': out += Attribute ? QLatin1String("&#09;") : QLatin1String("\t"); break;
+        default: out += c; break;
+        }
+    }
+    return out.toUtf8();
+}
+
 pugi::xml_node AppendCopy(pugi::xml_node Parent, const TXMLNode& Node)
 {
     pugi::xml_node copy = Parent.append_child(PugiType(Node.NodeType()));
     if (Node.NodeType() == ntElement || Node.NodeType() == ntProcessingInstr)
         copy.set_name(Node.NodeName().toUtf8().constData());
-    if (Node.NodeType() != ntElement)
+    if (Node.NodeType() == ntText)
+        copy.set_value(Escaped(Node.Text(), false).constData());
+    else if (Node.NodeType() != ntElement)
         copy.set_value(Node.Text().toUtf8().constData());
     for (const IXMLNode& attribute : Node.AttributeNodes())
         copy.append_attribute(attribute->NodeName().toUtf8().constData())
-            .set_value(attribute->Text().toUtf8().constData());
+            .set_value(Escaped(attribute->Text(), true).constData());
     return copy;
 }
 
@@ -477,6 +500,7 @@ QByteArray TXMLDocument::Print() const
         }
     }
     TByteWriter writer;
-    out.save(writer, "  ", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
+    out.save(writer, "  ", pugi::format_indent | pugi::format_no_declaration | pugi::format_no_escapes,
+             pugi::encoding_utf8);
     return writer.Bytes;
 }

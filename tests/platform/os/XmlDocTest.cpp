@@ -401,3 +401,15 @@ TEST(XmlDocTest, AVeryDeepDocumentIsReadAndFreed)
     doc.SetActive(false);
     EXPECT_EQ(node->ParentNode(), nullptr);  // a node still held outlives its parent, on its own
 }
+
+TEST(XmlDocTest, CarriageReturnsInTextsAndAttributesRoundTrip)
+{
+    ActiveDocument written;
+    const IXMLNode root = written.AddChild(QStringLiteral("Conf_Settings"));
+    root->AddChild(QStringLiteral("projectname"))->SetText(QStringLiteral("a\rb\r\nc"));
+    root->SetAttributes(QStringLiteral("Note"), QStringLiteral("x\r\ny"));
+
+    LoadedDocument doc(written.SaveToXML());
+    EXPECT_EQ(doc.DocumentElement()->ChildNodes().First()->Text(), QStringLiteral("a\rb\r\nc"));
+    EXPECT_EQ(QString(doc.DocumentElement()->Attributes(QStringLiteral("Note"))), QStringLiteral("x\r\ny"));
+}
