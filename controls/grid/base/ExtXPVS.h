@@ -24,6 +24,9 @@ enum : int32_t {
     CBS_UNCHECKEDNORMAL = 1,
     CBS_CHECKEDNORMAL = 5,
     CBS_MIXEDNORMAL = 9,
+    // radio button states: unchecked and checked, each normal, hot, pressed and disabled
+    RBS_UNCHECKEDNORMAL = 1,
+    RBS_CHECKEDNORMAL = 5,
     // "combobox"
     CP_DROPDOWNBUTTON = 1,
     CBXS_NORMAL = 1,

@@ -1,0 +1,115 @@
+// Cell markup per cell: measuring and drawing through the markup renderer beside the same plain text through DrawText.
+#include "grid/base/EsgHTMLE.h"
+
+#include "graphics/Bitmap.h"
+#include "graphics/Canvas.h"
+#include "graphics/DrawText.h"
+#include "windows/Session.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QString>
+#include <QStringList>
+
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
+namespace {
+
+// Text measurement needs the window-system session: a headless one, made once.
+void EnsureSession()
+{
+    static int argc = 1;
+    static char name[] = "MarkupBench";
+    static char* argv[] = {name, nullptr};
+    static const bool ready = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static TPlatformSession session(argc, argv);
+        return true;
+    }();
+    (void)ready;
+}
+
+// Markup as grid cells hold it, and the plain text it shows.
+struct TCell {
+    QString Markup;
+    QString Plain;
+};
+
+const std::vector<TCell>& Cells()
+{
+    static const std::vector<TCell> cells = [] {
+        const QStringList markup = {
+            "<B>Node</B> 12",
+            R"(<FONT COLOR="clRed">Error</FONT> in line 4)",
+            R"(<A HREF="cell://2,3">Go to cell</A>)",
+            "Value: <I>unset</I>",
+            R"(<P ALIGN="CENTER">Centred header</P>)",
+            "x<SUP>2</SUP> + y<SUB>1</SUB>",
+            R"(<CONTROL TYPE="CHECK" ID="c" VALUE="TRUE" WIDTH="16"> enabled)",
+            "A longer description that wraps onto a second line of the cell",
+        };
+        std::vector<TCell> list;
+        for (const QString& text : markup) list.push_back({text, MarkupToPlainText(text)});
+        return list;
+    }();
+    return cells;
+}
+
+const TRect CellRect = {0, 0, 120, 40};
+
+bool Markup(TCanvas* Canvas, const QString& Text, bool MeasureOnly)
+{
+    QString link, plain, focus, title, id, value, type;
+    int32_t width = 0, height = 0, links = 0, hovered = 0;
+    TRect linkRect, controlRect;
+    return DrawMarkup(Canvas, Text, CellRect, nullptr, -1, -1, -1, -1, 1, false, MeasureOnly, false, false, true,
+                      false, true, false, 1, clBlue, clNone, clNone, clGray, link, plain, focus, title, width, height,
+                      links, hovered, linkRect, controlRect, id, value, type, nullptr, nullptr, nullptr, 0);
+}
+
+int32_t PlainText(TCanvas* Canvas, const QString& Text, bool MeasureOnly)
+{
+    TRect area = CellRect;
+    return DrawText(Canvas, Text, -1, area, DT_WORDBREAK | (MeasureOnly ? DT_CALCRECT : 0));
+}
+
+// Runs the renderer over the cells, one item per cell, then DrawText over their plain text as
+// often, and reports how many times longer the renderer takes ("x_DrawText").
+void PerCell(benchmark::State& State, bool MeasureOnly)
+{
+    EnsureSession();
+    TBitmap bitmap;
+    bitmap.SetSize(CellRect.Right, CellRect.Bottom);
+    TCanvas* canvas = bitmap.Canvas();
+    using Clock = std::chrono::steady_clock;
+
+    const Clock::time_point start = Clock::now();
+    for (auto _ : State)
+        for (const TCell& cell : Cells()) benchmark::DoNotOptimize(Markup(canvas, cell.Markup, MeasureOnly));
+    const Clock::duration markup = Clock::now() - start;
+
+    const Clock::time_point peerStart = Clock::now();
+    for (benchmark::IterationCount i = 0; i < State.iterations(); ++i)
+        for (const TCell& cell : Cells()) benchmark::DoNotOptimize(PlainText(canvas, cell.Plain, MeasureOnly));
+    const Clock::duration peer = Clock::now() - peerStart;
+
+    State.SetItemsProcessed(int64_t(State.iterations()) * int64_t(Cells().size()));
+    State.counters["x_DrawText"] = double(markup.count()) / double(std::max<Clock::rep>(1, peer.count()));
+}
+
+void BM_MarkupMeasurePerCell(benchmark::State& State)
+{
+    PerCell(State, true);
+}
+
+void BM_MarkupDrawPerCell(benchmark::State& State)
+{
+    PerCell(State, false);
+}
+
+}  // namespace
+
+BENCHMARK(BM_MarkupMeasurePerCell);
+BENCHMARK(BM_MarkupDrawPerCell);
