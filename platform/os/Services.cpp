@@ -2,6 +2,7 @@
 #include "os/Services.h"
 
 #include "rtl/Files.h"
+#include "rtl/ServiceSlot.h"
 
 #include <QFile>
 #include <QProcess>
@@ -14,25 +15,6 @@ const QString MakerHost = QStringLiteral("www.velmora.com");
 constexpr uint16_t MakerHttpPort = 80;
 constexpr uint16_t DeviceUdpPort = 10000;
 
-template <typename T>
-T& RealService()
-{
-    static T Real;
-    return Real;
-}
-
-template <typename T>
-T*& InstalledService()
-{
-    static T* Installed = &RealService<T>();
-    return Installed;
-}
-
-template <typename T>
-T* InstallService(T* Service)
-{
-    return std::exchange(InstalledService<T>(), Service ? Service : &RealService<T>());
-}
 
 }  // namespace
 

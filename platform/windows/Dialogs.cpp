@@ -2,6 +2,7 @@
 #include "windows/Dialogs.h"
 
 #include "rtl/Files.h"
+#include "rtl/ServiceSlot.h"
 #include "rtl/Strings.h"
 #include "windows/Forms.h"
 
@@ -13,27 +14,6 @@
 
 namespace {
 
-// ---- Service slots ----
-
-template <typename T>
-T& RealService()
-{
-    static T Real;
-    return Real;
-}
-
-template <typename T>
-T*& InstalledService()
-{
-    static T* Installed = &RealService<T>();
-    return Installed;
-}
-
-template <typename T>
-T* InstallService(T* Service)
-{
-    return std::exchange(InstalledService<T>(), Service ? Service : &RealService<T>());
-}
 
 // Disables the other forms while a dialog shows, as a modal form does, and enables them again.
 class TTaskWindowsDisabled {
