@@ -406,6 +406,12 @@ TTabSheet* TPageControl::Pages(int32_t Index) const
     return FPages[static_cast<size_t>(Index)];
 }
 
+void TPageControl::ShowControl(TControl* AControl)
+{
+    if (auto* Page = dynamic_cast<TTabSheet*>(AControl); Page && Page->PageControl() == this) SetActivePage(Page);
+    TWinControl::ShowControl(AControl);
+}
+
 void TPageControl::SetActivePage(TTabSheet* Page)
 {
     if (Page && Page->FPageControl != this) return;

@@ -126,6 +126,8 @@ public:
     TTabSheet* ActivePage() const { return FActivePage; }
     // Shows Page (which must be one of this control's pages, or nil) and selects its tab, if it has one.
     void SetActivePage(TTabSheet* Page);
+    // Showing a control on one of the pages makes that page the active one.
+    void ShowControl(TControl* AControl) override;
     int32_t ActivePageIndex() const { return FActivePage ? FActivePage->PageIndex() : -1; }
     void SetActivePageIndex(int32_t Value);
     // The selected tab; -1 for none (also while a page without tab is active).

@@ -261,7 +261,7 @@ void TControl::SetVisible(bool Value)
 
 void TControl::Show()
 {
-    if (FParent) FParent->Show();
+    if (FParent) FParent->ShowControl(this);
     SetVisible(true);
 }
 

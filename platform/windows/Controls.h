@@ -336,6 +336,10 @@ public:
     explicit TWinControl(TComponent* AOwner);
     ~TWinControl() override;
 
+    // Asks the containers up the chain to bring AControl into view (a page control shows its page);
+    // a hidden form stays hidden.
+    virtual void ShowControl(TControl* AControl);
+
     // ---- The window ----
     // The window handle; created on first use.
     HWND Handle();

@@ -35,6 +35,11 @@ TWinControl::~TWinControl()
     DestroyHandle();
 }
 
+void TWinControl::ShowControl(TControl*)
+{
+    if (Parent()) Parent()->ShowControl(this);
+}
+
 // ---- The window ----
 
 HWND TWinControl::Handle()

@@ -526,4 +526,23 @@ TEST(StockLists, RenderTheListsAndCommonControls)
     EXPECT_EQ(Client.pixelColor(InForm.X, InForm.Y), ColorOf(clHighlight));
 }
 
+TEST(PageControlShowTest, ShowingAControlBringsItsPageUpAndLeavesAHiddenFormHidden)
+{
+    auto Form = MakeForm(300, 200);
+    auto* Pages = Place<TPageControl>(Form.get(), Bounds(8, 8, 280, 180));
+    for (const char* Caption : {"One", "Two"}) {
+        auto* Sheet = New<TTabSheet>(Form.get());
+        Sheet->SetPageControl(Pages);
+        Sheet->SetCaption(QString::fromUtf8(Caption));
+    }
+    Pages->SetActivePageIndex(0);
+    auto* OnSecond = Place<TPlainControl>(Pages->Pages(1), Bounds(4, 4, 40, 20));
+    OnSecond->SetVisible(false);
+
+    OnSecond->Show();
+    EXPECT_EQ(Pages->ActivePage(), Pages->Pages(1));
+    EXPECT_TRUE(OnSecond->Visible());
+    EXPECT_FALSE(Form->Visible());
+}
+
 }  // namespace
