@@ -64,6 +64,7 @@ TEST_F(NewProjectTest, EnterInTheNameConfirmsIt)
 
 struct TRefusal {
     const char* Case;
+    friend void PrintTo(const TRefusal& Value, std::ostream* Out) { *Out << Value.Case; }
     QString Name;
     int32_t Message;
 };

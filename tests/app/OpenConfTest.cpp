@@ -49,6 +49,7 @@ TEST_F(OpenConfTest, ListsTheFoldersOfPROJECTSAsTheFileSystemGivesThem)
 
 struct TPreselection {
     const char* Case;
+    friend void PrintTo(const TPreselection& Value, std::ostream* Out) { *Out << Value.Case; }
     QStringList Folders;
     // The configuration open when the window shows; empty for none.
     QString Open;

@@ -121,6 +121,7 @@ TEST_F(ParGenTest, WithoutParGenXmlEveryFieldTakesItsDefault)
 
 struct TReading {
     const char* Case;
+    friend void PrintTo(const TReading& Value, std::ostream* Out) { *Out << Value.Case; }
     QByteArray File;
     // The elements whose texts differ from the defaults.
     std::vector<std::pair<QString, QString>> Shown;
@@ -238,6 +239,7 @@ TEST_F(ParGenTest, AFullStopInAnImageSizeIsTyped)
 
 struct TValidation {
     const char* Case;
+    friend void PrintTo(const TValidation& Value, std::ostream* Out) { *Out << Value.Case; }
     TEntries Entries;
     bool Gateway = false;
     // The message shown (the text number, and what follows it); 0 when everything passes.
@@ -383,6 +385,7 @@ TEST_F(ParGenTest, AFileThatDoesNotParseIsReplacedByTheNextOK)
 
 struct TFailingSave {
     const char* Case;
+    friend void PrintTo(const TFailingSave& Value, std::ostream* Out) { *Out << Value.Case; }
     // Makes the save fail while the window shows.
     std::function<void()> Prepare;
 };
@@ -462,6 +465,7 @@ TEST_F(ParGenTest, TheCloseBoxDiscardsChangesWithoutAsking)
 
 struct TLayout {
     const char* Case;
+    friend void PrintTo(const TLayout& Value, std::ostream* Out) { *Out << Value.Case; }
     std::vector<TLbButton* TFParGen::*> Clicks;
     bool EtherNetIP_Expanded;
     bool PROFIBUS_Expanded;

@@ -44,6 +44,7 @@ struct TTypingCase {
     const char* Typed;
     const char* EditText;
     const char* Text;
+    friend void PrintTo(const TTypingCase& Value, std::ostream* Out) { *Out << Value.Mask << " <- " << Value.Typed; }
 };
 
 class MaskTypingTest : public MaskEditTest, public ::testing::WithParamInterface<TTypingCase> {};

@@ -36,6 +36,7 @@ struct TShortCutCase {
     uint16_t Key;
     TShiftState Shift;
     const char* Text;
+    friend void PrintTo(const TShortCutCase& Value, std::ostream* Out) { *Out << Value.Text; }
 };
 
 class ShortCutTest : public ::testing::TestWithParam<TShortCutCase> {};
