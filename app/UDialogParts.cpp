@@ -7,6 +7,7 @@
 #include "graphics/GraphicsObjects.h"
 #include "windows/Dialogs.h"
 #include "windows/ExtCtrls.h"
+#include "windows/Forms.h"
 #include "windows/StdCtrls.h"
 
 namespace {
@@ -46,6 +47,19 @@ TPanel* New_Dialog_Panel(TComponent* Owner, TWinControl* Parent, TAlign Align, i
     Panel->SetParentColor(true);
     Panel->SetAlign(Align);
     return Panel;
+}
+
+void New_Dialog_Frame(TForm* Form, TPanel*& P_Title, TLabel*& L_SW_Code, TLabel*& L_SW_Desc, TPanel*& P_Button,
+                      TLbButton*& Btn_OK, TLbButton*& Btn_Cancel)
+{
+    P_Title = New_Dialog_Panel(Form, Form, alTop, Dialog_Title_Height);
+    L_SW_Code = New_SW_Code_Label(Form, P_Title, 10, 4);
+    L_SW_Desc = New_SW_Desc_Label(Form, P_Title, 10, 42);
+    P_Button = New_Dialog_Panel(Form, Form, alBottom, Dialog_Button_Panel_Height);
+    const int32_t Cancel_Left = Form->ClientWidth() - 8 - Dialog_Button_Width;
+    Btn_OK = New_Dialog_Button(Form, P_Button, bkOK, Cancel_Left - 6 - Dialog_Button_Width, 10);
+    Btn_Cancel = New_Dialog_Button(Form, P_Button, bkCancel, Cancel_Left, 10);
+    Btn_Cancel->SetModalResult(mrCancel);
 }
 
 TLbButton* New_Dialog_Button(TComponent* Owner, TWinControl* Parent, TLbButtonKind Kind, int32_t Left, int32_t Top)

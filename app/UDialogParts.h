@@ -8,6 +8,7 @@
 
 #include <cstdint>
 
+class TForm;
 class TLabel;
 class TLbButton;
 class TPanel;
@@ -33,6 +34,11 @@ TPanel* New_Dialog_Panel(TComponent* Owner, TWinControl* Parent, TAlign Align, i
 // A push button with the glyph and caption of Kind (none for bkCustom) in the configurator's button
 // look; it has no modal result of its own.
 TLbButton* New_Dialog_Button(TComponent* Owner, TWinControl* Parent, TLbButtonKind Kind, int32_t Left, int32_t Top);
+// The frame of the configurator's OK/Cancel dialogs on Form: the title panel at the top with
+// L_SW_Code and L_SW_Desc, and the button panel at the bottom with OK and Cancel at its right edge
+// (Cancel answers mrCancel). Form's client width must be set.
+void New_Dialog_Frame(TForm* Form, TPanel*& P_Title, TLabel*& L_SW_Code, TLabel*& L_SW_Desc, TPanel*& P_Button,
+                      TLbButton*& Btn_OK, TLbButton*& Btn_Cancel);
 // The configurator's button look: flat face in the window's colour, yellow under the pointer, orange
 // while pressed; the hint shows.
 void Apply_Button_Look(TLbButton* Button);
@@ -47,3 +53,5 @@ inline constexpr int32_t Dialog_Button_Width = 75;
 inline constexpr int32_t Dialog_Button_Height = 25;
 // The title area above a dialog's content: L_SW_Code and L_SW_Desc.
 inline constexpr int32_t Dialog_Title_Height = 62;
+// The panel of OK and Cancel below it.
+inline constexpr int32_t Dialog_Button_Panel_Height = 44;

@@ -20,7 +20,6 @@ namespace {
 
 constexpr int32_t Client_Width = 331;
 constexpr int32_t Client_Height = 162;
-constexpr int32_t Button_Panel_Height = 44;
 
 // A name that makes exactly one folder inside PROJECTS; a Windows separator counts as a separator.
 bool Is_Folder_Name(const QString& Name)
@@ -42,14 +41,7 @@ TFNew_Project::TFNew_Project(TComponent* AOwner) : TForm(AOwner)
     Label1 = New_Label(this, this, 12, Dialog_Title_Height + 8);
     E_New_Proj = New_Control<TEdit>(this, this, 12, Dialog_Title_Height + 26, Client_Width - 24, 21);
     E_New_Proj->SetShowHint(true);
-    P_Title = New_Dialog_Panel(this, this, alTop, Dialog_Title_Height);
-    L_SW_Code = New_SW_Code_Label(this, P_Title, 10, 4);
-    L_SW_Desc = New_SW_Desc_Label(this, P_Title, 10, 42);
-    P_Button = New_Dialog_Panel(this, this, alBottom, Button_Panel_Height);
-    const int32_t Cancel_Left = Client_Width - 8 - Dialog_Button_Width;
-    Btn_OK = New_Dialog_Button(this, P_Button, bkOK, Cancel_Left - 6 - Dialog_Button_Width, 10);
-    Btn_Cancel = New_Dialog_Button(this, P_Button, bkCancel, Cancel_Left, 10);
-    Btn_Cancel->SetModalResult(mrCancel);
+    New_Dialog_Frame(this, P_Title, L_SW_Code, L_SW_Desc, P_Button, Btn_OK, Btn_Cancel);
 
     OnCreate = std::bind_front(&TFNew_Project::FormCreate, this);
     OnShow = std::bind_front(&TFNew_Project::FormShow, this);

@@ -21,7 +21,6 @@ namespace {
 
 constexpr int32_t Client_Width = 377;
 constexpr int32_t Client_Height = 351;
-constexpr int32_t Button_Panel_Height = 44;
 
 }  // namespace
 
@@ -37,18 +36,11 @@ TFOpenConf::TFOpenConf(TComponent* AOwner) : TForm(AOwner), SL(std::make_unique<
     const int32_t List_Top = Dialog_Title_Height + 26;
     Label1 = New_Label(this, this, 12, Dialog_Title_Height + 8);
     ListBox1 = New_Control<TListBox>(this, this, 12, List_Top, Client_Width - 24,
-                                     Client_Height - Button_Panel_Height - 4 - List_Top);
+                                     Client_Height - Dialog_Button_Panel_Height - 4 - List_Top);
     ListBox1->SetShowHint(true);
     ListBox1->SetAnchors({akLeft, akTop, akRight, akBottom});
-    P_Title = New_Dialog_Panel(this, this, alTop, Dialog_Title_Height);
-    L_SW_Code = New_SW_Code_Label(this, P_Title, 10, 4);
-    L_SW_Desc = New_SW_Desc_Label(this, P_Title, 10, 42);
-    P_Button = New_Dialog_Panel(this, this, alBottom, Button_Panel_Height);
-    const int32_t Cancel_Left = Client_Width - 8 - Dialog_Button_Width;
-    Btn_OK = New_Dialog_Button(this, P_Button, bkOK, Cancel_Left - 6 - Dialog_Button_Width, 10);
+    New_Dialog_Frame(this, P_Title, L_SW_Code, L_SW_Desc, P_Button, Btn_OK, Btn_Cancel);
     Btn_OK->SetModalResult(mrOk);
-    Btn_Cancel = New_Dialog_Button(this, P_Button, bkCancel, Cancel_Left, 10);
-    Btn_Cancel->SetModalResult(mrCancel);
 
     OnCreate = std::bind_front(&TFOpenConf::FormCreate, this);
     OnShow = std::bind_front(&TFOpenConf::FormShow, this);

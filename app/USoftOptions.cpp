@@ -28,7 +28,6 @@ namespace {
 
 constexpr int32_t Client_Width = 480;
 constexpr int32_t Client_Height = 376;
-constexpr int32_t Button_Panel_Height = 44;
 // Each slot is a flag over its centred name, three slots to a row.
 constexpr int32_t Slot_Width = 146;
 constexpr int32_t Slot_Height = 82;
@@ -82,7 +81,7 @@ TFSoftOptions::TFSoftOptions(TComponent* AOwner) : TForm(AOwner)
     SetClientHeight(Client_Height);
 
     PC_Options = New_Control<TPageControl>(this, this, 8, Dialog_Title_Height + 8, Client_Width - 16,
-                                           Client_Height - Dialog_Title_Height - Button_Panel_Height - 8);
+                                           Client_Height - Dialog_Title_Height - Dialog_Button_Panel_Height - 8);
 
     TS_Language = New_Page(this, PC_Options);
     L_Sel_Lang = New_Label(this, TS_Language, 12, 10);
@@ -117,14 +116,7 @@ TFSoftOptions::TFSoftOptions(TComponent* AOwner) : TForm(AOwner)
     Btn_Advance_Functions = New_Button(this, TS_AdvanceFunctions, 16, 16, 232);
     PC_Options->SetActivePage(TS_Language);
 
-    P_Title = New_Dialog_Panel(this, this, alTop, Dialog_Title_Height);
-    L_SW_Code = New_SW_Code_Label(this, P_Title, 10, 4);
-    L_SW_Desc = New_SW_Desc_Label(this, P_Title, 10, 42);
-    P_Button = New_Dialog_Panel(this, this, alBottom, Button_Panel_Height);
-    const int32_t Cancel_Left = Client_Width - 8 - Dialog_Button_Width;
-    Btn_OK = New_Dialog_Button(this, P_Button, bkOK, Cancel_Left - 6 - Dialog_Button_Width, 10);
-    Btn_Cancel = New_Dialog_Button(this, P_Button, bkCancel, Cancel_Left, 10);
-    Btn_Cancel->SetModalResult(mrCancel);
+    New_Dialog_Frame(this, P_Title, L_SW_Code, L_SW_Desc, P_Button, Btn_OK, Btn_Cancel);
 
     OnCreate = std::bind_front(&TFSoftOptions::FormCreate, this);
     OnShow = std::bind_front(&TFSoftOptions::FormShow, this);

@@ -27,13 +27,15 @@ protected:
     }
 };
 
-// Qt's check box and radio button leave their state alone when clicked: the control sets it.
+// Qt's check box and radio button leave their state alone when clicked: the control sets it. A click
+// anywhere in the window counts, also right of a short caption.
 class TCheckBoxWidget : public QCheckBox {
 public:
     using QCheckBox::QCheckBox;
 
 protected:
     void nextCheckState() override {}
+    bool hitButton(const QPoint& Pos) const override { return rect().contains(Pos); }
 };
 
 class TRadioButtonWidget : public QRadioButton {
@@ -42,6 +44,7 @@ public:
 
 protected:
     void nextCheckState() override {}
+    bool hitButton(const QPoint& Pos) const override { return rect().contains(Pos); }
 };
 
 QAbstractButton* ButtonOf(const TWinControl* Control)

@@ -160,12 +160,18 @@ TEST_F(StdCtrlsTest, ACheckBoxFiresOnClickWhenItsStateChangesByProgramOrByTheUse
     Input::Click(Check, {5, 8});
     EXPECT_FALSE(Check->Checked());
     EXPECT_EQ(Clicks, 2);
+    // The whole window is the button, also far right of a caption.
+    Check->SetCaption(QStringLiteral("On"));
+    Input::Click(Check, {110, 8});
+    EXPECT_TRUE(Check->Checked());
+    Input::Click(Check, {110, 8});
+    EXPECT_EQ(Clicks, 4);
     Check->SetAllowGrayed(true);
     for (TCheckBoxState Next : {cbGrayed, cbChecked, cbUnchecked}) {
         Input::PressKey(VK_SPACE);
         EXPECT_EQ(Check->State(), Next);
     }
-    EXPECT_EQ(Clicks, 5);
+    EXPECT_EQ(Clicks, 7);
     Check->SetState(cbGrayed);
     EXPECT_EQ(Check->Perform(BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_INDETERMINATE));
 }
@@ -188,7 +194,7 @@ TEST_F(StdCtrlsTest, CheckingARadioButtonUnchecksItsSiblingsAndFiresOnClick)
     // Only the checked button of a group is a tab stop.
     EXPECT_FALSE(First->TabStop());
     EXPECT_TRUE(Second->TabStop());
-    Input::Click(First, {5, 8});
+    Input::Click(First, {95, 8});
     EXPECT_TRUE(First->Checked());
     EXPECT_FALSE(Second->Checked());
     EXPECT_EQ(Log.size(), 4);
