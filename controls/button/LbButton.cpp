@@ -183,7 +183,8 @@ void TLbButton::SetSlowDecease(bool Value)
 void TLbButton::SetStyle(TLbButtonStyle Value)
 {
     FStyle = Value;
-    if (HandleAllocated()) SetWindowLong(Handle(), GWL_EXSTYLE, IsShaped(Value) ? int32_t{WS_EX_TRANSPARENT} : 0);
+    FExStyle = IsShaped(Value) ? uint32_t{WS_EX_TRANSPARENT} : 0;
+    if (HandleAllocated()) SetWindowLong(Handle(), GWL_EXSTYLE, static_cast<int32_t>(FExStyle));
     Invalidate();
 }
 
@@ -205,7 +206,7 @@ void TLbButton::SetEnabled(bool Value)
 void TLbButton::CreateParams(TCreateParams& Params)
 {
     TCustomControl::CreateParams(Params);
-    Params.ExStyle = IsShaped(FStyle) ? uint32_t{WS_EX_TRANSPARENT} : 0;
+    Params.ExStyle = FExStyle;
 }
 
 void TLbButton::RepaintNow()

@@ -112,6 +112,8 @@ private:
     int32_t FNumGlyphs = 0;
     bool FUseHTFont = false;
     TLbButtonStyle FStyle = bsNormal;
+    // The window's extended style as the last Style set it; a colour style leaves it alone.
+    uint32_t FExStyle = 0;
     bool FDefault = false;
     bool FCancel = false;
     bool FSlowDecease = false;

@@ -222,6 +222,24 @@ TEST_F(LbButtonTest, AColourStyleWritesItsColoursAndReadsBackAsCustom)
     EXPECT_TRUE(Button->Flat());
 }
 
+TEST(LbButtonWindowTest, OnlyStyleDecidesTheExtendedStyleOfAWindowMadeLater)
+{
+    auto Form = MakeForm(300, 100);
+    auto* Preset = Place<TLbButton>(Form.get(), Bounds(0, 0, 100, 23));
+    auto* Shaped = Place<TLbButton>(Form.get(), Bounds(0, 30, 100, 23));
+    auto* Reset = Place<TLbButton>(Form.get(), Bounds(0, 60, 100, 23));
+    ASSERT_FALSE(Preset->HandleAllocated() || Shaped->HandleAllocated() || Reset->HandleAllocated());
+    Preset->SetColorStyle(lcsGold);
+    Shaped->SetStyle(bsShape);
+    Reset->SetStyle(bsQuicken);
+    Reset->SetColorStyle(lcsDefault);
+    EXPECT_EQ(Preset->Style(), bsModern);
+    EXPECT_EQ(Reset->Style(), bsNormal);
+    EXPECT_EQ(GetWindowLong(Preset->Handle(), GWL_EXSTYLE), 0);
+    EXPECT_EQ(GetWindowLong(Shaped->Handle(), GWL_EXSTYLE), int32_t{WS_EX_TRANSPARENT});
+    EXPECT_EQ(GetWindowLong(Reset->Handle(), GWL_EXSTYLE), int32_t{WS_EX_TRANSPARENT});
+}
+
 // ---- Painting through the window ----
 
 class LbButtonStateTest : public LbButtonTest, public ::testing::WithParamInterface<TLbButtonStyle> {};
