@@ -73,9 +73,9 @@ void Read_Language_File(const QString& FileName)
         if (!Line.startsWith(u"STR")) continue;
         const int32_t Eq = Pos(QStringLiteral("="), Line);
         if (Eq == 0) continue;
-        // The number stands between "STR" and the one character before "=".
+        // The number stands between "STR" and the first "=".
         int32_t Number;
-        if (!ReadDecimal(Trim(Copy(Line, 4, Eq - 5)), Number)) continue;
+        if (!ReadDecimal(Trim(Copy(Line, 4, Eq - 4)), Number)) continue;
         if (Number < 0 || Number >= Limit) continue;
         QString Text = Trim(Line.mid(Eq));
         if (Text.isEmpty()) continue;

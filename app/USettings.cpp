@@ -195,4 +195,17 @@ void Set_Project_Files()
     File_Receive_Info = File("Receive_Info.xml");
     File_Send_Frame = File("Send_Frame.xml");
     File_Send_Info = File("Send_Info.xml");
+    // The other rule files are named after their path global.
+    File_Set_Access = File("Set_Access.xml");
+    File_Receive_NMEA = File("Receive_NMEA.xml");
+    File_Transmit_NMEA = File("Transmit_NMEA.xml");
+    File_SDO_Server = File("SDO_Server.xml");
+    File_SDO_Client = File("SDO_Client.xml");
+    File_PDO = File("PDO.xml");
+    File_Node_Guard = File("Node_Guard.xml");
+    File_ReStart_Devices = File("ReStart_Devices.xml");
+    File_Modbus_TCP_Master = File("Modbus_TCP_Master.xml");
+    File_DMX_Def_Val = File("DMX_Def_Val.xml");
+    File_Receive_J1939 = File("Receive_J1939.xml");
+    File_Transmit_J1939 = File("Transmit_J1939.xml");
 }

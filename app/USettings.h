@@ -31,6 +31,6 @@ bool Is_Valid_Project_Name(const QString& Name);
 bool Reopen_Last_Project();
 // Makes Name the open configuration (none when it is not a valid name), then Set_Project_Files.
 void Select_Project(const QString& Name);
-// Derives File_ParGen and the four CAN file paths from Path_Project; all empty while no
-// configuration is open. The other rule-file paths are left as they are.
+// Derives File_ParGen and every rule-file path from Path_Project; all empty while no
+// configuration is open.
 void Set_Project_Files();

@@ -149,9 +149,13 @@ TEST_F(LanguageTest, LinesOfALanguageFile)
         {"STR0 = First", 0, QStringLiteral("First")},
         {"STRx = Open", 5, QStringLiteral("Step 5")},
         {"STR0x5 = Open", 5, QStringLiteral("Step 5")},
-        // The number ends one character before "=": without a blank the last digit is lost.
-        {"STR12=Begin", 1, QStringLiteral("Begin")},
-        {"STR12=Begin", 12, QStringLiteral("Information")},
+        // The number runs up to the first "=", with or without blanks around it.
+        {"STR12=Begin", 12, QStringLiteral("Begin")},
+        {"STR12=Begin", 1, QStringLiteral("Step 1")},
+        {"STR12 =Begin", 12, QStringLiteral("Begin")},
+        {"STR12   =   Begin", 12, QStringLiteral("Begin")},
+        {"STR1x = Begin", 1, QStringLiteral("Step 1")},
+        {"STR=Begin", 0, QStringLiteral("Begin")},
         {"STR7 = Text /#/ note", 7, QStringLiteral("Text")},
         {"STR7 = /#/ note", 7, QStringLiteral("Step 7")},
         {"STR7 =", 7, QStringLiteral("Step 7")},

@@ -437,6 +437,8 @@ TEST_F(MainWindowTest, OpenMakesTheChosenConfigurationTheOpenOne)
         EXPECT_EQ(Path_Project, Folder.File(QStringLiteral("PROJECTS")) + PathDelim + QStringLiteral("Plant A"));
         EXPECT_EQ(File_ParGen, ProjectFile(QStringLiteral("ParGen.xml")));
         EXPECT_EQ(File_Send_Info, ProjectFile(QStringLiteral("Send_Info.xml")));
+        EXPECT_EQ(File_Set_Access, ProjectFile(QStringLiteral("Set_Access.xml")));
+        EXPECT_EQ(File_Transmit_J1939, ProjectFile(QStringLiteral("Transmit_J1939.xml")));
         EXPECT_EQ(Main->L_Name_Conf->Caption(), QStringLiteral("Opened Configuration of the Converter : "));
         EXPECT_EQ(Main->L_Name_Conf_L2->Caption(), QStringLiteral("Plant A"));
     }
@@ -447,6 +449,7 @@ TEST_F(MainWindowTest, OpenMakesTheChosenConfigurationTheOpenOne)
         EXPECT_TRUE(Name_Project.isEmpty());
         EXPECT_TRUE(Path_Project.isEmpty());
         EXPECT_TRUE(File_ParGen.isEmpty());
+        EXPECT_TRUE(File_Set_Access.isEmpty());
         EXPECT_EQ(Main->L_Name_Conf->Caption(), QStringLiteral("None Configuration Opened "));
     }
 }

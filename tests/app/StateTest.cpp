@@ -13,6 +13,7 @@
 #include <QFileInfo>
 
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -30,17 +31,38 @@ public:
     QString Folder;
 };
 
-// The twelve rule-file paths that no configuration sets.
-std::vector<const QString*> UnassignedPaths()
+// Every file path of a configuration with its file name in the configuration folder.
+std::vector<std::pair<const QString*, QString>> ProjectFiles()
 {
-    return {&File_Set_Access,  &File_Receive_NMEA,    &File_Transmit_NMEA,     &File_SDO_Server,
-            &File_SDO_Client,  &File_PDO,             &File_Node_Guard,        &File_ReStart_Devices,
-            &File_Modbus_TCP_Master, &File_DMX_Def_Val, &File_Receive_J1939,   &File_Transmit_J1939};
+    const std::pair<const QString*, const char*> Files[] = {
+        {&File_ParGen, "ParGen.xml"},
+        {&File_Set_Access, "Set_Access.xml"},
+        {&File_Receive_NMEA, "Receive_NMEA.xml"},
+        {&File_Transmit_NMEA, "Transmit_NMEA.xml"},
+        {&File_SDO_Server, "SDO_Server.xml"},
+        {&File_SDO_Client, "SDO_Client.xml"},
+        {&File_PDO, "PDO.xml"},
+        {&File_Node_Guard, "Node_Guard.xml"},
+        {&File_ReStart_Devices, "ReStart_Devices.xml"},
+        {&File_Modbus_TCP_Master, "Modbus_TCP_Master.xml"},
+        {&File_DMX_Def_Val, "DMX_Def_Val.xml"},
+        {&File_Receive_J1939, "Receive_J1939.xml"},
+        {&File_Transmit_J1939, "Transmit_J1939.xml"},
+        {&File_Receive_Frame, "Receive_Frame.xml"},
+        {&File_Receive_Info, "Receive_Info.xml"},
+        {&File_Send_Frame, "Send_Frame.xml"},
+        {&File_Send_Info, "Send_Info.xml"},
+    };
+    std::vector<std::pair<const QString*, QString>> Result;
+    for (const auto& [Path, Name] : Files) Result.emplace_back(Path, QString::fromLatin1(Name));
+    return Result;
 }
 
 std::vector<const QString*> ProjectPaths()
 {
-    return {&File_ParGen, &File_Receive_Frame, &File_Receive_Info, &File_Send_Frame, &File_Send_Info};
+    std::vector<const QString*> Paths;
+    for (const auto& [Path, Name] : ProjectFiles()) Paths.push_back(Path);
+    return Paths;
 }
 
 class StateTest : public ::testing::Test {
@@ -124,12 +146,8 @@ TEST_F(StateTest, TheLastConfigurationIsReopened)
     const QString Folder = Program.File(QStringLiteral("PROJECTS/Plant A"));
     EXPECT_EQ(Name_Project, QStringLiteral("Plant A"));
     EXPECT_EQ(Path_Project, Folder);
-    EXPECT_EQ(File_ParGen, Folder + QStringLiteral("/ParGen.xml"));
-    EXPECT_EQ(File_Receive_Frame, Folder + QStringLiteral("/Receive_Frame.xml"));
-    EXPECT_EQ(File_Receive_Info, Folder + QStringLiteral("/Receive_Info.xml"));
-    EXPECT_EQ(File_Send_Frame, Folder + QStringLiteral("/Send_Frame.xml"));
-    EXPECT_EQ(File_Send_Info, Folder + QStringLiteral("/Send_Info.xml"));
-    for (const QString* Path : UnassignedPaths()) EXPECT_TRUE(Path->isEmpty());
+    EXPECT_EQ(ProjectFiles().size(), 17u);
+    for (const auto& [Path, Name] : ProjectFiles()) EXPECT_EQ(*Path, Folder + QStringLiteral("/") + Name);
 }
 
 TEST_F(StateTest, ADeletedConfigurationLeavesNoneOpen)
