@@ -26,9 +26,8 @@ constexpr int32_t Client_Height = 351;
 
 TFOpenConf::TFOpenConf(TComponent* AOwner) : TForm(AOwner), SL(std::make_unique<TStringList>())
 {
+    // A sizeable window: the list follows its edges.
     Apply_Window_Look(this);
-    SetBorderStyle(bsSingle);
-    SetBorderIcons({biSystemMenu});
     SetPosition(poScreenCenter);
     SetClientWidth(Client_Width);
     SetClientHeight(Client_Height);
@@ -41,6 +40,8 @@ TFOpenConf::TFOpenConf(TComponent* AOwner) : TForm(AOwner), SL(std::make_unique<
     ListBox1->SetAnchors({akLeft, akTop, akRight, akBottom});
     New_Dialog_Frame(this, P_Title, L_SW_Code, L_SW_Desc, P_Button, Btn_OK, Btn_Cancel);
     Btn_OK->SetModalResult(mrOk);
+    Btn_OK->SetAnchors({akTop, akRight});
+    Btn_Cancel->SetAnchors({akTop, akRight});
 
     OnCreate = std::bind_front(&TFOpenConf::FormCreate, this);
     OnShow = std::bind_front(&TFOpenConf::FormShow, this);

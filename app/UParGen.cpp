@@ -248,6 +248,8 @@ void TFParGen::Collapse_Expand_Creation()
 
 void TFParGen::Move_GroupBoxs()
 {
+    const std::array<TControl*, 4> Image_Sizes = {L_EtherNetIP_NumIn, E_NB_Input, L_EtherNetIP_NumOut, E_NB_Output};
+    for (TControl* Control : Image_Sizes) Control->SetVisible(true);
     if (GB_EtherNetIP_Visible) GB_EtherNetIP->SetHeight(EtherNetIP_Height);
     GB_EtherNetIP->SetBounds(Box_Left, 70, GB_EtherNetIP->Width(), GB_EtherNetIP->Height());
     GB_EtherNetIP->SetVisible(true);

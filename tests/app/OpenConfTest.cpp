@@ -123,6 +123,22 @@ TEST_F(OpenConfTest, CancelClosesWithCancelAndEachShowingChoosesAnew)
     EXPECT_TRUE(Path_Project.isEmpty());
 }
 
+TEST_F(OpenConfTest, TheWindowIsSizeableAndTheListFollowsItsEdges)
+{
+    EXPECT_EQ(Window->BorderStyle(), bsSizeable);
+    Run_Modal(Window.get(), [&] {
+        const TRect List = Window->ListBox1->BoundsRect();
+        const int32_t OK_Left = Window->Btn_OK->Left();
+        const int32_t Cancel_Left = Window->Btn_Cancel->Left();
+        Window->SetClientWidth(377 + 60);
+        Window->SetClientHeight(351 + 40);
+        EXPECT_EQ(Window->ListBox1->BoundsRect(), Rect(List.Left, List.Top, List.Right + 60, List.Bottom + 40));
+        EXPECT_EQ(Window->Btn_OK->Left(), OK_Left + 60);
+        EXPECT_EQ(Window->Btn_Cancel->Left(), Cancel_Left + 60);
+        EXPECT_EQ(Window->Btn_Cancel->Left() + Window->Btn_Cancel->Width(), Window->ClientWidth() - 8);
+    });
+}
+
 TEST_F(OpenConfTest, TextsComeFromTheLanguageTable)
 {
     Lang_Table->SetStrings(202, QStringLiteral("Configurazioni disponibili"));

@@ -526,6 +526,15 @@ INSTANTIATE_TEST_SUITE_P(
                 true, true, 292, 368, 92, 473, 514}),
     [](const auto& Info) { return std::string(Info.param.Case); });
 
+TEST_F(ParGenTest, EveryLayoutShowsTheImageSizes)
+{
+    TControl* const Image_Sizes[] = {Window->L_EtherNetIP_NumIn, Window->E_NB_Input, Window->L_EtherNetIP_NumOut,
+                                     Window->E_NB_Output};
+    for (TControl* Control : Image_Sizes) Control->SetVisible(false);
+    Window->Move_GroupBoxs();
+    for (TControl* Control : Image_Sizes) EXPECT_TRUE(Control->Visible());
+}
+
 TEST_F(ParGenTest, AWindowAboveTheScreenMovesDownToItsTopEdge)
 {
     Window->SetPosition(poDesigned);
