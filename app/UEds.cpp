@@ -74,6 +74,16 @@ QString AttributeText(const IXMLNode& Row, const QString& Name)
     return Value.IsNull() ? QString() : Value.AsString();
 }
 
+// A COB-ID is a 32-bit unsigned number: 0 when the text is not a number, an error when the number
+// does not fit (a negative one would otherwise turn into a large identifier).
+uint32_t COB_ID_Value(const QString& Text)
+{
+    int64_t Value = 0;
+    if (!TryStrToInt64(Text, Value)) return 0;
+    if (Value < 0 || Value > 0xFFFFFFFF) throw EConvertError(QStringLiteral("'%1' is not a valid COB-ID").arg(Text));
+    return static_cast<uint32_t>(Value);
+}
+
 // Fills PDO_List from First on with at most Max_PDO rows of section Name; returns the count.
 int32_t LoadPDOSection(TXMLDocument& XML, const QString& Name, int32_t First)
 {
@@ -81,7 +91,7 @@ int32_t LoadPDOSection(TXMLDocument& XML, const QString& Name, int32_t First)
     const int32_t Count = std::min<int32_t>(static_cast<int32_t>(Rows.size()), Max_PDO);
     for (int32_t i = 0; i < Count; ++i) {
         PDO_Entry& Entry = PDO_List[First + i];
-        Entry.COB_ID = static_cast<uint32_t>(StrToIntDef(AttributeText(Rows[i], QStringLiteral("COB-ID")), 0));
+        Entry.COB_ID = COB_ID_Value(AttributeText(Rows[i], QStringLiteral("COB-ID")));
         const QString Dimension = AttributeText(Rows[i], QStringLiteral("Dimension"));
         Entry.Dimension = StrToIntDef(Dimension, 8);
         // Mapping sub-indexes are bytes: a larger count cannot be written and would run away.

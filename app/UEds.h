@@ -50,7 +50,8 @@ inline const QString EDS_Save_Filter = QStringLiteral("Electronic Data Sheet (*.
 inline const QString EDS_Save_Default_Ext = QStringLiteral("*.eds");
 
 // Reads File_PDO into PDO_List, Num_RxPDO and Num_TxPDO (both 0 when the file is missing). COB-ID is
-// 0 and Dimension 8 when missing or not a number; a Dimension outside 0..255 raises EConvertError.
+// 0 and Dimension 8 when missing or not a number; a COB-ID outside 0..0xFFFFFFFF or a Dimension
+// outside 0..255 raises EConvertError.
 // XML is borrowed and left inactive; a file that does not parse raises EDOMParseError.
 void Load_PDO_List(TXMLDocument& XML);
 // Appends the rows of File_SDO_Server to SDO_Index_List (nothing when the file is missing): "SDO_Read"

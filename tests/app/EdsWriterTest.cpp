@@ -754,18 +754,20 @@ TEST_F(EdsWriterTest, TheFileFormatKeepsItsSeparatorsWhateverTheFormatSettings)
 
 TEST_F(EdsWriterTest, NumbersAreWrittenInTheirHexadecimalAndDecimalForms)
 {
-    WritePdo({{"$7FF", "0"}, {"-1", "10"}, {"abc", "x"}, {nullptr, nullptr}, {" 0x10", "255"}},
-             {{"4294967295", "1"}, {"0X1A2B3C4D", "$3"}});
+    WritePdo({{"$7FF", "0"}, {"2147484161", "10"}, {"abc", "x"}, {nullptr, nullptr}, {" 0x10", "255"}},
+             {{"4294967295", "1"}, {"0X1A2B3C4D", "$3"}, {"$FFFFFFFF", "1"}});
     WriteSdo({{"0x2ABC", "10", "1"}, {"0x2ABC", "$0B", "0"}, {"24575", "255", "3"}}, {{"0x2ABC", "2", "2"}, {"0xFFFF", "0", "255"}});
     const QStringList Lines = Written();
 
-    // COB-IDs in eight hexadecimal digits; a missing or unreadable one is 0; a decimal beyond 32 bits is not a number.
-    const QStringList CobIds = {QStringLiteral("0x000007FF"), QStringLiteral("0xFFFFFFFF"), QStringLiteral("0x00000000"),
+    // COB-IDs in eight hexadecimal digits, every 32-bit value in decimal or hexadecimal; a missing or
+    // unreadable one is 0.
+    const QStringList CobIds = {QStringLiteral("0x000007FF"), QStringLiteral("0x80000201"), QStringLiteral("0x00000000"),
                                 QStringLiteral("0x00000000"), QStringLiteral("0x00000010")};
     for (int n = 0; n < 5; ++n)
         EXPECT_EQ(Value(Lines, Name(0x1400 + n, "sub1"), QStringLiteral("DefaultValue")), CobIds[n]) << n;
-    EXPECT_EQ(Value(Lines, QStringLiteral("[1800sub1]"), QStringLiteral("DefaultValue")), QStringLiteral("0x00000000"));
+    EXPECT_EQ(Value(Lines, QStringLiteral("[1800sub1]"), QStringLiteral("DefaultValue")), QStringLiteral("0xFFFFFFFF"));
     EXPECT_EQ(Value(Lines, QStringLiteral("[1801sub1]"), QStringLiteral("DefaultValue")), QStringLiteral("0x1A2B3C4D"));
+    EXPECT_EQ(Value(Lines, QStringLiteral("[1802sub1]"), QStringLiteral("DefaultValue")), QStringLiteral("0xFFFFFFFF"));
 
     // A dimension of 0: the mapping and data records hold only their sub0.
     EXPECT_EQ(Section(Lines, QStringLiteral("[1600]")),
@@ -961,6 +963,8 @@ TEST_F(EdsWriterTest, ABadRuleFileStopsTheWritingBeforeTheFileIsTouched)
         {"Dimension beyond a byte", "<R><Receive_PDO><row COB-ID=\"1\" Dimension=\"256\"/></Receive_PDO></R>", nullptr},
         {"Dimension huge", "<R><Transmit_PDO><row COB-ID=\"1\" Dimension=\"2000000000\"/></Transmit_PDO></R>", nullptr},
         {"Dimension negative", "<R><Receive_PDO><row COB-ID=\"1\" Dimension=\"-1\"/></Receive_PDO></R>", nullptr},
+        {"COB-ID negative", "<R><Receive_PDO><row COB-ID=\"-1\" Dimension=\"1\"/></Receive_PDO></R>", nullptr},
+        {"COB-ID beyond 32 bits", "<R><Transmit_PDO><row COB-ID=\"4294967296\" Dimension=\"1\"/></Transmit_PDO></R>", nullptr},
     };
     const QString Target = Folder.Write(QStringLiteral("kept.eds"), "old content\r\n");
     for (const TCase& Case : Cases) {
