@@ -19,6 +19,8 @@
 #include "windows/StdCtrls.h"
 #include "windows/Timer.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <functional>
 
@@ -179,8 +181,11 @@ void TFSoftOptions::FormShow(TObject*)
 void TFSoftOptions::Create_Lang_List()
 {
     SL_Languages->Clear();
+    const QString Folder = IncludeTrailingPathDelimiter(Path_Language);
     for (const TSearchRec& File : FindFiles(Path_Language, QStringLiteral("*.lng"), faHidden)) {
-        if ((File.Attr & ~Language_File_Attributes) == 0) SL_Languages->Add(File.Name);
+        // A symbolic link is a reparse point here: left out like the read-only files.
+        if ((File.Attr & ~Language_File_Attributes) != 0 || QFileInfo(Folder + File.Name).isSymLink()) continue;
+        SL_Languages->Add(File.Name);
     }
     SL_Languages->Sort();
     Update_Lang_Page(1);
@@ -231,7 +236,8 @@ void TFSoftOptions::Show_Flag(TImage* Image, const QString& Language)
 {
     for (const QString& File : {Language + QStringLiteral(".bmp"), Default_Flag}) {
         const QString Path = Find_File_Ignore_Case(Path_Language, File);
-        if (Path.isEmpty()) continue;
+        // Only a plain file is read: a pipe by that name would block the window for good.
+        if (Path.isEmpty() || !QFileInfo(Path).isFile()) continue;
         try {
             Image->Picture()->LoadFromFile(Path);
             return;

@@ -97,6 +97,15 @@ private:
     QObject FContext;
 };
 
+// Runs Action once the options window is shown modally; gives up after a few rounds of messages.
+void WhenModal(std::function<void()> Action, int32_t Rounds = 20)
+{
+    QTimer::singleShot(0, [Action = std::move(Action), Rounds]() mutable {
+        if (FSoftOptions->FormState().Contains(fsModal)) Action();
+        else if (Rounds > 0) WhenModal(std::move(Action), Rounds - 1);
+    });
+}
+
 class TProgramFolder : public TProgramFolderService {
 public:
     explicit TProgramFolder(const QString& Folder) : FFolder(Folder) {}
@@ -339,6 +348,8 @@ TEST_F(SoftOptionsTest, OnlyWritableLanguageFilesAreOffered)
     ASSERT_TRUE(QFile::setPermissions(ReadOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     QDir().mkpath(Path_Language + QStringLiteral("/Folder.lng"));
     ASSERT_EQ(mkfifo(QFile::encodeName(Path_Language + QStringLiteral("/Pipe.lng")).constData(), 0600), 0);
+    // A symbolic link, even to a language file offered, is not offered itself.
+    ASSERT_TRUE(QFile::link(Path_Language + QStringLiteral("/English.lng"), Path_Language + QStringLiteral("/Linked.lng")));
 
     Open();
     EXPECT_EQ(ShownSlots(), QStringList({".Hidden", "English", "French", "Zulu"}));
@@ -350,10 +361,12 @@ TEST_F(SoftOptionsTest, OnlyWritableLanguageFilesAreOffered)
 TEST_F(SoftOptionsTest, AFlagIsTheLanguagesPictureElseTheDefaultFlagElseHidden)
 {
     const QColor Red(200, 0, 0), Blue(0, 0, 200), Grey(128, 128, 128);
-    Languages({QStringLiteral("English"), QStringLiteral("French"), QStringLiteral("German"), QStringLiteral("Italian")});
+    Languages({QStringLiteral("English"), QStringLiteral("French"), QStringLiteral("German"), QStringLiteral("Italian"),
+               QStringLiteral("Spanish")});
     LanguageFolderFile(QStringLiteral("English.bmp"), FlagBitmap(Red));
     LanguageFolderFile(QStringLiteral("german.BMP"), FlagBitmap(Blue));
     LanguageFolderFile(QStringLiteral("Italian.bmp"), "not a picture");
+    ASSERT_EQ(mkfifo(QFile::encodeName(Path_Language + QStringLiteral("/Spanish.bmp")).constData(), 0600), 0);
     const QString DefaultFlag = LanguageFolderFile(QStringLiteral("DefaultFlag.bmp"), FlagBitmap(Grey));
 
     struct TCase {
@@ -366,11 +379,12 @@ TEST_F(SoftOptionsTest, AFlagIsTheLanguagesPictureElseTheDefaultFlagElseHidden)
         {"French", Grey, QColor()},
         {"German", Blue, Blue},
         {"Italian", Grey, QColor()},  // a picture that cannot be read counts as missing
+        {"Spanish", Grey, QColor()},  // so does a pipe, which is never opened
     };
     for (const bool WithDefault : {true, false}) {
         if (!WithDefault) QFile::remove(DefaultFlag);
         Reopen();
-        for (int32_t I = 0; I < 4; ++I) {
+        for (int32_t I = 0; I < 5; ++I) {
             const QColor Expected = WithDefault ? Cases[I].WithDefault : Cases[I].WithoutDefault;
             TImage* Flag = Window->I_L[I];
             SCOPED_TRACE(std::string(Cases[I].Language) + (WithDefault ? " with" : " without") + " DefaultFlag.bmp");
@@ -545,6 +559,55 @@ TEST_F(SoftOptionsTest, OkCopiesTheChoicesIntoTheStateAndSetsTheTimerRule)
         EXPECT_EQ(Main->Timer_Update->Enabled(), Case.Timer);
         EXPECT_EQ(Current_Language, QStringLiteral("English"));
     }
+}
+
+TEST_F(SoftOptionsTest, ConfirmedOptionsRunTheVersionCheckAMinuteLaterThenEveryTwoHours)
+{
+    TTestClock Clock;
+    Main->Show();
+    ProcessPendingEvents();
+    // Opens the window with the main window's options button, ticks Boxes and confirms.
+    const auto Confirm = [&](std::vector<TCheckBox*> Boxes) {
+        WhenModal([&] {
+            ClickTab(Window->TS_Con_Options);
+            for (TCheckBox* Box : Boxes) Tick(Box);
+            Click(Window->Btn_OK);
+        });
+        Click(Main->Btn_Opz);
+        EXPECT_EQ(Window->ModalResult(), mrOk);
+    };
+
+    Confirm({Window->CB_En_Con, Window->CB_Update});
+    EXPECT_TRUE(Main->Timer_Update->Enabled());
+    EXPECT_EQ(Main->Timer_Update->Interval(), 60000u);
+    {
+        TestHttpServer Newer("HTTP/1.0 200 OK\r\n\r\nVER. 1.006");
+        Endpoints.Port = Newer.Port();
+        Clock.Advance(59999);
+        EXPECT_FALSE(Main->LL_Update->Visible());
+        Clock.Advance(1);
+        EXPECT_TRUE(Main->LL_Update->Visible());
+    }
+    EXPECT_TRUE(Main->Timer_Update->Enabled());
+    EXPECT_EQ(Main->Timer_Update->Interval(), 7200000u);
+
+    // A check now would find no server and hide the link.
+    const RefusingPort Closed;
+    Endpoints.Port = Closed.Port();
+    Confirm({Window->CB_Update});
+    EXPECT_FALSE(Main->Timer_Update->Enabled());
+    Clock.Advance(7200000);
+    EXPECT_TRUE(Main->LL_Update->Visible());
+
+    // Turned on again, the timer keeps the two hours.
+    Confirm({Window->CB_Update});
+    EXPECT_TRUE(Main->Timer_Update->Enabled());
+    Clock.Advance(60000);
+    EXPECT_TRUE(Main->LL_Update->Visible());
+    Clock.Advance(7200000 - 60000);
+    EXPECT_FALSE(Main->LL_Update->Visible());
+    EXPECT_TRUE(Enable_Internet);
+    EXPECT_TRUE(Enable_Update);
 }
 
 TEST_F(SoftOptionsTest, OkMakesTheLanguageChosenTheCurrentOne)
