@@ -19,6 +19,7 @@ class TBitmap;
 class TCanvas;
 class TFont;
 class TStrings;
+class TWinControl;
 
 // ---------------------------------------------------------------------------------------------
 // Cell texts
@@ -135,9 +136,9 @@ void StringToOEM(QString& Text);
 // The reverse: the text's ANSI bytes read as OEM code page bytes.
 void OEMToString(QString& Text);
 
-// Month-first and day-first dates split by "/", "." or "-"; two-digit years 0-25 are 2000-2025
-// and 26-99 are 1926-1999, longer years are taken as written. 0 for a malformed text; a date not
-// on the calendar raises EConvertError.
+// Month-first and day-first dates split by "/", "." or "-"; years written with up to two digits
+// take a century (0-25 are 2000-2025, 26-99 are 1926-1999), longer ones are taken as written.
+// 0 for a malformed text; a date not on the calendar raises EConvertError.
 TDateTime ParseDateMDY(const QString& Text);
 TDateTime ParseDateDMY(const QString& Text);
 // The next date of a pasted series: Date + Days when only Days is set, the same day Years or
@@ -243,9 +244,10 @@ void DrawBitmapResource(TCanvas* Canvas, TColor Background, const TRect& R, cons
 // Bitmap at R's top-left at its own size, its top-left pixel's colour replaced by Background.
 void DrawBitmapOnColor(TCanvas* Canvas, TBitmap* Bitmap, TColor Background, const TRect& R);
 // A red zig-zag (pen width 2, steps of 3 pixels) under Count characters of Text from the 0-based
-// Start, with Text written from R's top-left in the canvas font, YOffset pixels further down.
-void DrawErrorUnderline(TCanvas* Canvas, const QString& Text, const TRect& R, int32_t YOffset, int32_t Start,
-                        int32_t Count);
+// Start, where a hidden edit over R on Parent (in Parent's font) places them, YOffset pixels
+// further down. Nothing without a parent.
+void DrawErrorUnderline(TWinControl* Parent, TCanvas* Canvas, const QString& Text, const TRect& R, int32_t YOffset,
+                        int32_t Start, int32_t Count);
 // A filled triangle (X - 3, Y), (X + 3, Y), (X, Y + 3).
 void DrawDownTriangle(TCanvas* Canvas, int32_t X, int32_t Y, TColor Color);
 // The brush takes Color and R is filled.

@@ -4,9 +4,11 @@
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
 #include "rtl/NumConv.h"
+#include "windows/StdCtrls.h"
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <numbers>
 #include <vector>
 
@@ -299,19 +301,42 @@ void DrawBitmapOnColor(TCanvas* Canvas, TBitmap* Bitmap, TColor Background, cons
     TransparentBlt(Canvas, R.Left, R.Top, w, h, Bitmap->Canvas(), 0, 0, w, h, static_cast<COLORREF>(transparent));
 }
 
-void DrawErrorUnderline(TCanvas* Canvas, const QString& Text, const TRect& R, int32_t YOffset, int32_t Start,
-                        int32_t Count)
+void DrawErrorUnderline(TWinControl* Parent, TCanvas* Canvas, const QString& Text, const TRect& R, int32_t YOffset,
+                        int32_t Start, int32_t Count)
 {
+    if (!Parent) return;
+    // A hidden edit laid over R in the parent's font tells where the characters stand.
     const int32_t length = static_cast<int32_t>(Text.size());
-    auto charX = [&](int32_t Index) { return Canvas->TextWidth(Text.left(std::clamp(Index, 0, length))); };
-    const int32_t x1 = Start >= length ? charX(length) + 4 : charX(Start);
-    const int32_t x2 = Start + Count >= length ? charX(length - 1) + 4 : charX(Start + Count - 1);
+    TPoint first;
+    TPoint last;
+    {
+        auto edit = std::make_unique<TEdit>(nullptr);
+        edit->SetVisible(false);
+        edit->SetBoundsRect(R);
+        edit->SetParent(Parent);
+        edit->SetText(Text);
+        edit->HandleNeeded();
+        auto charPos = [&](int32_t Index) {
+            return LParamToPoint(edit->Perform(EM_POSFROMCHAR, static_cast<WPARAM>(std::clamp(Index, 0, length)), 0));
+        };
+        if (Start >= length) {
+            first = charPos(length);
+            first.X += 4;
+        } else {
+            first = charPos(Start);
+        }
+        if (Start + Count >= length) {
+            last = {charPos(length - 1).X + 4, first.Y};
+        } else {
+            last = charPos(Start + Count - 1);
+        }
+    }
     Canvas->Pen()->SetColor(clRed);
     Canvas->Pen()->SetWidth(2);
-    const int32_t y = R.Top + YOffset + 3;
-    Canvas->MoveTo(R.Left + x1, y);
+    const int32_t y = R.Top + first.Y + YOffset + 3;
+    Canvas->MoveTo(R.Left + first.X, y);
     bool down = false;
-    for (int32_t x = x1 + 3; x <= x2 + 3; x += 3) {
+    for (int32_t x = first.X + 3; x <= last.X + 3; x += 3) {
         down = !down;
         Canvas->LineTo(R.Left + x, down ? y + 3 : y);
     }

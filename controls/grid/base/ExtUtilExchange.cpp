@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -67,13 +68,17 @@ TDateTime ParseDate(const QString& Text, bool FirstIsMonth)
     const QStringList parts = Text.split(separator);
     if (parts.size() < 3) return 0;
     const qsizetype yearStart = parts[0].size() + parts[1].size() + 2;
+    const QString yearText = Text.mid(yearStart);
     int32_t first;
     int32_t second;
     int32_t year;
-    if (!TryStrToInt(parts[0], first) || !TryStrToInt(parts[1], second) || !TryStrToInt(Text.mid(yearStart), year))
+    if (!TryStrToInt(parts[0], first) || !TryStrToInt(parts[1], second) || !TryStrToInt(yearText, year))
         return 0;
-    if (year >= 0 && year <= 25) year += 2000;
-    else if (year >= 26 && year <= 99) year += 1900;
+    // Only a year written with one or two digits takes a century; "099" stays year 99, before "100".
+    if (std::count_if(yearText.cbegin(), yearText.cend(), [](QChar Ch) { return Ch.isDigit(); }) <= 2) {
+        if (year >= 0 && year <= 25) year += 2000;
+        else if (year >= 26 && year <= 99) year += 1900;
+    }
     return FirstIsMonth ? EncodeDateParts(year, first, second) : EncodeDateParts(year, second, first);
 }
 

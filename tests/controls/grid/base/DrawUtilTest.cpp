@@ -4,8 +4,11 @@
 #include "graphics/Bitmap.h"
 #include "platform/graphics/CanvasTestSupport.h"
 #include "rtl/Exceptions.h"
+#include "windows/Forms.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -297,36 +300,82 @@ TEST_F(DrawUtilTest, BitmapsAreDrawnAtTheirOwnSize)
     EXPECT_EQ(Ink(), QRect(10, 10, 4, 3));
 }
 
-TEST_F(DrawUtilTest, ErrorUnderlineZigZagsUnderTheCharacters)
+// The underline places the characters as an edit on the parent shows them, in the parent's font,
+// whatever font the canvas has.
+class ErrorUnderlineTest : public DrawUtilTest {
+protected:
+    void SetUp() override
+    {
+        DrawUtilTest::SetUp();
+        Parent.reset(New<TForm>(nullptr));
+        Parent->SetClientWidth(ImageWidth);
+        Parent->SetClientHeight(ImageHeight);
+        Parent->Font()->SetName(QStringLiteral("Verdana"));
+        Parent->Font()->SetSize(16);
+        Canvas.Font()->SetSize(6);
+    }
+
+    // The width of Text in the parent's font.
+    int ParentTextWidth(const QString& Text)
+    {
+        TBitmap bitmap;
+        bitmap.SetSize(8, 8);
+        bitmap.Canvas()->Font()->Assign(Parent->Font());
+        return bitmap.Canvas()->TextWidth(Text);
+    }
+
+    // Every column of the ink holds red.
+    void ExpectUnbrokenZigZag()
+    {
+        const QRect ink = Ink();
+        for (int x = ink.left(); x <= ink.right(); ++x) {
+            bool red = false;
+            for (int y = ink.top(); y <= ink.bottom(); ++y)
+                red = red || At(x, y) == Red;
+            EXPECT_TRUE(red) << x;
+        }
+    }
+
+    std::unique_ptr<TForm> Parent;
+};
+
+TEST_F(ErrorUnderlineTest, ZigZagUnderTheCharactersInTheParentsFont)
 {
     const QString text = QStringLiteral("abcdef");
-    DrawErrorUnderline(&Canvas, text, Rect(10, 10, 90, 30), 12, 2, 2);
-    const int x1 = 10 + Canvas.TextWidth(QStringLiteral("ab"));
-    const int x2 = 10 + Canvas.TextWidth(QStringLiteral("abc")) + 3;
-    // Steps of 3 from x1 end at the last one not beyond x2; the pen is 2 pixels wide.
+    DrawErrorUnderline(Parent.get(), &Canvas, text, Rect(4, 4, 90, 40), 12, 2, 2);
+    // The edit's left margin lies between the left of R and the text; the pen is 2 pixels wide.
+    const int x1 = 4 + ParentTextWidth(QStringLiteral("ab"));
+    const int x2 = 4 + ParentTextWidth(QStringLiteral("abc")) + 3;
     const QRect ink = Ink();
-    EXPECT_NEAR(ink.left(), x1, 1);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GE(ink.left(), x1 - 1);
+    EXPECT_LE(ink.left(), x1 + 4);
     EXPECT_GE(ink.right(), x2 - 3);
-    EXPECT_LE(ink.right(), x2 + 1);
-    EXPECT_NEAR(ink.top(), 10 + 12 + 3, 1);
-    EXPECT_NEAR(ink.bottom(), 10 + 12 + 6, 1);
-    for (int x = ink.left(); x <= ink.right(); ++x) {
-        bool red = false;
-        for (int y = ink.top(); y <= ink.bottom(); ++y)
-            red = red || At(x, y) == Red;
-        EXPECT_TRUE(red) << x;
-    }
+    EXPECT_LE(ink.right(), x2 + 5);
+    EXPECT_GE(ink.top(), 4 + 12 + 3 - 1);
+    EXPECT_LE(ink.top(), 4 + 12 + 3 + 4);
+    EXPECT_EQ(ink.height(), 3 + 2);
+    ExpectUnbrokenZigZag();
+    EXPECT_EQ(Parent->ControlCount(), 0) << "the measuring edit is gone";
 }
 
-TEST_F(DrawUtilTest, ErrorUnderlineOfARangeBeyondTheText)
+TEST_F(ErrorUnderlineTest, ARangeBeyondTheTextEndsAfterItsLastCharacter)
 {
     // The range ends 4 pixels after the start of the text's last character.
     const QString text = QStringLiteral("abc");
-    DrawErrorUnderline(&Canvas, text, Rect(0, 0, 90, 30), 0, 1, 5);
-    const int x2 = Canvas.TextWidth(QStringLiteral("ab")) + 4 + 3;
-    EXPECT_NEAR(Ink().left(), Canvas.TextWidth(QStringLiteral("a")), 1);
+    DrawErrorUnderline(Parent.get(), &Canvas, text, Rect(0, 0, 90, 30), 0, 1, 5);
+    const int x2 = ParentTextWidth(QStringLiteral("ab")) + 4 + 3;
+    EXPECT_GE(Ink().left(), ParentTextWidth(QStringLiteral("a")) - 1);
+    EXPECT_LE(Ink().left(), ParentTextWidth(QStringLiteral("a")) + 4);
     EXPECT_GE(Ink().right(), x2 - 3);
-    EXPECT_LE(Ink().right(), x2 + 1);
+    EXPECT_LE(Ink().right(), x2 + 5);
+    ExpectUnbrokenZigZag();
+}
+
+TEST_F(ErrorUnderlineTest, NothingWithoutAParent)
+{
+    DrawErrorUnderline(nullptr, &Canvas, QStringLiteral("abc"), Rect(0, 0, 90, 30), 0, 0, 2);
+    EXPECT_TRUE(Ink().isEmpty());
 }
 
 TEST_F(DrawUtilTest, SmallFiguresAndFills)

@@ -5,6 +5,7 @@
 #include "graphics/GraphicsObjects.h"
 #include "platform/graphics/CanvasTestSupport.h"
 #include "support/Artifacts.h"
+#include "windows/Forms.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -520,7 +522,10 @@ TEST_F(IndicatorTest, SheetOfAllFaces)
     canvas.Font()->SetColor(clBlack);
     canvas.Brush()->SetStyle(bsClear);
     canvas.TextOut(70, 316, QStringLiteral("Misspelt wrod here"));
-    DrawErrorUnderline(&canvas, QStringLiteral("Misspelt wrod here"), Rect(70, 316, 300, 340), canvas.TextHeight(QStringLiteral("M")) - 4, 9, 4);
+    std::unique_ptr<TForm> parent(New<TForm>(nullptr));
+    parent->Font()->Assign(canvas.Font());
+    DrawErrorUnderline(parent.get(), &canvas, QStringLiteral("Misspelt wrod here"), Rect(70, 316, 300, 340),
+                       canvas.TextHeight(QStringLiteral("M")) - 4, 9, 4);
     canvas.BindImage(nullptr);
     SaveArtifact(sheet, QStringLiteral("grid-base-faces"));
     EXPECT_NE(InkOf(sheet, RGB(248, 247, 237)), QRect());

@@ -146,6 +146,11 @@ TEST(TextExchangeTest, ShortDatesWithTheirCenturyRule)
     EXPECT_THROW(ParseDateDMY(QStringLiteral("31.2.2010")), EConvertError);
     EXPECT_THROW(ParseDateDMY(QStringLiteral("1.1.-5")), EConvertError);
     EXPECT_LT(ParseDateDMY(QStringLiteral("1.1.999")), ParseDateDMY(QStringLiteral("1.1.1000")));
+    // Years of three or four digits keep their order: only one or two digits take a century.
+    EXPECT_EQ(ParseDateDMY(QStringLiteral("1.1.099")), EncodeDate(99, 1, 1));
+    EXPECT_EQ(ParseDateDMY(QStringLiteral("1.1.0005")), EncodeDate(5, 1, 1));
+    EXPECT_LT(ParseDateDMY(QStringLiteral("1.1.099")), ParseDateDMY(QStringLiteral("1.1.100")));
+    EXPECT_EQ(ParseDateDMY(QStringLiteral("1.1.5")), EncodeDate(2005, 1, 1));
 }
 
 TEST(TextExchangeTest, SeriesDateSteps)
