@@ -692,7 +692,8 @@ void TMarkupRenderer::HorizontalRule()
     TKeepPen keep(FCanvas);
     FCanvas->Pen()->SetColor(clBlack);
     const int32_t y = TextBottom() + 1;
-    FCanvas->MoveTo(FIn.Rect.Left + 1, y);
+    // From the line's left edge, where alignment and indent put it.
+    FCanvas->MoveTo(FLeft, y);
     FCanvas->LineTo(FIn.Rect.Right, y);
 }
 

@@ -145,9 +145,10 @@ void TMarkupRenderer::DrawPicture(const TInlinePicture& Picture, const TRect& Ar
             picture->SetStretched(stretched);
             break;
         }
-        if (picture->FrameCount() > 1) {
+        if (picture->FrameCount() > 1 && FEntryBrush.Color() != clNone) {
+            // The brush's colour at entry, even when the brush was clear.
             TKeepBrush keep(FCanvas);
-            FCanvas->Brush()->Assign(&FEntryBrush);
+            FCanvas->Brush()->SetColor(FEntryBrush.Color());
             FCanvas->FillRect(Area);
         }
         FCanvas->Draw(Area.Left + picture->FrameXPos(), Area.Top + picture->FrameYPos(), picture);

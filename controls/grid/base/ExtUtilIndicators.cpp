@@ -277,8 +277,11 @@ void DrawLevelProgressBar(TCanvas* Canvas, TRect R, int32_t Percent, const TProg
         const TSize extent = Canvas->TextExtent(text);
         const TPoint centre = CenterPoint(R);
         if (Info.Vertical) {
+            // A turned copy of the font writes the text; the canvas keeps its own.
+            const int32_t orientation = Canvas->Font()->Orientation();
             Canvas->Font()->SetOrientation(900);
             Canvas->TextOut(centre.X - extent.cy / 2, centre.Y + extent.cx / 2, text);
+            Canvas->Font()->SetOrientation(orientation);
         } else {
             Canvas->TextOut(R.Left + (R.Width() - extent.cx) / 2, R.Top + (R.Height() - extent.cy) / 2, text);
         }

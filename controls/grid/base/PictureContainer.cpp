@@ -79,12 +79,20 @@ THTMLPicture::~THTMLPicture() = default;
 
 void THTMLPicture::Assign(TPersistent* Source)
 {
+    if (Source == this) return;
     FIsEmpty = true;
     gpPicture.reset();
     FFrameCount = -1;
     FNextCount = -1;
     FTimerCount = -1;
-    FFrame = 1;
+    // Back to frame 1 of the bytes still held (OnFrameChange fires); bytes that do not decode
+    // are replaced or left below anyway.
+    try {
+        SetFrame(1);
+    } catch (const Exception&) {
+    }
+    // An empty picture keeps no decoded image.
+    gpPicture.reset();
     auto* other = dynamic_cast<THTMLPicture*>(Source);
     if (Source && !other) return;
     // An empty source picture has nothing to decode: it empties this one as nil does.

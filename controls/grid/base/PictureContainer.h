@@ -32,8 +32,9 @@ public:
     std::unique_ptr<TGraphic> CreateNew() const override { return std::make_unique<THTMLPicture>(); }
 
     // Another THTMLPicture's bytes are copied and decoded (OnChange fires); nil clears the bytes;
-    // any other source leaves the picture empty. The frame goes back to 1 and the animation counts
-    // are reset in every case.
+    // any other source leaves the picture empty. First, in every case, the animation counts are
+    // reset and the frame goes back to 1 of the bytes still held (OnFrameChange fires when there
+    // are any). Assigning the picture to itself changes nothing.
     void Assign(TPersistent* Source) override;
     // Nothing when empty or not decoded. Stretched fills Rect; otherwise the picture takes its
     // natural size for the canvas's resolution at Rect's top-left.

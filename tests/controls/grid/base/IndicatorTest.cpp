@@ -382,10 +382,11 @@ TEST_F(IndicatorTest, VerticalLevelBarTurnsItsText)
     info.ShowPercentage = true;
     info.TextColor = clBlack;
     DrawLevelProgressBar(&Canvas, Rect(0, 0, 30, 102), 50, info);
-    EXPECT_EQ(Canvas.Font()->Orientation(), 900);
+    EXPECT_EQ(Canvas.Font()->Orientation(), 0) << "the text is written in a turned copy of the font";
     const TSize extent = Canvas.TextExtent(QStringLiteral("50%"));
     TFont turned;
     turned.Assign(Canvas.Font());
+    turned.SetOrientation(900);
     const QRect area(1, 1, 28, 100);
     EXPECT_TRUE(SamePixels(PixelsOf({Black}, area), TextPixels(QStringLiteral("50%"), 15 - extent.cy / 2, 51 + extent.cx / 2, area, &turned)));
     const QRect ink = PixelsOf({Black}, area).boundingRect();

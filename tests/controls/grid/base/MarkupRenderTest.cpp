@@ -282,6 +282,15 @@ TEST_F(MarkupRenderTest, HorizontalRuleIsABlackLineBelowTheText)
     EXPECT_EQ(ColorAt(Image, 120, h + 1), clWhite);
     EXPECT_EQ(ColorAt(Image, 0, h + 1), clWhite);
     EXPECT_FALSE(InkIn(Image, QRect(0, h + 2, 120, h)).isEmpty()) << "the next line follows";
+
+    // The rule starts at the line's left edge, which indent and alignment move.
+    const int32_t right = 120 - Extent("ab").cx;
+    for (const auto& [text, left] : {std::pair{QStringLiteral(R"(<P INDENT="30">ab<HR>)"), 31},
+                                     std::pair{QStringLiteral(R"(<P ALIGN="RIGHT">ab<HR>)"), right}}) {
+        Image.fill(Qt::white);
+        Markup(Canvas, text, {.Rect = {0, 0, 120, 100}});
+        EXPECT_EQ(InkIn(Image, QRect(0, h + 1, 120, 1)), QRect(left, h + 1, 120 - left, 1)) << text.toStdString();
+    }
 }
 
 TEST_F(MarkupRenderTest, ShadowsHighlightsErrorsAndBackgrounds)
@@ -470,13 +479,17 @@ TEST_F(MarkupRenderTest, AnimatedPicturesShowTheirFrameAtItsOffset)
     gif->LoadFromStream(&bytes);
     gif->SetFrame(2);
     Canvas.Brush()->SetColor(clSilver);
-    const TMarkupResult r = Markup(Canvas, R"(<IMG SRC="anim">)", {.PictureContainer = &container});
-    EXPECT_EQ(r.Width, 4);
-    const int32_t top = r.Height - 3;
-    EXPECT_EQ(ColorAt(Image, 1, top), clSilver) << "the animation area takes the brush colour at entry";
-    EXPECT_EQ(ColorAt(Image, 2, top + 1), clLime);
-    EXPECT_EQ(ColorAt(Image, 3, top + 1), clBlue);
-    EXPECT_EQ(ColorAt(Image, 4, top + 2), clSilver);
+    for (const TBrushStyle style : {bsSolid, bsClear}) {
+        Image.fill(Qt::white);
+        Canvas.Brush()->SetStyle(style);
+        const TMarkupResult r = Markup(Canvas, R"(<IMG SRC="anim">)", {.PictureContainer = &container});
+        EXPECT_EQ(r.Width, 4);
+        const int32_t top = r.Height - 3;
+        EXPECT_EQ(ColorAt(Image, 1, top), clSilver) << "the animation area takes the brush colour at entry";
+        EXPECT_EQ(ColorAt(Image, 2, top + 1), clLime);
+        EXPECT_EQ(ColorAt(Image, 3, top + 1), clBlue);
+        EXPECT_EQ(ColorAt(Image, 4, top + 2), clSilver);
+    }
 }
 
 TEST_F(MarkupRenderTest, ControlsAreDrawnOnlyWithAWidth)

@@ -278,6 +278,46 @@ TEST(PictureTest, AssignCopiesAnotherPictureAndEmptiesOtherwise)
     EXPECT_TRUE(copy.Empty()) << "an empty source empties the picture, it raises nothing";
 }
 
+TEST(PictureTest, AssignFirstGoesBackToFrameOneOfTheBytesHeld)
+{
+    THTMLPicture source;
+    Load(source, BmpBytes(2, 2, clRed));
+    THTMLPicture picture;
+    std::vector<std::pair<int32_t, int32_t>> frameChanges;  // frame and width at each change
+    int changes = 0;
+    picture.OnFrameChange = [&](TObject*) { frameChanges.emplace_back(picture.Frame(), picture.Width()); };
+    picture.OnChange = [&changes](TObject*) { ++changes; };
+    picture.Assign(&source);
+    EXPECT_TRUE(frameChanges.empty()) << "no bytes were held";
+    EXPECT_EQ(changes, 1);
+
+    Load(picture, ThreeFrameGif());
+    picture.SetFrame(3);
+    frameChanges.clear();
+    changes = 0;
+    picture.Assign(&source);
+    EXPECT_EQ(frameChanges, (std::vector<std::pair<int32_t, int32_t>>{{1, 4}})) << "frame 1 of the GIF held before";
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(picture.Width(), 2);
+    EXPECT_EQ(picture.Frame(), 1);
+
+    frameChanges.clear();
+    picture.Assign(nullptr);
+    EXPECT_EQ(frameChanges.size(), 1u);
+    EXPECT_TRUE(picture.Empty());
+    EXPECT_EQ(picture.Width(), 0) << "an empty picture keeps no decoded image";
+
+    // Bytes that never decoded do not stop the assignment.
+    EXPECT_THROW(Load(picture, "no picture at all"), EInvalidGraphic);
+    picture.Assign(&source);
+    EXPECT_FALSE(picture.Empty());
+    EXPECT_EQ(picture.Width(), 2);
+
+    picture.Assign(&picture);
+    EXPECT_FALSE(picture.Empty()) << "assigning a picture to itself keeps it";
+    EXPECT_EQ(picture.Width(), 2);
+}
+
 TEST(PictureTest, LoadFromURLReadsResourcesAndFilesAndRecordsOtherSources)
 {
     TempFolder folder;
