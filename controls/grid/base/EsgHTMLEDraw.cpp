@@ -89,8 +89,7 @@ QString PrepareText(const QString& Markup)
     for (qsizetype at = text.indexOf(u"<#"); at >= 0; at = text.indexOf(u"<#", at)) {
         text.remove(at, 1);
         const qsizetype close = text.indexOf(QLatin1Char('>'), at);
-        if (close < 0) break;
-        text.remove(close, 1);
+        if (close >= 0) text.remove(close, 1);
     }
     text = ReplaceEntities(text, TextEntities, Qt::CaseInsensitive, true);
     text.remove(QLatin1Char('\n'));

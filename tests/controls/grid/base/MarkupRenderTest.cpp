@@ -215,6 +215,7 @@ TEST_F(MarkupRenderTest, EntitiesShowTheirCharactersAndAreDecodedOnce)
         {"&AMP;&quot;&copy;&euro;&trade;", QString::fromUtf8("&\"©€™"), QString::fromUtf8("&&\"©€™")},
         {"a&nbsp;b", "a b", "a b"},
         {"<#x>", "#x", "#x"},
+        {"<#x <#y", "#x #y", "#x #y"},
     };
     for (const TCase& c : cases) {
         Image.fill(Qt::white);
