@@ -392,7 +392,7 @@ protected:
         SavedProject = Path_Project;
         SavedPDO = File_PDO;
         SavedSDO = File_SDO_Server;
-        // As the program leaves them: a configuration open, the two rule-file paths never assigned.
+        // A configuration open, no rule files: each test names the ones it writes.
         Path_Project = Folder.Path();
         File_PDO.clear();
         File_SDO_Server.clear();
