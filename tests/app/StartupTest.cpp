@@ -29,6 +29,8 @@
 #include "ConfigWindowTest.h"
 #include "support/TempFolder.h"
 
+#include "ProjectFiles.h"
+
 #include "button/LbButton.h"
 #include "os/Services.h"
 #include "rtl/Files.h"
@@ -64,10 +66,9 @@ QByteArray SettingsXml(const QString& Project, bool Internet = false, bool Updat
 // The file-path globals, in declaration order.
 std::vector<const QString*> FilePaths()
 {
-    return {&File_ParGen, &File_Set_Access, &File_Receive_NMEA, &File_Transmit_NMEA, &File_SDO_Server,
-            &File_SDO_Client, &File_PDO, &File_Node_Guard, &File_ReStart_Devices, &File_Modbus_TCP_Master,
-            &File_DMX_Def_Val, &File_Receive_J1939, &File_Transmit_J1939, &File_Receive_Frame, &File_Receive_Info,
-            &File_Send_Frame, &File_Send_Info};
+    std::vector<const QString*> Paths;
+    for (const auto& [Path, Name] : ProjectFiles()) Paths.push_back(Path);
+    return Paths;
 }
 
 class StartupTest : public ::testing::Test {
@@ -181,27 +182,7 @@ TEST_F(StartupTest, TheLastConfigurationIsReopenedWhenItsFolderExists)
     EXPECT_EQ(Last_IP_Address, QStringLiteral("10.0.0.9"));
     EXPECT_EQ(FQuillaneFirmWare->L_Name_Conf->Caption(), QStringLiteral("Opened Configuration of the Converter : "));
     EXPECT_EQ(FQuillaneFirmWare->L_Name_Conf_L2->Caption(), QStringLiteral("Plant A"));
-    const std::vector<std::pair<const QString*, const char*>> Derived = {
-        {&File_ParGen, "ParGen.xml"},
-        {&File_Set_Access, "Set_Access.xml"},
-        {&File_Receive_NMEA, "Receive_NMEA.xml"},
-        {&File_Transmit_NMEA, "Transmit_NMEA.xml"},
-        {&File_SDO_Server, "SDO_Server.xml"},
-        {&File_SDO_Client, "SDO_Client.xml"},
-        {&File_PDO, "PDO.xml"},
-        {&File_Node_Guard, "Node_Guard.xml"},
-        {&File_ReStart_Devices, "ReStart_Devices.xml"},
-        {&File_Modbus_TCP_Master, "Modbus_TCP_Master.xml"},
-        {&File_DMX_Def_Val, "DMX_Def_Val.xml"},
-        {&File_Receive_J1939, "Receive_J1939.xml"},
-        {&File_Transmit_J1939, "Transmit_J1939.xml"},
-        {&File_Receive_Frame, "Receive_Frame.xml"},
-        {&File_Receive_Info, "Receive_Info.xml"},
-        {&File_Send_Frame, "Send_Frame.xml"},
-        {&File_Send_Info, "Send_Info.xml"},
-    };
-    ASSERT_EQ(Derived.size(), FilePaths().size());
-    for (const auto& [Path, Name] : Derived) EXPECT_EQ(*Path, Project + PathDelim + QString::fromLatin1(Name));
+    for (const auto& [Path, Name] : ProjectFiles()) EXPECT_EQ(*Path, Project + PathDelim + Name);
 }
 
 TEST_F(StartupTest, ASettingsFileNamingADeletedConfigurationOpensNothing)
