@@ -28,7 +28,11 @@ QRect Box(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2)
 // The outline of a figure in Box: through the centres of its outer pixels.
 QRectF OutlineRect(const QRect& Box)
 {
-    return QRectF(Box.left(), Box.top(), Box.width() - 1, Box.height() - 1);
+    // An even side puts the extreme points between two rows (columns), where the curve's right and
+    // bottom would fall just short of the last pixel: a small widening there reaches it.
+    const qreal dx = Box.width() % 2 == 0 ? 0.25 : 0;
+    const qreal dy = Box.height() % 2 == 0 ? 0.25 : 0;
+    return QRectF(Box.left(), Box.top(), Box.width() - 1 + dx, Box.height() - 1 + dy);
 }
 
 // The angle in degrees, counter-clockwise from three o'clock, at which the radial through P meets
@@ -47,6 +51,19 @@ qreal Sweep(qreal Start, qreal End)
     qreal sweep = std::fmod(End - Start, 360.0);
     if (sweep <= 0) sweep += 360;
     return sweep;
+}
+
+// Fills Area and strokes its outline. A mix mode touches each pixel once, so then the fill leaves the
+// outline's pixels to the pen.
+void FillAndStroke(TDeviceContext& DC, const QPainterPath& Area, const std::function<void()>& Stroke)
+{
+    if (DC.State.Rop2 != R2_COPYPEN && DC.PenVisible() && DC.State.Brush.Style != bsClear) {
+        const QRegion outline = DC.Touched(Stroke);
+        DC.Fill(Area, DC.State.Brush, true, &outline);
+    } else {
+        DC.Fill(Area, DC.State.Brush, true);
+    }
+    Stroke();
 }
 
 } // namespace
@@ -219,8 +236,7 @@ void TCanvas::Polygon(std::span<const TPoint> Points)
     area.setFillRule(Qt::OddEvenFill);
     area.addPolygon(QPolygonF(QPolygon(QList<QPoint>(points.begin(), points.end()))));
     area.closeSubpath();
-    FDC->Fill(area, FDC->State.Brush, true);
-    FDC->StrokePolyline(points, true);
+    FillAndStroke(*FDC, area, [&] { FDC->StrokePolyline(points, true); });
     Changed();
 }
 
@@ -230,9 +246,14 @@ void TCanvas::Rectangle(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2)
     RequiredState({csHandleValid, csPenValid, csBrushValid});
     const QRect box = Box(X1, Y1, X2, Y2);
     TDeviceContext& dc = *FDC;
-    if (!dc.PenVisible()) {
+    if (box.isEmpty()) {
+        // An empty box draws nothing.
+    } else if (!dc.PenVisible()) {
         // Without a pen the filled area is one pixel smaller on the right and at the bottom.
         dc.FillRect(box.adjusted(0, 0, -1, -1), dc.State.Brush, true);
+    } else if (dc.ThinPen() && box.width() == 1 && box.height() == 1) {
+        // The outline of a one-pixel box is that pixel; a line from a point to itself would draw nothing.
+        dc.FillRect(box, {dc.State.Pen.Color, bsSolid}, true);
     } else if (dc.ThinPen()) {
         dc.FillRect(box.adjusted(1, 1, -1, -1), dc.State.Brush, true);
         const QPoint outline[] = {box.topLeft(), box.topRight(), box.bottomRight(), box.bottomLeft()};
@@ -255,11 +276,14 @@ void TCanvas::RoundRect(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, int32_t 
 {
     Changing();
     RequiredState({csHandleValid, csPenValid, csBrushValid});
+    if (Box(X1, Y1, X2, Y2).isEmpty()) {
+        Changed();
+        return;
+    }
     const QRectF outline = OutlineRect(Box(X1, Y1, X2, Y2));
     QPainterPath path;
     path.addRoundedRect(outline, std::abs(X3) / 2.0, std::abs(Y3) / 2.0);
-    FDC->Fill(path, FDC->State.Brush, true);
-    FDC->StrokePath(path);
+    FillAndStroke(*FDC, path, [&] { FDC->StrokePath(path); });
     Changed();
 }
 
@@ -267,10 +291,13 @@ void TCanvas::Ellipse(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2)
 {
     Changing();
     RequiredState({csHandleValid, csPenValid, csBrushValid});
+    if (Box(X1, Y1, X2, Y2).isEmpty()) {
+        Changed();
+        return;
+    }
     QPainterPath path;
     path.addEllipse(OutlineRect(Box(X1, Y1, X2, Y2)));
-    FDC->Fill(path, FDC->State.Brush, true);
-    FDC->StrokePath(path);
+    FillAndStroke(*FDC, path, [&] { FDC->StrokePath(path); });
     Changed();
 }
 
@@ -278,6 +305,10 @@ void TCanvas::Arc(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, int32_t X3, in
 {
     Changing();
     RequiredState({csHandleValid, csPenValid, csBrushValid});
+    if (Box(X1, Y1, X2, Y2).isEmpty()) {
+        Changed();
+        return;
+    }
     const QRectF outline = OutlineRect(Box(X1, Y1, X2, Y2));
     const qreal start = RadialAngle(outline, {X3, Y3});
     QPainterPath path;
@@ -291,14 +322,17 @@ void TCanvas::Chord(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, int32_t X3, 
 {
     Changing();
     RequiredState({csHandleValid, csPenValid, csBrushValid});
+    if (Box(X1, Y1, X2, Y2).isEmpty()) {
+        Changed();
+        return;
+    }
     const QRectF outline = OutlineRect(Box(X1, Y1, X2, Y2));
     const qreal start = RadialAngle(outline, {X3, Y3});
     QPainterPath path;
     path.arcMoveTo(outline, start);
     path.arcTo(outline, start, Sweep(start, RadialAngle(outline, {X4, Y4})));
     path.closeSubpath();
-    FDC->Fill(path, FDC->State.Brush, true);
-    FDC->StrokePath(path);
+    FillAndStroke(*FDC, path, [&] { FDC->StrokePath(path); });
     Changed();
 }
 
@@ -306,14 +340,17 @@ void TCanvas::Pie(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, int32_t X3, in
 {
     Changing();
     RequiredState({csHandleValid, csPenValid, csBrushValid});
+    if (Box(X1, Y1, X2, Y2).isEmpty()) {
+        Changed();
+        return;
+    }
     const QRectF outline = OutlineRect(Box(X1, Y1, X2, Y2));
     const qreal start = RadialAngle(outline, {X3, Y3});
     QPainterPath path;
     path.moveTo(outline.center());
     path.arcTo(outline, start, Sweep(start, RadialAngle(outline, {X4, Y4})));
     path.closeSubpath();
-    FDC->Fill(path, FDC->State.Brush, true);
-    FDC->StrokePath(path);
+    FillAndStroke(*FDC, path, [&] { FDC->StrokePath(path); });
     Changed();
 }
 
@@ -322,7 +359,8 @@ void TCanvas::FillRect(const TRect& Rect)
     if (FBrush->Style() == bsClear) return;
     Changing();
     RequiredState({csHandleValid, csBrushValid});
-    FDC->FillRect(ToQRect(Rect), FDC->State.Brush, false);
+    // The canvas's own brush, whatever a restored context has selected.
+    FDC->FillRect(ToQRect(Rect), ToDCBrush(*FBrush), false);
     Changed();
 }
 

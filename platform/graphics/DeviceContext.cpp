@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <utility>
 
 QPainter::CompositionMode MixComposition(int32_t Rop2)
 {
@@ -186,8 +187,9 @@ QPainter* TDeviceContext::Begin()
     painter->setBackgroundMode(Qt::TransparentMode);
     const QPoint offset = Offset();
     painter->setTransform(QTransform::fromTranslate(offset.x(), offset.y()) * FBase);
-    if (FImage && !State.Clip) painter->setClipping(false);
+    if (FImage && !State.Clip && !FExcluding) painter->setClipping(false);
     else painter->setClipRegion(VisibleRegion().translated(-offset));
+    FExcluding = false;
     painter->setBrushOrigin(-offset);
     return painter;
 }
@@ -225,11 +227,16 @@ bool TDeviceContext::ApplyMix(QPainter* Painter) const
     return true;
 }
 
-void TDeviceContext::Fill(const QPainterPath& Area, const TDCBrush& Brush, bool Mixed)
+void TDeviceContext::Fill(const QPainterPath& Area, const TDCBrush& Brush, bool Mixed, const QRegion* Exclude)
 {
     if (Brush.Style == bsClear) return;
     QPainter* painter = Begin();
     if (!painter || (Mixed && !ApplyMix(painter))) return;
+    if (Exclude) {
+        // Clipping is set afresh by the next Begin, also when the context has none.
+        painter->setClipRegion(VisibleRegion().subtracted(*Exclude).translated(-Offset()));
+        FExcluding = true;
+    }
     const bool hatched = Brush.Style != bsSolid;
     const bool opaque = State.BkMode == OPAQUE;
     if (hatched && !opaque && painter->compositionMode() != QPainter::CompositionMode_SourceOver) {
@@ -248,6 +255,49 @@ void TDeviceContext::FillRect(const QRect& Rect, const TDCBrush& Brush, bool Mix
     QPainterPath area;
     area.addRect(Rect);
     Fill(area, Brush, Mixed);
+}
+
+QRegion TDeviceContext::Touched(const std::function<void()>& Draw)
+{
+    const QRect device = DeviceRect();
+    if (device.isEmpty()) return {};
+    QImage mask(device.size(), QImage::Format_ARGB32_Premultiplied);
+    mask.fill(Qt::transparent);
+    // Draw onto the mask in place of the surface; mask pixel (0, 0) is the device rectangle's corner.
+    const TDCState state = State;
+    QImage* image = std::exchange(FImage, &mask);
+    QPainter* external = std::exchange(FExternal, nullptr);
+    // One painter at a time: the surface's own painter ends and the next Begin starts a new one.
+    FOwn.reset();
+    const QTransform base = std::exchange(FBase, QTransform());
+    const std::optional<QRegion> systemClip = std::exchange(FSystemClip, std::nullopt);
+    State.Clip.reset();
+    State.Rop2 = R2_COPYPEN;
+    State.ViewportOrg -= device.topLeft();
+    Draw();
+    FOwn.reset();
+    FImage = image;
+    FExternal = external;
+    FBase = base;
+    FSystemClip = systemClip;
+    State = state;
+
+    std::vector<QRect> runs;
+    for (int y = 0; y < mask.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        int start = -1;
+        for (int x = 0; x <= mask.width(); ++x) {
+            const bool on = x < mask.width() && qAlpha(line[x]) != 0;
+            if (on && start < 0) start = x;
+            if (!on && start >= 0) {
+                runs.emplace_back(device.left() + start, device.top() + y, x - start, 1);
+                start = -1;
+            }
+        }
+    }
+    QRegion region;
+    region.setRects(runs.data(), static_cast<int>(runs.size()));
+    return region;
 }
 
 COLORREF TDeviceContext::BrushPixel(int X, int Y) const
@@ -319,6 +369,13 @@ void TDeviceContext::StrokePolyline(std::span<const QPoint> Points, bool Closed)
 void TDeviceContext::StrokePath(const QPainterPath& Path)
 {
     if (!PenVisible()) return;
+    if (ThinPen() && State.Rop2 != R2_COPYPEN && DashPattern(State.Pen.Style).empty()) {
+        // A mix mode changes each pixel once, also where the outline closes on itself.
+        QPainterPath pixels;
+        pixels.addRegion(Touched([&] { StrokePath(Path); }).translated(-Offset()));
+        Fill(pixels, {State.Pen.Color, bsSolid}, true);
+        return;
+    }
     QPainter* painter = Begin();
     if (!painter || !ApplyMix(painter)) return;
     if (!ThinPen()) {

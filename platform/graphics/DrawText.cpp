@@ -120,6 +120,8 @@ public:
     }
 
     const QFontMetrics& Metrics() const { return FMetrics; }
+    // No character is left once the prefixes are taken out.
+    bool Empty() const { return FText.isEmpty(); }
 
 private:
     bool Has(uint32_t Flag) const { return (FFormat & Flag) != 0; }
@@ -248,8 +250,10 @@ int32_t DrawTextEx(HDC DC, const QString& Text, int32_t Count, TRect& Rect, uint
         int widest = 0;
         for (const TLayoutLine& line : lines) widest = std::max(widest, line.Width);
         Rect.Right = Rect.Left + leftMargin + widest + rightMargin;
-        Rect.Bottom = Rect.Top + static_cast<int>(lines.size()) * lineHeight;
-        return Rect.Height();
+        // An empty text has no lines, unless single-line mode keeps its one; the result is still a line's height.
+        const bool empty = layout.Empty() && !(Format & DT_SINGLELINE);
+        Rect.Bottom = Rect.Top + (empty ? 0 : static_cast<int>(lines.size()) * lineHeight);
+        return empty ? lineHeight : Rect.Height();
     }
 
     // An edit control shows no partly visible line; the last one shown tells that text was cut.

@@ -13,6 +13,7 @@
 #include <QRegion>
 #include <QTransform>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -81,13 +82,16 @@ struct TDeviceContext {
     // False when the mix mode draws nothing; otherwise sets the painter's composition to it.
     bool ApplyMix(QPainter* Painter) const;
     // Fills Area (logical) with Brush; through the mix mode when Mixed (shapes), else as a pattern copy.
-    void Fill(const QPainterPath& Area, const TDCBrush& Brush, bool Mixed);
+    // Exclude (device coordinates) keeps those pixels out.
+    void Fill(const QPainterPath& Area, const TDCBrush& Brush, bool Mixed, const QRegion* Exclude = nullptr);
     void FillRect(const QRect& Rect, const TDCBrush& Brush, bool Mixed);
     // Strokes Points (with the closing segment when Closed) with the selected pen; one-pixel pens
     // leave out the last point, as GDI's LineTo does.
     void StrokePolyline(std::span<const QPoint> Points, bool Closed);
     // Strokes a curved outline with the selected pen.
     void StrokePath(const QPainterPath& Path);
+    // The device pixels Draw touches, found by running it in copy mode on a blank surface without clipping.
+    QRegion Touched(const std::function<void()>& Draw);
     // The selected brush's colour at a device pixel, as raster operations see the pattern.
     COLORREF BrushPixel(int X, int Y) const;
     bool PenVisible() const { return State.Pen.Style != psClear; }
@@ -113,6 +117,8 @@ private:
     QTransform FBase;
     // A bound painter's clip when bound (a window's update region), in our device coordinates.
     std::optional<QRegion> FSystemClip;
+    // The painter's clip leaves pixels out that the context does not: the next Begin sets it whole.
+    bool FExcluding = false;
 };
 
 // The Qt composition that performs a mix mode (R2_*); source-over for R2_COPYPEN.

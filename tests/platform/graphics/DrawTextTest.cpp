@@ -104,7 +104,8 @@ TEST_F(DrawTextTest, CalcRectFitsTheRectangleToTheText)
          Width(QStringLiteral("abcdefghij")), 1},
         {"edit control breaks long words", QStringLiteral("abcdefghi"), Width(QStringLiteral("abc")), DT_WORDBREAK | DT_EDITCONTROL,
          Width(QStringLiteral("abc")), 3},
-        {"empty text", QString(), 50, 0, 0, 1},
+        {"empty text", QString(), 50, 0, 0, 0},
+        {"empty text in single-line mode", QString(), 50, DT_SINGLELINE, 0, 1},
     };
     for (const auto& c : cases) {
         const TRect r = Measure(c.Text, Rect(3, 4, 3 + c.Width, 5), c.Format);
