@@ -246,7 +246,11 @@ int32_t DrawTextEx(HDC DC, const QString& Text, int32_t Count, TRect& Rect, uint
     std::vector<TLayoutLine> lines = layout.Lines(available);
     const int lineHeight = layout.LineHeight();
 
+    const bool ellipsis = Format & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS | DT_PATH_ELLIPSIS);
     if (Format & DT_CALCRECT) {
+        // Shortened lines are measured as shown.
+        if (ellipsis)
+            for (TLayoutLine& line : lines) layout.Shorten(line, available, false);
         int widest = 0;
         for (const TLayoutLine& line : lines) widest = std::max(widest, line.Width);
         Rect.Right = Rect.Left + leftMargin + widest + rightMargin;
@@ -258,7 +262,6 @@ int32_t DrawTextEx(HDC DC, const QString& Text, int32_t Count, TRect& Rect, uint
 
     // An edit control shows no partly visible line; the last one shown tells that text was cut.
     const bool singleLine = Format & DT_SINGLELINE;
-    const bool ellipsis = Format & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS | DT_PATH_ELLIPSIS);
     if ((Format & DT_EDITCONTROL) && !singleLine) {
         const auto fitting = static_cast<size_t>(std::max(1, Rect.Height() / std::max(1, lineHeight)));
         if (fitting < lines.size()) {

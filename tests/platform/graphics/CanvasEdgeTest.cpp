@@ -273,3 +273,25 @@ TEST_F(DrawTextEdgeTest, EllipsisNeverOverrunsItsRectangle)
         }
     }
 }
+
+TEST_F(DrawTextEdgeTest, CalcRectMeasuresTheShortenedText)
+{
+    const QString text = QStringLiteral("C:\\Program\\Configurator\\bank.cfg");
+    const int whole = Canvas.TextWidth(text);
+    const int dots = Canvas.TextWidth(QStringLiteral("..."));
+    for (uint32_t format : {DT_END_ELLIPSIS, DT_WORD_ELLIPSIS, DT_PATH_ELLIPSIS}) {
+        for (int width : {whole + 5, whole, whole / 2, dots + 2}) {
+            TRect measured = Rect(4, 4, 4 + width, 8);
+            DrawText(Canvas.Handle(), text, -1, measured, DT_SINGLELINE | format | DT_CALCRECT);
+            // The same text drawn: its ink ends where the measured rectangle does.
+            Image.fill(Qt::white);
+            TRect box = Rect(4, 4, 4 + width, 4 + LineHeight);
+            DrawText(Canvas.Handle(), text, -1, box, DT_SINGLELINE | format);
+            EXPECT_LE(measured.Width(), std::min(width, whole)) << format << " in " << width;
+            EXPECT_GE(measured.Right, Ink().right()) << format << " in " << width;
+            if (width >= whole) {
+                EXPECT_EQ(measured.Width(), whole) << format;
+            }
+        }
+    }
+}
