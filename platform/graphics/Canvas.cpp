@@ -53,6 +53,25 @@ qreal Sweep(qreal Start, qreal End)
     return sweep;
 }
 
+// The pixels of the ellipse inscribed in Box (logical): per row, those whose centre lies within it.
+QRegion EllipseRows(const QRect& Box)
+{
+    const double a = Box.width() / 2.0;
+    const double b = Box.height() / 2.0;
+    std::vector<QRect> rows;
+    for (int y = 0; y < Box.height(); ++y) {
+        const double dy = (y + 0.5 - b) / b;
+        const double half = a * std::sqrt(std::max(0.0, 1 - dy * dy));
+        // Pixels whose centre is within half of the middle: a whole number from each side.
+        const int margin = static_cast<int>(std::ceil(a - 0.5 - half - 1e-9));
+        const int from = std::max(0, margin);
+        if (from < Box.width() - from) rows.emplace_back(Box.left() + from, Box.top() + y, Box.width() - 2 * from, 1);
+    }
+    QRegion region;
+    region.setRects(rows.data(), static_cast<int>(rows.size()));
+    return region;
+}
+
 // Fills Area and strokes its outline. A mix mode touches each pixel once, so then the fill leaves the
 // outline's pixels to the pen.
 void FillAndStroke(TDeviceContext& DC, const QPainterPath& Area, const std::function<void()>& Stroke)
@@ -295,9 +314,25 @@ void TCanvas::Ellipse(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2)
         Changed();
         return;
     }
+    TDeviceContext& dc = *FDC;
+    const QRect box = Box(X1, Y1, X2, Y2);
+    if (dc.ThinPen() && (dc.State.Pen.Style == psSolid || dc.State.Pen.Style == psInsideFrame)) {
+        // A solid one-pixel outline: the ellipse's rows, symmetric in both directions, each pixel once.
+        const QRegion inside = EllipseRows(box);
+        const QRegion outline = inside.subtracted(inside.translated(1, 0) & inside.translated(-1, 0) &
+                                                  inside.translated(0, 1) & inside.translated(0, -1));
+        QPainterPath area;
+        area.addRegion(inside.subtracted(outline));
+        dc.Fill(area, dc.State.Brush, true);
+        QPainterPath ring;
+        ring.addRegion(outline);
+        dc.Fill(ring, {dc.State.Pen.Color, bsSolid}, true);
+        Changed();
+        return;
+    }
     QPainterPath path;
-    path.addEllipse(OutlineRect(Box(X1, Y1, X2, Y2)));
-    FillAndStroke(*FDC, path, [&] { FDC->StrokePath(path); });
+    path.addEllipse(OutlineRect(box));
+    FillAndStroke(dc, path, [&] { dc.StrokePath(path); });
     Changed();
 }
 

@@ -295,3 +295,24 @@ TEST_F(DrawTextEdgeTest, CalcRectMeasuresTheShortenedText)
         }
     }
 }
+
+TEST_F(CanvasEdgeTest, EllipsesFillTheirBoxSymmetrically)
+{
+    for (QSize size : {QSize(2, 2), QSize(3, 2), QSize(6, 6), QSize(7, 4), QSize(20, 20), QSize(21, 11), QSize(40, 30)}) {
+        Image.fill(Qt::white);
+        Canvas.Brush()->SetColor(clRed);
+        const QRect box(10, 10, size.width(), size.height());
+        Canvas.Ellipse(box.left(), box.top(), box.right() + 1, box.bottom() + 1);
+        EXPECT_EQ(Ink(), box) << size.width() << "x" << size.height();
+        const QImage drawn = Image.copy(box);
+        EXPECT_EQ(drawn, drawn.mirrored(true, false)) << size.width() << "x" << size.height();
+        EXPECT_EQ(drawn, drawn.mirrored(false, true)) << size.width() << "x" << size.height();
+        // The outline is one pixel thick: the middle of each side is pen, its inner neighbour brush.
+        if (size.width() > 2 && size.height() > 2) {
+            EXPECT_EQ(At(box.left(), box.center().y()), Black);
+            EXPECT_EQ(At(box.left() + 1, box.center().y()), Red);
+            EXPECT_EQ(At(box.center().x(), box.top()), Black);
+            EXPECT_EQ(At(box.center().x(), box.top() + 1), Red);
+        }
+    }
+}
