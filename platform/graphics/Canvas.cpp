@@ -283,7 +283,8 @@ void TCanvas::Rectangle(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2)
         const int outward = dc.State.Pen.Style == psInsideFrame ? 0 : width / 2;
         const QRect outer = box.adjusted(-outward, -outward, outward, outward);
         const QRect inner = outer.adjusted(width, width, -width, -width);
-        dc.FillRect(box.adjusted(1, 1, -1, -1), dc.State.Brush, true);
+        // The fill stops at the pen, so a mix mode changes no pixel twice.
+        dc.FillRect(box.adjusted(1, 1, -1, -1).intersected(inner), dc.State.Brush, true);
         QPainterPath frame;
         frame.addRegion(QRegion(outer).subtracted(QRegion(inner)));
         dc.Fill(frame, {dc.State.Pen.Color, bsSolid}, true);

@@ -123,6 +123,16 @@ TEST_F(CanvasEdgeTest, XorModeMixesEachPixelOfAFigureOnce)
         QPoint Inside;
     } figures[] = {
         {"rectangle", [](TCanvas& C) { C.Rectangle(5, 6, 40, 30); }, QPoint(20, 18)},
+        {"rectangle, wide pen", [](TCanvas& C) {
+             C.Pen()->SetWidth(3);
+             C.Rectangle(5, 6, 40, 30);
+             C.Pen()->SetWidth(1);
+         }, QPoint(20, 18)},
+        {"ellipse, wide pen", [](TCanvas& C) {
+             C.Pen()->SetWidth(3);
+             C.Ellipse(5, 6, 40, 30);
+             C.Pen()->SetWidth(1);
+         }, QPoint(20, 18)},
         {"ellipse", [](TCanvas& C) { C.Ellipse(5, 6, 40, 30); }, QPoint(22, 18)},
         {"round rectangle", [](TCanvas& C) { C.RoundRect(5, 6, 40, 30, 10, 8); }, QPoint(22, 18)},
         {"pie", [](TCanvas& C) { C.Pie(5, 6, 40, 30, 40, 6, 5, 30); }, QPoint(15, 12)},
