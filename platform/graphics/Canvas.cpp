@@ -77,7 +77,8 @@ QRegion EllipseRows(const QRect& Box)
 void FillAndStroke(TDeviceContext& DC, const QPainterPath& Area, const std::function<void()>& Stroke)
 {
     if (DC.State.Rop2 != R2_COPYPEN && DC.PenVisible() && DC.State.Brush.Style != bsClear) {
-        const QRegion outline = DC.Touched(Stroke);
+        const int reach = DC.State.Pen.Width + 2;
+        const QRegion outline = DC.Touched(Area.boundingRect().toAlignedRect().adjusted(-reach, -reach, reach, reach), Stroke);
         DC.Fill(Area, DC.State.Brush, true, &outline);
     } else {
         DC.Fill(Area, DC.State.Brush, true);

@@ -257,9 +257,9 @@ void TDeviceContext::FillRect(const QRect& Rect, const TDCBrush& Brush, bool Mix
     Fill(area, Brush, Mixed);
 }
 
-QRegion TDeviceContext::Touched(const std::function<void()>& Draw)
+QRegion TDeviceContext::Touched(const QRect& Bounds, const std::function<void()>& Draw)
 {
-    const QRect device = DeviceRect();
+    const QRect device = DeviceRect() & Bounds.translated(Offset());
     if (device.isEmpty()) return {};
     QImage mask(device.size(), QImage::Format_ARGB32_Premultiplied);
     mask.fill(Qt::transparent);
@@ -372,7 +372,8 @@ void TDeviceContext::StrokePath(const QPainterPath& Path)
     if (ThinPen() && State.Rop2 != R2_COPYPEN && DashPattern(State.Pen.Style).empty()) {
         // A mix mode changes each pixel once, also where the outline closes on itself.
         QPainterPath pixels;
-        pixels.addRegion(Touched([&] { StrokePath(Path); }).translated(-Offset()));
+        const QRect bounds = Path.boundingRect().toAlignedRect().adjusted(-2, -2, 2, 2);
+        pixels.addRegion(Touched(bounds, [&] { StrokePath(Path); }).translated(-Offset()));
         Fill(pixels, {State.Pen.Color, bsSolid}, true);
         return;
     }

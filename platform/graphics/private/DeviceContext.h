@@ -90,8 +90,9 @@ struct TDeviceContext {
     void StrokePolyline(std::span<const QPoint> Points, bool Closed);
     // Strokes a curved outline with the selected pen.
     void StrokePath(const QPainterPath& Path);
-    // The device pixels Draw touches, found by running it in copy mode on a blank surface without clipping.
-    QRegion Touched(const std::function<void()>& Draw);
+    // The device pixels Draw touches within Bounds (logical), found by running it in copy mode on a blank
+    // surface without clipping.
+    QRegion Touched(const QRect& Bounds, const std::function<void()>& Draw);
     // The selected brush's colour at a device pixel, as raster operations see the pattern.
     COLORREF BrushPixel(int X, int Y) const;
     bool PenVisible() const { return State.Pen.Style != psClear; }

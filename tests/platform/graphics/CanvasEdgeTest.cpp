@@ -6,6 +6,8 @@
 #include "graphics/Gdi.h"
 #include "graphics/Region.h"
 
+#include <QPainter>
+
 #include <functional>
 
 namespace {
@@ -140,20 +142,24 @@ TEST_F(CanvasEdgeTest, XorModeMixesEachPixelOfAFigureOnce)
         {"polygon", [](TCanvas& C) { C.Polygon({Point(5, 5), Point(50, 10), Point(20, 40)}); }, QPoint(22, 15)},
     };
     for (const auto& figure : figures) {
-        // Over black, pmXor gives the colours pmCopy gives; a pixel mixed twice (pen twice, or pen and
-        // brush) would differ.
-        Image.fill(Qt::black);
-        Canvas.Pen()->SetColor(clWhite);
-        Canvas.Pen()->SetMode(pmXor);
-        Canvas.Brush()->SetColor(clRed);
-        figure.Draw(Canvas);
-        const QImage xored = Image.copy();
-        // The same figure in pmCopy is the reference.
-        Image.fill(Qt::black);
-        Canvas.Pen()->SetMode(pmCopy);
-        figure.Draw(Canvas);
-        EXPECT_EQ(At(figure.Inside.x(), figure.Inside.y()), Red) << figure.Name;
-        EXPECT_EQ(xored, Image) << figure.Name;
+        for (QPoint origin : {QPoint(0, 0), QPoint(7, -3)}) {
+            SetViewportOrgEx(Canvas.Handle(), origin.x(), origin.y(), nullptr);
+            // Over black, pmXor gives the colours pmCopy gives; a pixel mixed twice (pen twice, or pen and
+            // brush) would differ.
+            Image.fill(Qt::black);
+            Canvas.Pen()->SetColor(clWhite);
+            Canvas.Pen()->SetMode(pmXor);
+            Canvas.Brush()->SetColor(clRed);
+            figure.Draw(Canvas);
+            const QImage xored = Image.copy();
+            // The same figure in pmCopy is the reference.
+            Image.fill(Qt::black);
+            Canvas.Pen()->SetMode(pmCopy);
+            figure.Draw(Canvas);
+            const QPoint inside = figure.Inside + origin;
+            EXPECT_EQ(At(inside.x(), inside.y()), Red) << figure.Name;
+            EXPECT_EQ(xored, Image) << figure.Name << " at origin " << origin.x() << "," << origin.y();
+        }
     }
 }
 
@@ -325,4 +331,37 @@ TEST_F(CanvasEdgeTest, EllipsesFillTheirBoxSymmetrically)
             EXPECT_EQ(At(box.center().x(), box.top() + 1), Red);
         }
     }
+}
+
+TEST_F(CanvasEdgeTest, XorFiguresThroughABoundPainterKeepItsClip)
+{
+    // A window's paint: the painter is moved and clipped.
+    Paint(Image);
+    const QImage before = Image.copy();
+    const QRect clip(10, 5, 30, 20);
+    QPainter painter(&Image);
+    painter.translate(clip.topLeft());
+    painter.setClipRect(0, 0, clip.width(), clip.height());
+    TCanvas canvas;
+    canvas.BindPainter(&painter);
+    canvas.Pen()->SetMode(pmXor);
+    canvas.Pen()->SetColor(clWhite);
+    canvas.Brush()->SetColor(clYellow);
+    const auto draw = [&] {
+        canvas.RoundRect(-5, -5, 40, 30, 9, 9);
+        canvas.Polygon({Point(-3, -3), Point(35, 4), Point(6, 28)});
+    };
+    draw();
+    for (int y = 0; y < Image.height(); ++y) {
+        for (int x = 0; x < Image.width(); ++x) {
+            if (!clip.contains(x, y)) {
+                ASSERT_EQ(Image.pixel(x, y), before.pixel(x, y)) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_NE(Image, before);
+    draw();
+    canvas.BindPainter(nullptr);
+    painter.end();
+    EXPECT_EQ(Image, before);
 }
