@@ -507,7 +507,10 @@ bool AlphaBlend(HDC Dest, int32_t X, int32_t Y, int32_t Width, int32_t Height, H
     QPoint origin;
     const QImage* surface = source.Surface(origin);
     if (!surface) return false;
-    QImage pixels = surface->copy(QRect(XSrc, YSrc, WidthSrc, HeightSrc).translated(source.Offset() + origin));
+    const QRect area = QRect(XSrc, YSrc, WidthSrc, HeightSrc).translated(source.Offset() + origin);
+    // The source rectangle must lie within the source surface.
+    if (!surface->rect().contains(area)) return false;
+    QImage pixels = surface->copy(area);
     if (Blend.AlphaFormat & AC_SRC_ALPHA) {
         // The source's bytes count as premultiplied, whatever its format claims.
         if (pixels.depth() != 32) pixels.convertTo(QImage::Format_ARGB32);

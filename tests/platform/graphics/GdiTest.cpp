@@ -348,6 +348,13 @@ TEST_F(GdiTest, AlphaBlendMixesWithConstantAndPerPixelAlpha)
     AlphaBlend(Canvas.Handle(), 10, 0, 1, 1, alpha.Handle(), 0, 0, 1, 1, perPixel);
     EXPECT_EQ(At(10, 0), White);
     alpha.BindImage(nullptr);
+
+    // A source rectangle reaching past the source fails and draws nothing.
+    for (QRect area : {QRect(1, 1, 2, 2), QRect(-1, 0, 2, 2), QRect(0, 0, 3, 1)})
+        EXPECT_FALSE(AlphaBlend(Canvas.Handle(), 20, 0, 2, 2, opaque.Canvas.Handle(), area.x(), area.y(), area.width(), area.height(), half))
+            << area.x() << "," << area.y() << " " << area.width() << "x" << area.height();
+    EXPECT_EQ(At(20, 0), White);
+    EXPECT_EQ(At(21, 1), White);
 }
 
 TEST_F(GdiTest, RegionsCombineAndAnswerQuestions)
