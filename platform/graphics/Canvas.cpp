@@ -271,8 +271,8 @@ void TCanvas::Rectangle(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2)
     } else if (!dc.PenVisible()) {
         // Without a pen the filled area is one pixel smaller on the right and at the bottom.
         dc.FillRect(box.adjusted(0, 0, -1, -1), dc.State.Brush, true);
-    } else if (dc.ThinPen() && box.width() == 1 && box.height() == 1) {
-        // The outline of a one-pixel box is that pixel; a line from a point to itself would draw nothing.
+    } else if (dc.ThinPen() && (box.width() == 1 || box.height() == 1)) {
+        // A box one pixel wide or high is all outline: each pixel once, also for a one-pixel box.
         dc.FillRect(box, {dc.State.Pen.Color, bsSolid}, true);
     } else if (dc.ThinPen()) {
         dc.FillRect(box.adjusted(1, 1, -1, -1), dc.State.Brush, true);

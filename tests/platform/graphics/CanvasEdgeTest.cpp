@@ -125,6 +125,12 @@ TEST_F(CanvasEdgeTest, XorModeMixesEachPixelOfAFigureOnce)
         QPoint Inside;
     } figures[] = {
         {"rectangle", [](TCanvas& C) { C.Rectangle(5, 6, 40, 30); }, QPoint(20, 18)},
+        {"rectangles one pixel wide and high", [](TCanvas& C) {
+             C.Rectangle(5, 6, 6, 30);
+             C.Rectangle(8, 6, 30, 7);
+             C.Rectangle(20, 18, 22, 20);
+             C.Rectangle(20, 20, 23, 23);
+         }, QPoint(21, 21)},
         {"rectangle, wide pen", [](TCanvas& C) {
              C.Pen()->SetWidth(3);
              C.Rectangle(5, 6, 40, 30);
