@@ -176,6 +176,7 @@ void TList::SetItems(int32_t Index, void* Item)
 {
     CheckIndex(Index);
     void* Old = FList[Index];
+    if (Old == Item) return;  // an owning list must not free an item it keeps
     FList[Index] = Item;
     if (Old) Notify(Old, lnDeleted);
     if (Item) Notify(Item, lnAdded);

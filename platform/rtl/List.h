@@ -49,6 +49,7 @@ public:
     // Raises "List capacity out of bounds (%d)" below Count.
     void SetCapacity(int32_t NewCapacity);
     void* Items(int32_t Index) const;
+    // Replaces the item (the old one is deleted, the new one added); storing the same item does nothing.
     void SetItems(int32_t Index, void* Item);
     // The items as a plain array of Count pointers (valid until the list changes).
     void* const* List() const { return FList.data(); }

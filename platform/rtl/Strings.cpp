@@ -82,8 +82,10 @@ int32_t TStrings::AddObject(const QString& S, TObject* AObject)
 
 void TStrings::AddStrings(TStrings* Strings)
 {
+    // The count is taken once, so a list added to itself is doubled.
+    const int32_t count = Strings->Count();
     Updating(*this, [&] {
-        for (int32_t i = 0; i < Strings->Count(); ++i) AddObject(Strings->Get(i), Strings->GetObject(i));
+        for (int32_t i = 0; i < count; ++i) AddObject(Strings->Get(i), Strings->GetObject(i));
     });
 }
 
@@ -354,7 +356,10 @@ void TStrings::SetTextStr(const QString& Value)
 
 int32_t TStrings::CompareStrings(const QString& S1, const QString& S2) const { return AnsiCompareText(S1, S2); }
 
-void TStrings::Error(const QString& Msg, int32_t Data) { throw EStringListError(Msg.arg(Data)); }
+void TStrings::Error(const QString& Msg, int32_t Data)
+{
+    throw EStringListError(Msg.contains(QLatin1String("%1")) ? Msg.arg(Data) : Msg);
+}
 
 // ---- TStringList ----------------------------------------------------------------------------
 

@@ -61,7 +61,7 @@ public:
     virtual int32_t Add(const QString& S);
     virtual int32_t AddObject(const QString& S, TObject* AObject);
     void Append(const QString& S) { Add(S); }
-    // Adds every line and object of Strings, in one update.
+    // Adds every line and object of Strings, in one update; a list added to itself is doubled.
     virtual void AddStrings(TStrings* Strings);
     // Copies another TStrings' lines, objects, Delimiter, QuoteChar, StrictDelimiter and
     // NameValueSeparator; anything else raises EConvertError.

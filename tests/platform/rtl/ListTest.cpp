@@ -203,6 +203,9 @@ TEST(ObjectListTest, OwnedItemsAreFreedWhenTheyLeave)
         EXPECT_EQ(Alive, 3) << "Extract hands the object back";
         L.SetItems(0, Kept);
         EXPECT_EQ(Alive, 2) << "the replaced object is freed";
+        L.SetItems(0, Kept);
+        EXPECT_EQ(Alive, 2) << "storing the same object keeps it";
+        EXPECT_EQ(L.Items(0), Kept);
         EXPECT_EQ(L.Remove(Kept), 0);
         EXPECT_EQ(Alive, 1);
     }

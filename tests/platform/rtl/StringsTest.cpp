@@ -670,6 +670,13 @@ TEST(StringListTest, AddStringsAppendsInOneUpdate)
     target.AddStrings(&source);
     EXPECT_EQ(Items(target), QStringList({"0", "1", "2"}));
     EXPECT_EQ(changes, 1);
+
+    // A list given itself is doubled.
+    TObject object;
+    target.SetObjects(1, &object);
+    target.AddStrings(&target);
+    EXPECT_EQ(Items(target), QStringList({"0", "1", "2", "0", "1", "2"}));
+    EXPECT_EQ(target.Objects(4), &object);
 }
 
 // ---- The abstract TStrings ------------------------------------------------------------------
