@@ -96,6 +96,7 @@ void TStrings::Assign(TPersistent* Source)
         TPersistent::Assign(Source);
         return;
     }
+    if (source == this) return;
     Updating(*this, [&] {
         Clear();
         FNameValueSeparator = source->FNameValueSeparator;
@@ -139,6 +140,8 @@ void TStrings::InsertObject(int32_t Index, const QString& S, TObject* AObject)
 void TStrings::Move(int32_t CurIndex, int32_t NewIndex)
 {
     if (CurIndex == NewIndex) return;
+    // Checked before the line leaves, so a bad index loses nothing.
+    if (NewIndex < 0 || NewIndex >= GetCount()) Error(ListIndexError, NewIndex);
     Updating(*this, [&] {
         const QString string = Get(CurIndex);
         TObject* object = GetObject(CurIndex);
@@ -286,10 +289,9 @@ QString TStrings::Values(const QString& Name) const
 
 void TStrings::SetValues(const QString& Name, const QString& Value)
 {
-    int32_t index = IndexOfName(Name);
+    const int32_t index = IndexOfName(Name);
     if (!Value.isEmpty()) {
-        if (index < 0) index = Add(QString());
-        Put(index, Name + FNameValueSeparator + Value);
+        PutNewOrOld(index, Name + FNameValueSeparator + Value);
     } else if (index >= 0) {
         Delete(index);
     }
@@ -306,10 +308,25 @@ QString TStrings::ValueFromIndex(int32_t Index) const
 void TStrings::SetValueFromIndex(int32_t Index, const QString& Value)
 {
     if (!Value.isEmpty()) {
-        if (Index < 0) Index = Add(QString());
-        Put(Index, Names(Index) + FNameValueSeparator + Value);
+        PutNewOrOld(Index, (Index < 0 ? QString() : Names(Index)) + FNameValueSeparator + Value);
     } else if (Index >= 0) {
         Delete(Index);
+    }
+}
+
+void TStrings::PutNewOrOld(int32_t Index, const QString& S)
+{
+    if (Index >= 0) {
+        Put(Index, S);
+        return;
+    }
+    // A list that refuses Put (a sorted one) keeps no empty line behind.
+    const int32_t added = Add(QString());
+    try {
+        Put(added, S);
+    } catch (...) {
+        Delete(added);
+        throw;
     }
 }
 
@@ -445,6 +462,13 @@ void TStringList::InsertObject(int32_t Index, const QString& S, TObject* AObject
     if (FSorted) Error(SortedListError, 0);
     if (Index < 0 || Index > GetCount()) Error(ListIndexError, Index);
     InsertItem(Index, S, AObject);
+}
+
+void TStringList::Move(int32_t CurIndex, int32_t NewIndex)
+{
+    // Refused before the line leaves its place, so nothing is lost.
+    if (FSorted && CurIndex != NewIndex) Error(SortedListError, 0);
+    TStrings::Move(CurIndex, NewIndex);
 }
 
 void TStringList::Sort()

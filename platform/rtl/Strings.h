@@ -64,7 +64,7 @@ public:
     // Adds every line and object of Strings, in one update; a list added to itself is doubled.
     virtual void AddStrings(TStrings* Strings);
     // Copies another TStrings' lines, objects, Delimiter, QuoteChar, StrictDelimiter and
-    // NameValueSeparator; anything else raises EConvertError.
+    // NameValueSeparator; anything else raises EConvertError. Assigning a list to itself keeps it.
     void Assign(TPersistent* Source) override;
     // The first BeginUpdate calls SetUpdateState(true), the matching EndUpdate SetUpdateState(false);
     // a TStringList fires OnChanging / OnChange there, even when nothing changed in between.
@@ -75,7 +75,8 @@ public:
     virtual void Exchange(int32_t Index1, int32_t Index2);
     virtual void Insert(int32_t Index, const QString& S) = 0;
     virtual void InsertObject(int32_t Index, const QString& S, TObject* AObject);
-    // Delete followed by InsertObject at NewIndex, in one update.
+    // Delete followed by InsertObject at NewIndex, in one update. A NewIndex outside the list
+    // raises "List index out of bounds (%d)" before anything moves.
     virtual void Move(int32_t CurIndex, int32_t NewIndex);
     // Same count and the same lines, compared exactly; objects are not compared.
     bool Equals(TStrings* Strings) const;
@@ -150,6 +151,8 @@ protected:
 
 private:
     QString ExtractName(const QString& S) const;
+    // Put at Index, or on a new last line when Index < 0.
+    void PutNewOrOld(int32_t Index, const QString& S);
     QString JoinDelimited(QChar Delimiter, QChar Quote, bool Strict) const;
     void SplitDelimited(const QString& Value, QChar Delimiter, QChar Quote, bool Strict);
 
@@ -194,6 +197,8 @@ public:
     int32_t IndexOf(const QString& S) const override;
     void Insert(int32_t Index, const QString& S) override { InsertObject(Index, S, nullptr); }
     void InsertObject(int32_t Index, const QString& S, TObject* AObject) override;
+    // A sorted list refuses it before anything moves.
+    void Move(int32_t CurIndex, int32_t NewIndex) override;
     // Sorts by CompareStrings; does nothing on a list that is Sorted (it is already in order).
     virtual void Sort();
     // Sorts with Compare by the toolkit's quicksort (not stable: equal items may change order);

@@ -386,12 +386,12 @@ TEST(StringListSortedTest, OperationsThatPlaceItemsAreRefused)
     list.SetObjects(0, &object);
     EXPECT_EQ(list.Objects(0), &object);
 
-    // Move deletes first, then its insert is refused: the item is gone.
+    // Refused before the item leaves its place, and without a stray empty line.
     EXPECT_EQ(MessageOf<EStringListError>([&] { list.Move(0, 1); }), refused);
-    EXPECT_EQ(Items(list), QStringList({"b", "a"}));
-    // SetValues adds an empty line, then its Put is refused.
     EXPECT_EQ(MessageOf<EStringListError>([&] { list.SetValues("k", "v"); }), refused);
-    EXPECT_EQ(list.Count(), 3);
+    EXPECT_EQ(MessageOf<EStringListError>([&] { list.SetValueFromIndex(-1, "v"); }), refused);
+    EXPECT_EQ(Items(list), QStringList({"c", "b", "a"}));
+    EXPECT_EQ(list.Objects(0), &object);
 }
 
 TEST(StringListSortedTest, SortFollowsCaseSensitivity)
@@ -559,8 +559,11 @@ TEST_F(StringListEventsTest, BulkOperationsFireOnceAndFailuresOrNoOpsNotAtAll)
     EXPECT_EQ(Take(), QStringList({"changing:3", "change:2"}));
 
     EXPECT_THROW(list.Delete(7), EStringListError);
-    EXPECT_THROW(list.Move(0, 9), EStringListError);  // the update still ends
-    EXPECT_EQ(Take(), QStringList({"changing:2", "change:1"}));
+    EXPECT_THROW(list.Move(0, 9), EStringListError);  // refused before anything changes
+    EXPECT_EQ(Take(), QStringList());
+    EXPECT_THROW(list.Move(9, 0), EStringListError);  // the update still ends
+    EXPECT_EQ(Take(), QStringList({"changing:2", "change:2"}));
+    EXPECT_EQ(Items(list), QStringList({"x", "y"}));
     list.Clear();
     Take();
     list.Clear();
@@ -581,6 +584,9 @@ TEST(StringListObjectsTest, AnOwningListDeletesTheObjectsOfRemovedItems)
         list.Delete(0);
         EXPECT_EQ(deaths, 1);
         list.Move(0, 2);  // moving keeps the object
+        EXPECT_EQ(deaths, 1);
+        EXPECT_THROW(list.Move(0, 3), EStringListError);  // a bad target loses nothing
+        EXPECT_EQ(list.Count(), 3);
         EXPECT_EQ(deaths, 1);
         EXPECT_EQ(list.IndexOfObject(list.Objects(2)), 2);
         list.Delete(2);
@@ -671,12 +677,14 @@ TEST(StringListTest, AddStringsAppendsInOneUpdate)
     EXPECT_EQ(Items(target), QStringList({"0", "1", "2"}));
     EXPECT_EQ(changes, 1);
 
-    // A list given itself is doubled.
+    // A list given itself: AddStrings doubles it, Assign keeps it.
     TObject object;
     target.SetObjects(1, &object);
     target.AddStrings(&target);
     EXPECT_EQ(Items(target), QStringList({"0", "1", "2", "0", "1", "2"}));
     EXPECT_EQ(target.Objects(4), &object);
+    target.Assign(&target);
+    EXPECT_EQ(Items(target), QStringList({"0", "1", "2", "0", "1", "2"}));
 }
 
 // ---- The abstract TStrings ------------------------------------------------------------------
