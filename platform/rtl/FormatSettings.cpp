@@ -141,7 +141,9 @@ QString TranslatePattern(const QString& Pattern, QChar Separator, QChar Placehol
             result += QString(n, u'M');
             break;
         case 'y':
-            result += n == 2 ? QStringLiteral("yy") : QStringLiteral("yyyy");
+            // Four digits always, as the toolkit's platform writes its default dates: a two-digit
+            // year would lose the century of every date saved as text.
+            result += QStringLiteral("yyyy");
             break;
         case 'h':
         case 'H':

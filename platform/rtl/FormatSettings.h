@@ -43,7 +43,8 @@ struct TFormatSettings {
     // The settings of the en-US locale: "." decimals, "," thousands, "M/d/yyyy" dates.
     static TFormatSettings Invariant();
     // The settings of Locale, its date and time patterns written in the toolkit's format letters
-    // with '/' and ':' standing for the date and time separators. The C locale gives Invariant().
+    // with '/' and ':' standing for the date and time separators and every year in four digits.
+    // The C locale gives Invariant().
     static TFormatSettings FromLocale(const QLocale& Locale);
     // The settings of the system locale, read now.
     static TFormatSettings System();

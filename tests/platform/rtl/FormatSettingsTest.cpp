@@ -1,4 +1,5 @@
 // Invariant and locale settings, the translation of Qt's date and time patterns, and overrides.
+#include "rtl/DateTime.h"
 #include "rtl/FormatSettings.h"
 
 #include <gtest/gtest.h>
@@ -32,10 +33,10 @@ TEST(FormatSettingsTest, FromLocaleWritesQtPatternsInTheToolkitLetters)
         const char* LongTime;
         uint8_t CurrencyFormat, NegCurrFormat, CurrencyDecimals;
     };
-    // Qt writes "dd.MM.yy", "HH:mm:ss t", "H.mm", "h:mm AP", "H時mm分ss秒 t", "d 'de' MMMM".
+    // Qt writes "dd.MM.yy" (its year becomes four digits), "HH:mm:ss t", "H.mm", "h:mm AP", "H時mm分ss秒 t", "d 'de' MMMM".
     const TCase cases[] = {
-        {"en_US", '.', ',', '/', ':', ',', "M/d/yy", "dddd, MMMM d, yyyy", "h:mm AMPM", "h:mm:ss AMPM", 0, 0, 2},
-        {"de_DE", ',', '.', '.', ':', ';', "dd/MM/yy", "dddd, d/ MMMM yyyy", "hh:mm", "hh:mm:ss", 3, 8, 2},
+        {"en_US", '.', ',', '/', ':', ',', "M/d/yyyy", "dddd, MMMM d, yyyy", "h:mm AMPM", "h:mm:ss AMPM", 0, 0, 2},
+        {"de_DE", ',', '.', '.', ':', ';', "dd/MM/yyyy", "dddd, d/ MMMM yyyy", "hh:mm", "hh:mm:ss", 3, 8, 2},
         {"fi_FI", ',', 0xA0, '.', '.', ';', "d/M/yyyy", "dddd d/ MMMM yyyy", "h:mm", "h:mm:ss", 3, 8, 2},
         {"nl_NL", ',', '.', '-', ':', ';', "dd/MM/yyyy", "dddd d MMMM yyyy", "hh:mm", "hh:mm:ss", 2, 14, 2},
         {"pt_BR", ',', '.', '/', ':', ';', "dd/MM/yyyy", "dddd, d \"de\" MMMM \"de\" yyyy", "hh:mm", "hh:mm:ss", 2, 12, 2},
@@ -57,6 +58,21 @@ TEST(FormatSettingsTest, FromLocaleWritesQtPatternsInTheToolkitLetters)
         EXPECT_EQ(s.CurrencyFormat, c.CurrencyFormat);
         EXPECT_EQ(s.NegCurrFormat, c.NegCurrFormat);
         EXPECT_EQ(s.CurrencyDecimals, c.CurrencyDecimals);
+    }
+}
+
+TEST(FormatSettingsTest, LocaleShortDatesKeepTheCentury)
+{
+    const TDateTime date = EncodeDate(1950, 3, 4);
+    const struct {
+        const char* Locale;
+        const char* Text;
+    } cases[] = {{"en_US", "3/4/1950"}, {"de_DE", "04.03.1950"}, {"it_IT", "04/03/1950"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Locale);
+        const TFormatSettings s = TFormatSettings::FromLocale(QLocale(QLatin1String(c.Locale)));
+        EXPECT_EQ(DateToStr(date, s).toStdString(), c.Text);
+        EXPECT_EQ(StrToDate(DateToStr(date, s), s), date);
     }
 }
 
