@@ -67,6 +67,32 @@ int32_t Sign(int Value)
     return (Value > 0) - (Value < 0);
 }
 
+bool IsWordMark(QChar C)
+{
+    return C == u'-' || C == u'\'';
+}
+
+// The platform's word sort: hyphens and apostrophes count only when the rest is equal, so "co-op"
+// sorts right after "coop" and "a-c" after "ab".
+int32_t WordSortCompare(const QString& S1, const QString& S2, Qt::CaseSensitivity Sensitivity)
+{
+    const QCollator& collator = Collator(Sensitivity);
+    if (!std::any_of(S1.begin(), S1.end(), IsWordMark) && !std::any_of(S2.begin(), S2.end(), IsWordMark))
+        return Sign(collator.compare(S1, S2));
+    QString words1 = S1;
+    QString words2 = S2;
+    words1.removeIf(IsWordMark);
+    words2.removeIf(IsWordMark);
+    if (const int byWords = collator.compare(words1, words2))
+        return Sign(byWords);
+    // Equal but for the marks: fewer marks first, then the marks' places.
+    const qsizetype marks1 = S1.size() - words1.size();
+    const qsizetype marks2 = S2.size() - words2.size();
+    if (marks1 != marks2)
+        return marks1 < marks2 ? -1 : 1;
+    return Sign(collator.compare(S1, S2));
+}
+
 bool HasAffix(const QString& ASubText, const QString& AText, bool AtStart, Qt::CaseSensitivity Sensitivity)
 {
     if (ASubText.size() > AText.size())
@@ -144,12 +170,12 @@ bool SameText(const QString& S1, const QString& S2)
 
 int32_t AnsiCompareStr(const QString& S1, const QString& S2)
 {
-    return Sign(Collator(Qt::CaseSensitive).compare(S1, S2));
+    return WordSortCompare(S1, S2, Qt::CaseSensitive);
 }
 
 int32_t AnsiCompareText(const QString& S1, const QString& S2)
 {
-    return Sign(Collator(Qt::CaseInsensitive).compare(S1, S2));
+    return WordSortCompare(S1, S2, Qt::CaseInsensitive);
 }
 
 bool AnsiSameText(const QString& S1, const QString& S2)

@@ -28,7 +28,9 @@ int32_t CompareText(const QString& S1, const QString& S2);
 bool SameText(const QString& S1, const QString& S2);
 
 // Linguistic comparison by the collation of the current locale (QLocale()); en-US collation when that
-// locale is "C". Lower case sorts before upper case of the same letter. Results are -1, 0 or 1.
+// locale is "C". Lower case sorts before upper case of the same letter. Hyphens and apostrophes
+// count only between texts equal without them ("coop" < "co-op" < "cop"), as in the platform's
+// word sort. Results are -1, 0 or 1.
 int32_t AnsiCompareStr(const QString& S1, const QString& S2);
 // As AnsiCompareStr, ignoring case (accents still count).
 int32_t AnsiCompareText(const QString& S1, const QString& S2);

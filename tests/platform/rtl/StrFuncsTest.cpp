@@ -85,6 +85,15 @@ TEST_F(AnsiCompareTest, ComparesLinguistically)
         {"e", "é", -1, -1},  // accents count even without case
         {"10", "9", -1, -1},
         {"", "a", -1, -1},
+        // Hyphens and apostrophes weigh only between texts otherwise equal.
+        {"coop", "co-op", -1, -1},
+        {"co-op", "cop", -1, -1},
+        {"ab", "a-c", -1, -1},
+        {"its", "it's", -1, -1},
+        {"it's", "itself", -1, -1},
+        {"Co-op", "co-op", 1, 0},
+        {"a-bc", "ab-c", -1, -1},
+        {"a b", "ab", -1, -1},  // a blank is no word mark
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(std::string(c.S1) + " / " + c.S2);
