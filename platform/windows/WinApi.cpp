@@ -48,6 +48,8 @@ struct TFocusState {
     HWND Active = nullptr;
     // Top-level windows, most recently active first: the next to activate when the active one hides.
     std::vector<HWND> ActivationOrder;
+    // Activations handed to Qt whose news has not come back yet, oldest first.
+    std::vector<HWND> Requested;
 };
 
 TFocusState& Focus()
@@ -106,6 +108,7 @@ void UnregisterWindow(HWND Wnd)
     if (State.Capture == Wnd) State.Capture = nullptr;
     if (State.Active == Wnd) State.Active = nullptr;
     std::erase(State.ActivationOrder, Wnd);
+    std::erase(State.Requested, Wnd);
 }
 
 TWindow* FindWindow(HWND Wnd)
@@ -179,10 +182,24 @@ void SetActiveWindow(HWND Wnd)
     if (Wnd) {
         std::erase(State.ActivationOrder, Wnd);
         State.ActivationOrder.insert(State.ActivationOrder.begin(), Wnd);
-        if (QWidget* Widget = WidgetOf(Wnd)) Widget->activateWindow();
+        if (QWidget* Widget = WidgetOf(Wnd)) {
+            // A platform that drops requests must not make the record grow.
+            if (State.Requested.size() >= 16) State.Requested.erase(State.Requested.begin());
+            State.Requested.push_back(Wnd);
+            Widget->activateWindow();
+        }
     }
     if (Old) SendMessage(Old, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(Wnd));
     if (Wnd && State.Active == Wnd) SendMessage(Wnd, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(Old));
+}
+
+bool TakeActivationNews(HWND Wnd)
+{
+    std::vector<HWND>& Requested = Focus().Requested;
+    const auto Found = std::find(Requested.begin(), Requested.end(), Wnd);
+    if (Found == Requested.end()) return false;
+    Requested.erase(Requested.begin(), Found + 1);
+    return true;
 }
 
 void DeactivateApplication()

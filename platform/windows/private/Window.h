@@ -58,6 +58,9 @@ void SetCursorPos(const QPoint& Global);
 
 // Our own record of the active top-level window (WM_ACTIVATE) and the focus (WM_SETFOCUS).
 void SetActiveWindow(HWND Wnd);
+// True when Qt's news that Wnd became active answers an activation of ours (it and the older
+// requests are then settled); false for an activation by the user.
+bool TakeActivationNews(HWND Wnd);
 // The application lost the keyboard to another program: WM_ACTIVATE inactive and WM_KILLFOCUS(nil).
 void DeactivateApplication();
 

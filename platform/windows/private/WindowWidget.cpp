@@ -303,9 +303,10 @@ bool TWindowHook::eventFilter(QObject* Watched, QEvent* Event)
         return false;
     }
     case QEvent::WindowActivate:
-        // The user activated the window; Qt's late news of our own activations are no change.
-        if (FWidget && FWidget->isWindow() && GetActiveWindow() != FWnd && FWidget->windowType() != Qt::ToolTip &&
-            IsWindowVisible(FWnd) && IsWindowEnabled(FWnd))
+        // The user activated the window. Qt's late news of our own activations are no change, even
+        // when we have activated another window since: following them would swap two windows for ever.
+        if (FWidget && FWidget->isWindow() && !TakeActivationNews(FWnd) && GetActiveWindow() != FWnd &&
+            FWidget->windowType() != Qt::ToolTip && IsWindowVisible(FWnd) && IsWindowEnabled(FWnd))
             Guarded(FControl, [this] { SetActiveWindow(FWnd); });
         return false;
     case QEvent::WindowDeactivate: {

@@ -3,10 +3,12 @@
 #include "support/Input.h"
 #include "Recorder.h"
 #include "support/Render.h"
+#include "windows/StdCtrls.h"
 #include "windows/private/Window.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -198,5 +200,83 @@ TEST_F(FormTest, TheRenderedFormShowsItsColourInsideItsFrame)
     EXPECT_EQ(Framed.size(), QSize(Main->Width(), Main->Height()));
     SaveArtifact(Framed, QStringLiteral("windows-form"));
 }
+
+TEST_F(FormTest, TwoShownFormsSettleWithTheLastOneActive)
+{
+    auto First = MakeForm(200, 100);
+    auto Second = MakeForm(200, 100);
+    int32_t Activations = 0;
+    First->OnActivate = [&](TObject*) { ++Activations; };
+    Second->OnActivate = [&](TObject*) { ++Activations; };
+    First->Show();
+    Second->Show();
+    // Qt's news of both activations arrives late; the loop must come to rest.
+    for (int I = 0; I < 20; ++I) ProcessPendingEvents();
+    EXPECT_LE(Activations, 3);
+    EXPECT_EQ(GetActiveWindow(), Second->Handle());
+    EXPECT_TRUE(Second->Active());
+    EXPECT_FALSE(First->Active());
+    // The user still brings the other one forward.
+    WidgetOf(First->Handle())->activateWindow();
+    for (int I = 0; I < 20; ++I) ProcessPendingEvents();
+    EXPECT_EQ(GetActiveWindow(), First->Handle());
+    EXPECT_TRUE(First->Active());
+}
+
+struct TModalButtonCase {
+    const char* Name;
+    // Focus given from OnShow: 0 none, 1 the edit, 2 the button that ends the loop.
+    int FocusInOnShow;
+    // 0 a click on the button, else the key pressed.
+    uint16_t Key;
+    bool Default;
+    bool Cancel;
+    TModalResult Result;
+    TModalResult Expected;
+
+    friend void PrintTo(const TModalButtonCase& Case, std::ostream* Out) { *Out << Case.Name; }
+};
+
+class ModalButtonTest : public FormTest, public ::testing::WithParamInterface<TModalButtonCase> {};
+
+TEST_P(ModalButtonTest, TheButtonEndsShowModalWithItsResult)
+{
+    const TModalButtonCase& Case = GetParam();
+    auto* Edit = Place<TEdit>(Dialog.get(), Bounds(10, 40, 80, 21));
+    auto* Button = Place<TButton>(Dialog.get(), Bounds(100, 10, 80, 25));
+    Button->SetModalResult(Case.Result);
+    Button->SetDefault(Case.Default);
+    Button->SetCancel(Case.Cancel);
+    Dialog->OnShow = [&](TObject*) {
+        if (Case.FocusInOnShow == 1) Edit->SetFocus();
+        if (Case.FocusInOnShow == 2) Button->SetFocus();
+    };
+    // One round later, when Qt has handled its news of the activation.
+    Later([&] {
+        Later([&] {
+            // Qt too has made the dialog its active window, so that the keyboard reaches it.
+            EXPECT_EQ(QApplication::activeWindow(), WidgetOf(Dialog->Handle()));
+            if (Case.Key) Input::PressKey(Case.Key);
+            else Input::Click(Button, {5, 5});
+            // Nothing ended the loop: leave it as the close box does.
+            if (Dialog->ModalResult() == mrNone) Dialog->Close();
+        });
+    });
+    EXPECT_EQ(Dialog->ShowModal(), Case.Expected);
+    EXPECT_FALSE(Dialog->Visible());
+    EXPECT_TRUE(IsWindowEnabled(Main->Handle()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Results, ModalButtonTest,
+    ::testing::Values(TModalButtonCase{"ClickOk", 0, 0, false, false, mrOk, mrOk},
+                      TModalButtonCase{"ClickAfterFocusInOnShow", 1, 0, false, false, mrOk, mrOk},
+                      TModalButtonCase{"ClickFocusedInOnShow", 2, 0, false, false, mrYesToAll, mrYesToAll},
+                      TModalButtonCase{"EnterClicksDefault", 1, VK_RETURN, true, false, mrYes, mrYes},
+                      TModalButtonCase{"EnterWithoutDefault", 1, VK_RETURN, false, false, mrYes, mrCancel},
+                      TModalButtonCase{"EscClicksCancel", 1, VK_ESCAPE, false, true, mrAbort, mrAbort},
+                      TModalButtonCase{"EscWithoutCancel", 1, VK_ESCAPE, false, false, mrAbort, mrCancel},
+                      TModalButtonCase{"ResultNoneKeepsTheLoop", 1, 0, false, false, mrNone, mrCancel}),
+    [](const auto& Info) { return std::string(Info.param.Name); });
 
 }  // namespace
