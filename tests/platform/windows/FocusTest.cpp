@@ -96,4 +96,26 @@ TEST_F(FocusTest, AControlThatCannotTakeTheFocusIsRefused)
     EXPECT_TRUE(A->Focused());
 }
 
+TEST_F(FocusTest, FocusMovingToAnotherFormKillsWithTheNewWindowAndNeitherExitsNorEnters)
+{
+    auto Other = MakeForm<TRecordingForm>(200, 100, Log, QStringLiteral("Other"));
+    auto* C = Place<TRecorder>(Other.get(), Bounds(10, 10, 100, 30), Log, QStringLiteral("C"));
+    C->SetTabStop(true);
+    QStringList Events;
+    Form->OnDeactivate = [&](TObject*) { Events.append(QStringLiteral("Form OnDeactivate")); };
+    Other->OnActivate = [&](TObject*) { Events.append(QStringLiteral("Other OnActivate")); };
+    Other->Show();
+    ProcessPendingEvents();
+    EXPECT_EQ(Log.filter(QStringLiteral("FOCUS")), (QStringList{"A WM_KILLFOCUS C", "C WM_SETFOCUS A"}));
+    EXPECT_FALSE(Log.contains("A CM_EXIT"));
+    EXPECT_EQ(Events, (QStringList{"Form OnDeactivate", "Other OnActivate"}));
+    EXPECT_EQ(Form->ActiveControl(), A);
+    Log.clear();
+    A->SetFocus();
+    ProcessPendingEvents();
+    EXPECT_EQ(Log.filter(QStringLiteral("FOCUS")), (QStringList{"C WM_KILLFOCUS A", "A WM_SETFOCUS C"}));
+    EXPECT_TRUE(Form->Active());
+    EXPECT_FALSE(Other->Active());
+}
+
 }  // namespace

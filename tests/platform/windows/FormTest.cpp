@@ -279,4 +279,41 @@ INSTANTIATE_TEST_SUITE_P(
                       TModalButtonCase{"ResultNoneKeepsTheLoop", 1, 0, false, false, mrNone, mrCancel}),
     [](const auto& Info) { return std::string(Info.param.Name); });
 
+TEST_F(FormTest, OnCloseDecidesWhetherTheModalLoopEnds)
+{
+    std::vector<TCloseAction> Actions{caNone, caMinimize};
+    QStringList Seen;
+    Dialog->OnClose = [&](TObject*, TCloseAction& Action) {
+        Action = Actions.front();
+        Actions.erase(Actions.begin());
+        Seen.append(QString::number(Dialog->ModalResult()));
+    };
+    Later([&] {
+        Input::Click(Ok, {5, 5});
+        Later([&] {
+            // caNone took the result back; the dialog still runs.
+            EXPECT_TRUE(Dialog->Visible());
+            EXPECT_EQ(Dialog->ModalResult(), mrNone);
+            Dialog->Close();
+        });
+    });
+    EXPECT_EQ(Dialog->ShowModal(), mrCancel);
+    EXPECT_EQ(Seen, (QStringList{"1", "2"}));
+    EXPECT_FALSE(Dialog->Visible());
+}
+
+TEST_F(FormTest, CaFreeOnAModalFormReturnsTheResultThenFreesTheForm)
+{
+    TForm* Doomed = New<TForm>(nullptr);
+    bool Destroyed = false;
+    Doomed->OnDestroy = [&](TObject*) { Destroyed = true; };
+    Doomed->OnClose = [](TObject*, TCloseAction& Action) { Action = caFree; };
+    Later([&] { Doomed->SetModalResult(mrRetry); });
+    EXPECT_EQ(Doomed->ShowModal(), mrRetry);
+    EXPECT_FALSE(Destroyed);
+    ProcessPendingEvents();
+    EXPECT_TRUE(Destroyed);
+    EXPECT_TRUE(IsWindowEnabled(Main->Handle()));
+}
+
 }  // namespace
