@@ -545,6 +545,8 @@ bool ShowWindow(HWND Wnd, int32_t CmdShow)
     }
     if (!TopLevel) return WasVisible;
     TFocusState& State = Focus();
+    // A hidden window takes no activation: news of one asked for it is stale.
+    if (!Show) std::erase(State.Requested, Wnd);
     if (Show && CmdShow != SW_SHOWNA && CmdShow != SW_SHOWNOACTIVATE && CmdShow != SW_SHOWMINNOACTIVE) {
         WindowsInternal::SetActiveWindow(Wnd);
     } else if (!Show && State.Active == Wnd) {
