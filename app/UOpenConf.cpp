@@ -59,7 +59,8 @@ void TFOpenConf::FormCreate(TObject*)
 void TFOpenConf::Load_Existing_Configuration()
 {
     SL->Clear();
-    for (const TSearchRec& Entry : FindFiles(Path_Projects, QStringLiteral("*"), faDirectory))
+    // Every folder, also one whose name starts with "." (a name the new-configuration window takes).
+    for (const TSearchRec& Entry : FindFiles(Path_Projects, QStringLiteral("*"), faDirectory | faHidden))
         if ((Entry.Attr & faDirectory) && Entry.Name != u"." && Entry.Name != u"..") SL->Add(Entry.Name);
 }
 

@@ -37,12 +37,12 @@ protected:
     std::unique_ptr<TFOpenConf> Window;
 };
 
-TEST_F(OpenConfTest, ListsTheFoldersOfPROJECTSAsTheFileSystemGivesThem)
+TEST_F(OpenConfTest, ListsEveryFolderOfPROJECTSAsTheFileSystemGivesThem)
 {
-    for (const char* Name : {"Gamma", "alpha", "Beta", ".hidden"}) Make_Configuration(QString::fromLatin1(Name));
+    for (const char* Name : {"Gamma", "alpha", "Beta", ".dotted"}) Make_Configuration(QString::fromLatin1(Name));
     Program.Write(QStringLiteral("PROJECTS/notes.txt"), "not a configuration");
     Run_Modal(Window.get(), [&] {
-        EXPECT_EQ(Items(Window->SL.get()), (QStringList{"alpha", "Beta", "Gamma"}));
+        EXPECT_EQ(Items(Window->SL.get()), (QStringList{".dotted", "alpha", "Beta", "Gamma"}));
         EXPECT_EQ(Items(Window->ListBox1->Items()), Items(Window->SL.get()));
     });
 }
