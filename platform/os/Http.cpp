@@ -9,6 +9,7 @@
 #include <poll.h>
 #include <sys/socket.h>
 
+#include <algorithm>
 #include <cerrno>
 
 using namespace Sockets;
@@ -67,6 +68,11 @@ TSocket Connect(const sockaddr_in& Address, const TDeadline& Deadline)
     return Socket;
 }
 
+EIdException TooLarge()
+{
+    return EIdException(QStringLiteral("The HTTP answer is too large."));
+}
+
 [[noreturn]] void ReadTimedOut()
 {
     throw EIdReadTimeout(QStringLiteral("Read timed out."));
@@ -82,21 +88,6 @@ void SendAll(int Fd, const QByteArray& Data, const TDeadline& Deadline)
     }
 }
 
-// Everything the server sends until it closes the connection, as HTTP/1.0 has it.
-QByteArray ReceiveAll(int Fd, const TDeadline& Deadline)
-{
-    QByteArray Answer;
-    char Chunk[16384];
-    for (;;) {
-        if (!WaitFor(Fd, POLLIN, Deadline)) ReadTimedOut();
-        const ssize_t Size = recv(Fd, Chunk, sizeof Chunk, 0);
-        if (Size == 0) return Answer;
-        if (Size > 0) Answer.append(Chunk, Size);
-        else if (errno != EAGAIN && errno != EINTR) RaiseLastSocketError();
-        if (Answer.size() > LargestAnswer) throw EIdException(QStringLiteral("The HTTP answer is too large."));
-    }
-}
-
 // The value of header Name (compared without case), trimmed; empty when it is missing.
 QByteArray HeaderValue(const TAnswer& Answer, QByteArrayView Name)
 {
@@ -108,20 +99,68 @@ QByteArray HeaderValue(const TAnswer& Answer, QByteArrayView Name)
     return QByteArray();
 }
 
-TAnswer ParseAnswer(const QByteArray& Data)
+// Reads the status line and headers into Answer; the offset of the body, -1 when the header has
+// not ended yet.
+qsizetype ReadHeader(const QByteArray& Data, TAnswer& Answer)
 {
-    TAnswer Answer;
     qsizetype Pos = 0;
     for (;;) {
         const qsizetype End = Data.indexOf('\n', Pos);
-        if (End < 0) Malformed(QStringLiteral("the header does not end"));
+        if (End < 0) return -1;
         QByteArray Line = Data.sliced(Pos, End - Pos);
         if (Line.endsWith('\r')) Line.chop(1);
         Pos = End + 1;
-        if (Line.isEmpty()) break;
+        if (Line.isEmpty()) return Pos;
         if (Answer.StatusLine.isEmpty()) Answer.StatusLine = Line;
         else Answer.Headers << Line;
     }
+}
+
+// The body length the answer's header announces; -1 when it names none or a malformed one.
+qsizetype AnnouncedLength(const TAnswer& Answer)
+{
+    bool Read = false;
+    const qsizetype Length = HeaderValue(Answer, "Content-Length").toLongLong(&Read);
+    return Read && Length >= 0 ? Length : -1;
+}
+
+// What the server sends until it closes the connection, as HTTP/1.0 has it, or until the body
+// the header announces has come whole, so a server keeping the connection open is not waited for.
+QByteArray ReceiveAll(int Fd, const TDeadline& Deadline)
+{
+    QByteArray Answer;
+    bool HeaderSeen = false;
+    qsizetype Expected = -1;
+    char Chunk[16384];
+    for (;;) {
+        if (!WaitFor(Fd, POLLIN, Deadline)) ReadTimedOut();
+        const ssize_t Size = recv(Fd, Chunk, sizeof Chunk, 0);
+        if (Size == 0) return Answer;
+        if (Size < 0) {
+            if (errno != EAGAIN && errno != EINTR) RaiseLastSocketError();
+            continue;
+        }
+        const qsizetype From = std::max<qsizetype>(0, Answer.size() - 2);
+        Answer.append(Chunk, Size);
+        if (Answer.size() > LargestAnswer) throw TooLarge();
+        // Only the new bytes are searched for the header's end, so a header that never ends costs no more.
+        if (!HeaderSeen && (Answer.indexOf("\n\n", From) >= 0 || Answer.indexOf("\n\r\n", From) >= 0)) {
+            HeaderSeen = true;
+            TAnswer Header;
+            const qsizetype BodyAt = ReadHeader(Answer, Header);
+            const qsizetype Length = BodyAt < 0 ? -1 : AnnouncedLength(Header);
+            if (Length > LargestAnswer) throw TooLarge();
+            if (Length >= 0) Expected = BodyAt + Length;
+        }
+        if (Expected >= 0 && Answer.size() >= Expected) return Answer;
+    }
+}
+
+TAnswer ParseAnswer(const QByteArray& Data)
+{
+    TAnswer Answer;
+    const qsizetype Pos = ReadHeader(Data, Answer);
+    if (Pos < 0) Malformed(QStringLiteral("the header does not end"));
 
     // "HTTP/1.x 200 OK": a three-digit code after the version.
     const QList<QByteArray> Status = Answer.StatusLine.split(' ');

@@ -56,11 +56,10 @@ void TestHttpServer::Serve()
     char Chunk[4096];
     ssize_t Size;
     while (!FRequest.contains("\r\n\r\n") && (Size = recv(Connection, Chunk, sizeof Chunk, 0)) > 0) FRequest.append(Chunk, Size);
-    if (FBehaviour == NeverAnswers) {
+    if (FBehaviour != NeverAnswers) send(Connection, FAnswer.constData(), FAnswer.size(), MSG_NOSIGNAL);
+    if (FBehaviour != Answers) {
         while (recv(Connection, Chunk, sizeof Chunk, 0) > 0) {
         }
-    } else {
-        send(Connection, FAnswer.constData(), FAnswer.size(), MSG_NOSIGNAL);
     }
     close(Connection);
 }

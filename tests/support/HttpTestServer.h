@@ -8,11 +8,12 @@
 #include <thread>
 
 // Accepts one connection on 127.0.0.1 (an ephemeral port), reads the request, sends Answer and
-// closes. With NeverAnswers it keeps the connection open until the client closes it. A client that
+// closes. With NeverAnswers it keeps the connection open until the client closes it; with
+// AnswersAndStaysOpen it sends Answer and then does the same. A client that
 // does not come within 5 s is given up.
 class TestHttpServer {
 public:
-    enum TBehaviour { Answers, NeverAnswers };
+    enum TBehaviour { Answers, NeverAnswers, AnswersAndStaysOpen };
 
     explicit TestHttpServer(QByteArray Answer, TBehaviour Behaviour = Answers);
     ~TestHttpServer();

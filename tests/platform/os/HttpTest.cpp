@@ -83,6 +83,48 @@ TEST_F(HttpTest, AMalformedAnswerRaises)
     }
 }
 
+TEST_F(HttpTest, TheBodyEndsWhereTheHeaderSaysOrWhereTheServerCloses)
+{
+    const QByteArray Large(1024 * 1024, 'v');
+    const struct {
+        const char* Name;
+        QByteArray Answer;
+        TestHttpServer::TBehaviour Behaviour;
+        QByteArray Body;
+    } Cases[] = {
+        {"length, connection kept open", "HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\nVER. 1.006", TestHttpServer::AnswersAndStaysOpen,
+         "VER. 1.006"},
+        {"length in LF lines, kept open", "HTTP/1.0 200 OK\nContent-Length: 3\n\nabcdef", TestHttpServer::AnswersAndStaysOpen, "abc"},
+        {"no body, kept open", "HTTP/1.0 200 OK\r\nContent-Length: 0\r\n\r\n", TestHttpServer::AnswersAndStaysOpen, ""},
+        {"large body without length", "HTTP/1.0 200 OK\r\n\r\n" + Large, TestHttpServer::Answers, Large},
+        {"large body with length", "HTTP/1.0 200 OK\r\nContent-Length: 1048576\r\n\r\n" + Large,
+         TestHttpServer::AnswersAndStaysOpen, Large},
+    };
+    for (const auto& c : Cases) {
+        SCOPED_TRACE(c.Name);
+        TestHttpServer Server(c.Answer, c.Behaviour);
+        QString Body;
+        EXPECT_NO_THROW(Body = Http.Get(Server.Url(VersionQuery)));
+        EXPECT_EQ(Body, QString::fromLatin1(c.Body));
+    }
+}
+
+TEST_F(HttpTest, AnAnswerTooLargeToHoldIsRefused)
+{
+    for (const QByteArray& Answer : {QByteArray("HTTP/1.0 200 OK\r\nContent-Length: 99999999999\r\n\r\nabc"),
+                                     QByteArray("HTTP/1.0 200 OK\r\nContent-Length: 16777217\r\n\r\nabc")}) {
+        TestHttpServer Server(Answer, TestHttpServer::AnswersAndStaysOpen);
+        try {
+            Http.Get(Server.Url(VersionQuery));
+            ADD_FAILURE() << "no exception for " << Answer.constData();
+        } catch (const EIdReadTimeout&) {
+            ADD_FAILURE() << "waited for a body it cannot hold: " << Answer.constData();
+        } catch (const EIdException& E) {
+            EXPECT_EQ(E.Message(), QStringLiteral("The HTTP answer is too large."));
+        }
+    }
+}
+
 TEST_F(HttpTest, AServerThatNeverAnswersTimesOut)
 {
     TestHttpServer Server("", TestHttpServer::NeverAnswers);
