@@ -65,14 +65,25 @@ EDOMParseError ParseError(const QByteArray& Utf8, int32_t Code, const QString& R
                           static_cast<int32_t>(QString::fromUtf8(before).size()));
 }
 
+// The encoding a declaration's text names, as far as it is not UTF-8.
+TTextEncoding EncodingNamedIn(const QString& Declaration)
+{
+    static const QRegularExpression Encoding(QStringLiteral(R"((?:^|\s)encoding\s*=\s*["']([^"']*)["'])"));
+    const QString name = Encoding.match(Declaration).captured(1).toLower();
+    return name == u"windows-1252" || name == u"iso-8859-1" ? teANSI : teUTF8;
+}
+
 // The encoding the declaration at the start of Bytes names, as far as it is not UTF-8.
 TTextEncoding DeclaredEncoding(const QByteArray& Bytes)
 {
     if (!Bytes.startsWith("<?xml")) return teUTF8;
-    static const QRegularExpression Encoding(QStringLiteral(R"(\sencoding\s*=\s*["']([^"']*)["'])"));
-    const QString declaration = QString::fromLatin1(Bytes.left(Bytes.indexOf("?>")));
-    const QString name = Encoding.match(declaration).captured(1).toLower();
-    return name == u"windows-1252" || name == u"iso-8859-1" ? teANSI : teUTF8;
+    return EncodingNamedIn(QString::fromLatin1(Bytes.left(Bytes.indexOf("?>"))));
+}
+
+// Whether Windows-1252 has the character C.
+bool InAnsi(QChar C)
+{
+    return C.unicode() < 0x80 || DecodeBytes(EncodeString(QString(C), teANSI), teANSI) == QString(C);
 }
 
 QString DecodeXml(const QByteArray& Bytes)
@@ -129,11 +140,20 @@ pugi::xml_node_type PugiType(TNodeType NodeType)
 
 // Text and attribute values are escaped here rather than by the printer, so that characters the
 // reader would normalise (CR in text; CR, LF and tab in attributes) come back as they were.
-QByteArray Escaped(const QString& Value, bool Attribute)
+// With ForAnsi, characters Windows-1252 lacks become character references.
+QByteArray Escaped(const QString& Value, bool Attribute, bool ForAnsi)
 {
     QString out;
     out.reserve(Value.size());
-    for (const QChar c : Value) {
+    for (qsizetype i = 0; i < Value.size(); ++i) {
+        const QChar c = Value[i];
+        if (ForAnsi && !InAnsi(c)) {
+            char32_t code = c.unicode();
+            if (c.isHighSurrogate() && i + 1 < Value.size() && Value[i + 1].isLowSurrogate())
+                code = QChar::surrogateToUcs4(c, Value[++i]);
+            out += QStringLiteral("&#%1;").arg(static_cast<uint32_t>(code));
+            continue;
+        }
         switch (c.unicode()) {
         case '&': out += QLatin1String("&amp;"); break;
         case '<': out += QLatin1String("&lt;"); break;
@@ -148,18 +168,18 @@ QByteArray Escaped(const QString& Value, bool Attribute)
     return out.toUtf8();
 }
 
-pugi::xml_node AppendCopy(pugi::xml_node Parent, const TXMLNode& Node)
+pugi::xml_node AppendCopy(pugi::xml_node Parent, const TXMLNode& Node, bool ForAnsi)
 {
     pugi::xml_node copy = Parent.append_child(PugiType(Node.NodeType()));
     if (Node.NodeType() == ntElement || Node.NodeType() == ntProcessingInstr)
         copy.set_name(Node.NodeName().toUtf8().constData());
     if (Node.NodeType() == ntText)
-        copy.set_value(Escaped(Node.Text(), false).constData());
+        copy.set_value(Escaped(Node.Text(), false, ForAnsi).constData());
     else if (Node.NodeType() != ntElement)
         copy.set_value(Node.Text().toUtf8().constData());
     for (const IXMLNode& attribute : Node.AttributeNodes())
         copy.append_attribute(attribute->NodeName().toUtf8().constData())
-            .set_value(Escaped(attribute->Text(), true).constData());
+            .set_value(Escaped(attribute->Text(), true, ForAnsi).constData());
     return copy;
 }
 
@@ -420,7 +440,20 @@ void TXMLDocument::LoadFromXML(const QString& XML)
     Parse(XML);
 }
 
-void TXMLDocument::SaveToFile(const QString& AFileName) const { WriteFileAtomic(AFileName, Print()); }
+void TXMLDocument::SaveToFile(const QString& AFileName) const
+{
+    if (FileEncoding() == teANSI)
+        WriteFileAtomic(AFileName, EncodeString(QString::fromUtf8(Print(true)), teANSI));
+    else
+        WriteFileAtomic(AFileName, Print());
+}
+
+TTextEncoding TXMLDocument::FileEncoding() const
+{
+    const IXMLNode first = DocumentNode()->ChildNodes().First();
+    if (!first || first->NodeType() != ntProcessingInstr || first->NodeName() != u"xml") return teUTF8;
+    return EncodingNamedIn(first->Text());
+}
 
 QString TXMLDocument::SaveToXML() const { return QString::fromUtf8(Print()); }
 
@@ -487,7 +520,7 @@ void TXMLDocument::Parse(const QString& XML)
     FDocumentNode = std::move(document);
 }
 
-QByteArray TXMLDocument::Print() const
+QByteArray TXMLDocument::Print(bool ForAnsi) const
 {
     pugi::xml_document out;
     std::vector<std::pair<const TXMLNode*, pugi::xml_node>> pending{{DocumentNode().get(), out}};
@@ -495,7 +528,7 @@ QByteArray TXMLDocument::Print() const
         const auto [from, to] = pending.back();
         pending.pop_back();
         for (const IXMLNode& child : from->ChildNodes()) {
-            const pugi::xml_node copy = AppendCopy(to, *child);
+            const pugi::xml_node copy = AppendCopy(to, *child, ForAnsi);
             if (child->NodeType() == ntElement) pending.emplace_back(child.get(), copy);
         }
     }

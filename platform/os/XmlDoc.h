@@ -3,6 +3,7 @@
 
 #include "rtl/Component.h"
 #include "rtl/Exceptions.h"
+#include "rtl/TextEncoding.h"
 
 #include <QString>
 
@@ -198,7 +199,9 @@ private:
 // a file that cannot be read raises EFOpenError.
 //
 // Writing: UTF-8 without byte-order mark and without a declaration of its own (a declaration node
-// is written as it stands), one node per line, each level indented by two spaces; an element
+// is written as it stands; when it names windows-1252 or iso-8859-1 the file is written in
+// Windows-1252, characters that code page lacks going into texts and attribute values as
+// character references, so the file reads back as it was written), one node per line, each level indented by two spaces; an element
 // holding text is written on one line with its text exactly, so texts read back unchanged.
 class TXMLDocument : public TComponent {
 public:
@@ -238,7 +241,11 @@ public:
 
 private:
     void Parse(const QString& XML);
-    QByteArray Print() const;
+    // The document as UTF-8; with ForAnsi set, texts and attribute values hold no character
+    // Windows-1252 lacks.
+    QByteArray Print(bool ForAnsi = false) const;
+    // The encoding a file of this document is written in.
+    TTextEncoding FileEncoding() const;
 
     QString FFileName;
     IXMLNode FDocumentNode;

@@ -134,6 +134,23 @@ TEST(XmlDocTest, ElementTextsAreTakenAsTheyStand)
     EXPECT_EQ(values.Nodes(1)->Text(), QStringLiteral("\t"));
 }
 
+TEST(XmlDocTest, OnlyTheFiveNamedAndNumericReferencesAreExpanded)
+{
+    // Declared entities are never expanded, so a document cannot grow itself while it is read.
+    QString laughs = QStringLiteral("<!DOCTYPE r [<!ENTITY lol \"lol\">");
+    for (int i = 1; i < 10; ++i)
+        laughs += QStringLiteral("<!ENTITY lol%1 \"%2\">").arg(i).arg(QStringLiteral("&lol%1;").arg(i - 1).repeated(10));
+    laughs += QStringLiteral("]><r><v>&lol9;</v><w>&lt;&amp;&gt;&quot;&apos;&#65;&#x42;</w></r>");
+    laughs.replace(QStringLiteral("&lol0;"), QStringLiteral("&lol;"));
+    LoadedDocument doc(laughs);
+    const TXMLNodeList& values = doc.DocumentElement()->ChildNodes();
+    EXPECT_EQ(values.Nodes(0)->Text(), QStringLiteral("&lol9;"));
+    EXPECT_EQ(values.Nodes(1)->Text(), QStringLiteral("<&>\"'AB"));
+    // the reference is written back as the text it was read as
+    LoadedDocument again(doc.SaveToXML());
+    EXPECT_EQ(again.DocumentElement()->ChildNodes().Nodes(0)->Text(), QStringLiteral("&lol9;"));
+}
+
 TEST(XmlDocTest, TextOfElementsWithoutASingleText)
 {
     LoadedDocument doc(QStringLiteral("<r><empty/><cdata><![CDATA[ x ]]></cdata><mixed>a<b/></mixed></r>"));
@@ -234,6 +251,41 @@ TEST(XmlDocTest, SavingWritesUtf8WithoutByteOrderMarkAndReplacesTheFileWhole)
     doc.AddChild(QStringLiteral("r"))->SetText(QStringLiteral("é"));
     doc.SaveToFile(file);
     EXPECT_EQ(folder.Read(QStringLiteral("out.xml")), QByteArray("<r>\xC3\xA9</r>\n"));
+}
+
+TEST(XmlDocTest, ADeclaredWindows1252FileIsWrittenBackInThatEncoding)
+{
+    const QString text = QStringLiteral(u"Grüße € Ω 😀 &lt;");
+    const struct {
+        const char* Declaration;
+        QByteArray Text;  // the bytes the text is saved as
+    } cases[] = {
+        {"<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>", "Gr\xFC\xDF" "e \x80 &#937; &#128512; &amp;lt;"},
+        {"<?xml version=\"1.0\" encoding='windows-1252'?>", "Gr\xFC\xDF" "e \x80 &#937; &#128512; &amp;lt;"},
+        {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>", text.toUtf8().replace("&", "&amp;")},
+        {"", text.toUtf8().replace("&", "&amp;")},
+    };
+    TempFolder folder;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Declaration);
+        const QString file = folder.Write(QStringLiteral("in.xml"), QByteArray(c.Declaration) + "<r a=\"\xC3\xBC\"/>");
+        TXMLDocument doc(nullptr);
+        doc.LoadFromFile(file);
+        if (QByteArray(c.Declaration).contains("8859")) {
+            // read as Windows-1252: the two bytes are two characters
+            EXPECT_EQ(doc.DocumentElement()->Attributes(QStringLiteral("a")).AsString(), QStringLiteral(u"Ã¼"));
+        }
+        doc.DocumentElement()->SetAttributes(QStringLiteral("a"), QStringLiteral(u"ü Ω"));
+        doc.DocumentElement()->SetText(text);
+        doc.SaveToFile(file);
+        EXPECT_TRUE(folder.Read(QStringLiteral("in.xml")).contains(">" + c.Text + "</r>"))
+            << folder.Read(QStringLiteral("in.xml")).toHex(' ').constData();
+
+        TXMLDocument again(nullptr);
+        again.LoadFromFile(file);
+        EXPECT_EQ(again.DocumentElement()->Text(), text);
+        EXPECT_EQ(again.DocumentElement()->Attributes(QStringLiteral("a")).AsString(), QStringLiteral(u"ü Ω"));
+    }
 }
 
 TEST(XmlDocTest, SavingOverAReadOnlyFileIsRefusedAndLeavesIt)
