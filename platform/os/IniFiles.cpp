@@ -246,9 +246,13 @@ void TIniFile::ReadSectionValues(const QString& Section, TStrings* Strings)
     TCustomIniFile::ReadSectionValues(Section, Strings);
 }
 
+// Erasing or deleting what the file does not hold leaves the file alone: a missing file is not made.
 void TIniFile::EraseSection(const QString& Section)
 {
     LoadValues();
+    TStringList sections;
+    TMemIniFile::ReadSections(&sections);
+    if (sections.IndexOf(Section) < 0) return;
     TMemIniFile::EraseSection(Section);
     Flush();
 }
@@ -256,6 +260,7 @@ void TIniFile::EraseSection(const QString& Section)
 void TIniFile::DeleteKey(const QString& Section, const QString& Ident)
 {
     LoadValues();
+    if (!Value(Section, Ident)) return;
     TMemIniFile::DeleteKey(Section, Ident);
     try {
         Flush();

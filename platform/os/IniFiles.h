@@ -105,7 +105,8 @@ private:
 // one pair of surrounding quotes (matching ' or ") and are cut to 2047 characters; a default given
 // for a missing ident loses its trailing spaces. WriteString and EraseSection raise
 // EIniFileException "Unable to write to <file>" when the file cannot be written; DeleteKey does
-// not report it. Comments and blank lines of the file do not survive a write.
+// not report it. Erasing a section or deleting an ident the file does not hold leaves the file
+// untouched. Comments and blank lines of the file do not survive a write.
 class TIniFile : public TMemIniFile {
 public:
     explicit TIniFile(const QString& FileName) : TMemIniFile(FileName) {}

@@ -8,6 +8,8 @@
 
 #include <QFile>
 
+#include <functional>
+
 namespace {
 QStringList Items(const TStrings& List)
 {
@@ -265,4 +267,31 @@ TEST_F(IniFilesTest, IniFileReportsAFileItCannotWrite)
     EXPECT_THROW(ini.EraseSection(QStringLiteral("Grid1")), EIniFileException);
     ini.DeleteKey(QStringLiteral("Grid1"), QStringLiteral("Col0"));
     EXPECT_EQ(ini.ReadString(QStringLiteral("Grid1"), QStringLiteral("Col0"), QString()), QStringLiteral("64"));
+}
+
+TEST_F(IniFilesTest, IniFileLeavesTheFileAloneWhenThereIsNothingToRemove)
+{
+    const struct {
+        const char* Name;
+        std::function<void(TIniFile&)> Remove;
+    } cases[] = {
+        {"missing section", [](TIniFile& ini) { ini.EraseSection(QStringLiteral("Nowhere")); }},
+        {"ident of a missing section", [](TIniFile& ini) { ini.DeleteKey(QStringLiteral("Nowhere"), QStringLiteral("Col0")); }},
+        {"missing ident", [](TIniFile& ini) { ini.DeleteKey(QStringLiteral("Grid1"), QStringLiteral("Col9")); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        QFile::remove(File());
+        TIniFile missing(File());
+        EXPECT_NO_THROW(c.Remove(missing));
+        EXPECT_FALSE(QFile::exists(File()));
+
+        // a read-only file is not rewritten either, so nothing is reported
+        WriteSample();
+        QFile::setPermissions(File(), QFile::ReadOwner);
+        TIniFile sample(File());
+        EXPECT_NO_THROW(c.Remove(sample));
+        EXPECT_EQ(Folder.Read(QStringLiteral("grid.ini")), Sample);
+        QFile::setPermissions(File(), QFile::ReadOwner | QFile::WriteOwner);
+    }
 }
