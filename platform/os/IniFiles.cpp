@@ -84,7 +84,12 @@ bool TCustomIniFile::ValueExists(const QString& Section, const QString& Ident)
 // ---- TMemIniFile ----
 
 TMemIniFile::TMemIniFile(const QString& FileName, std::optional<TTextEncoding> Encoding)
-    : TCustomIniFile(FileName), FGivenEncoding(Encoding), FEncoding(Encoding.value_or(teANSI))
+    : TMemIniFile(FileName, Encoding, false)
+{
+}
+
+TMemIniFile::TMemIniFile(const QString& FileName, std::optional<TTextEncoding> Encoding, bool ProfileRules)
+    : TCustomIniFile(FileName), FGivenEncoding(Encoding), FEncoding(Encoding.value_or(teANSI)), FProfileRules(ProfileRules)
 {
     LoadValues();
 }
@@ -191,8 +196,9 @@ void TMemIniFile::SetStrings(TStrings* List)
     for (int32_t i = 0; i < List->Count(); ++i) {
         const QString line = Trim(List->Strings(i));
         if (line.isEmpty() || line.front() == u';') continue;
-        if (line.front() == u'[' && line.back() == u']') {
-            lines = AddSection(Trim(line.mid(1, line.size() - 2)));
+        const qsizetype close = line.front() == u'[' ? line.lastIndexOf(u']') : -1;
+        if (close > 0 && (FProfileRules || close == line.size() - 1)) {
+            lines = AddSection(Trim(line.mid(1, close - 1)));
         } else if (lines) {
             const qsizetype equals = line.indexOf(u'=');
             lines->Add(equals < 0 ? line : Trim(line.left(equals)) + u'=' + Trim(line.mid(equals + 1)));

@@ -85,6 +85,10 @@ public:
     void SetStrings(TStrings* List);
 
 protected:
+    // With ProfileRules, a line starting with '[' and holding ']' names a section up to its last
+    // ']', whatever follows, as the system's profile functions read it.
+    TMemIniFile(const QString& FileName, std::optional<TTextEncoding> Encoding, bool ProfileRules);
+
     // Reads the file again (an empty store when it is missing).
     void LoadValues();
     // The value of the ident; nothing when the section or the ident is missing.
@@ -97,6 +101,7 @@ private:
 
     std::optional<TTextEncoding> FGivenEncoding;
     TTextEncoding FEncoding = teANSI;
+    bool FProfileRules = false;
     TStringList FSections{true};  // section names, each with its lines as a TStringList object
 };
 
@@ -109,7 +114,7 @@ private:
 // untouched. Comments and blank lines of the file do not survive a write.
 class TIniFile : public TMemIniFile {
 public:
-    explicit TIniFile(const QString& FileName) : TMemIniFile(FileName) {}
+    explicit TIniFile(const QString& FileName) : TMemIniFile(FileName, std::nullopt, true) {}
 
     QString ReadString(const QString& Section, const QString& Ident, const QString& Default) override;
     void WriteString(const QString& Section, const QString& Ident, const QString& Value) override;

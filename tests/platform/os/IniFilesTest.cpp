@@ -295,3 +295,18 @@ TEST_F(IniFilesTest, IniFileLeavesTheFileAloneWhenThereIsNothingToRemove)
         QFile::setPermissions(File(), QFile::ReadOwner | QFile::WriteOwner);
     }
 }
+
+TEST_F(IniFilesTest, OnlyIniFileTakesASectionLineWithTextAfterItsBracket)
+{
+    Folder.Write(QStringLiteral("grid.ini"), "[Grid1] ; widths\r\nCol0=64\r\n[ Print ]x]\r\nCentered=Y\r\n");
+    TIniFile profile(File());
+    TMemIniFile memory(File());
+    TStringList profileSections;
+    TStringList memorySections;
+    profile.ReadSections(&profileSections);
+    memory.ReadSections(&memorySections);
+    EXPECT_EQ(Items(profileSections), QStringList({QStringLiteral("Grid1"), QStringLiteral("Print ]x")}));
+    EXPECT_EQ(Items(memorySections), QStringList({QStringLiteral("Print ]x")}));
+    EXPECT_EQ(profile.ReadString(QStringLiteral("grid1"), QStringLiteral("col0"), QString()), QStringLiteral("64"));
+    EXPECT_EQ(profile.ReadString(QStringLiteral("Print ]x"), QStringLiteral("Centered"), QString()), QStringLiteral("Y"));
+}
