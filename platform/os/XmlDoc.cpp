@@ -65,19 +65,22 @@ EDOMParseError ParseError(const QByteArray& Utf8, int32_t Code, const QString& R
                           static_cast<int32_t>(QString::fromUtf8(before).size()));
 }
 
-// The encoding a declaration's text names, as far as it is not UTF-8.
+// The encoding a declaration's text names: Windows-1252, UTF-16 or else UTF-8.
 TTextEncoding EncodingNamedIn(const QString& Declaration)
 {
     static const QRegularExpression Encoding(QStringLiteral(R"((?:^|\s)encoding\s*=\s*["']([^"']*)["'])"));
     const QString name = Encoding.match(Declaration).captured(1).toLower();
-    return name == u"windows-1252" || name == u"iso-8859-1" ? teANSI : teUTF8;
+    if (name == u"windows-1252" || name == u"iso-8859-1") return teANSI;
+    return name == u"utf-16" ? teUnicode : teUTF8;
 }
 
-// The encoding the declaration at the start of Bytes names, as far as it is not UTF-8.
+// The encoding the declaration at the start of Bytes names, as far as it is Windows-1252; UTF-16
+// is known by its byte-order mark.
 TTextEncoding DeclaredEncoding(const QByteArray& Bytes)
 {
     if (!Bytes.startsWith("<?xml")) return teUTF8;
-    return EncodingNamedIn(QString::fromLatin1(Bytes.left(Bytes.indexOf("?>"))));
+    const TTextEncoding named = EncodingNamedIn(QString::fromLatin1(Bytes.left(Bytes.indexOf("?>"))));
+    return named == teANSI ? teANSI : teUTF8;
 }
 
 // Whether Windows-1252 has the character C.
@@ -442,10 +445,11 @@ void TXMLDocument::LoadFromXML(const QString& XML)
 
 void TXMLDocument::SaveToFile(const QString& AFileName) const
 {
-    if (FileEncoding() == teANSI)
-        WriteFileAtomic(AFileName, EncodeString(QString::fromUtf8(Print(true)), teANSI));
-    else
-        WriteFileAtomic(AFileName, Print());
+    switch (FileEncoding()) {
+    case teANSI: WriteFileAtomic(AFileName, EncodeString(QString::fromUtf8(Print(true)), teANSI)); break;
+    case teUnicode: WriteFileAtomic(AFileName, EncodeText(QString::fromUtf8(Print()), teUnicode, true)); break;
+    default: WriteFileAtomic(AFileName, Print()); break;
+    }
 }
 
 TTextEncoding TXMLDocument::FileEncoding() const

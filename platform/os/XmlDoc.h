@@ -201,7 +201,8 @@ private:
 // Writing: UTF-8 without byte-order mark and without a declaration of its own (a declaration node
 // is written as it stands; when it names windows-1252 or iso-8859-1 the file is written in
 // Windows-1252, characters that code page lacks going into texts and attribute values as
-// character references, so the file reads back as it was written), one node per line, each level indented by two spaces; an element
+// character references, so the file reads back as it was written; when it names UTF-16 the file
+// is UTF-16 little-endian after its byte-order mark), one node per line, each level indented by two spaces; an element
 // holding text is written on one line with its text exactly, so texts read back unchanged.
 class TXMLDocument : public TComponent {
 public:

@@ -257,29 +257,34 @@ TEST(XmlDocTest, ADeclaredWindows1252FileIsWrittenBackInThatEncoding)
 {
     const QString text = QStringLiteral(u"Grüße € Ω 😀 &lt;");
     const struct {
-        const char* Declaration;
+        QByteArray Declaration;
         QByteArray Text;  // the bytes the text is saved as
     } cases[] = {
         {"<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>", "Gr\xFC\xDF" "e \x80 &#937; &#128512; &amp;lt;"},
         {"<?xml version=\"1.0\" encoding='windows-1252'?>", "Gr\xFC\xDF" "e \x80 &#937; &#128512; &amp;lt;"},
         {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>", text.toUtf8().replace("&", "&amp;")},
+        {Utf16(QStringLiteral("<?xml encoding='UTF-16'?>"), false),
+         Utf16(QStringLiteral(u">Grüße € Ω 😀 &amp;lt;</r>"), false).mid(2)},
         {"", text.toUtf8().replace("&", "&amp;")},
     };
     TempFolder folder;
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.Declaration);
-        const QString file = folder.Write(QStringLiteral("in.xml"), QByteArray(c.Declaration) + "<r a=\"\xC3\xBC\"/>");
+        SCOPED_TRACE(c.Declaration.toHex(' ').constData());
+        const bool wide = c.Declaration.startsWith("\xFF\xFE");
+        const QByteArray root = wide ? Utf16(QStringLiteral(u"<r a=\"ü\"/>"), false).mid(2) : QByteArray("<r a=\"\xC3\xBC\"/>");
+        const QString file = folder.Write(QStringLiteral("in.xml"), c.Declaration + root);
         TXMLDocument doc(nullptr);
         doc.LoadFromFile(file);
-        if (QByteArray(c.Declaration).contains("8859")) {
+        if (c.Declaration.contains("8859")) {
             // read as Windows-1252: the two bytes are two characters
             EXPECT_EQ(doc.DocumentElement()->Attributes(QStringLiteral("a")).AsString(), QStringLiteral(u"Ã¼"));
         }
         doc.DocumentElement()->SetAttributes(QStringLiteral("a"), QStringLiteral(u"ü Ω"));
         doc.DocumentElement()->SetText(text);
         doc.SaveToFile(file);
-        EXPECT_TRUE(folder.Read(QStringLiteral("in.xml")).contains(">" + c.Text + "</r>"))
+        EXPECT_TRUE(folder.Read(QStringLiteral("in.xml")).contains(wide ? c.Text : ">" + c.Text + "</r>"))
             << folder.Read(QStringLiteral("in.xml")).toHex(' ').constData();
+        EXPECT_TRUE(folder.Read(QStringLiteral("in.xml")).startsWith(c.Declaration.left(8)));
 
         TXMLDocument again(nullptr);
         again.LoadFromFile(file);
