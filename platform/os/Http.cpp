@@ -165,7 +165,9 @@ TAnswer ParseAnswer(const QByteArray& Data)
     // "HTTP/1.x 200 OK": a three-digit code after the version.
     const QList<QByteArray> Status = Answer.StatusLine.split(' ');
     bool CodeRead = false;
-    if (Status.size() >= 2 && Status[0].startsWith("HTTP/") && Status[1].size() == 3) Answer.Code = Status[1].toInt(&CodeRead);
+    if (Status.size() >= 2 && Status[0].startsWith("HTTP/") && Status[1].size() == 3
+        && std::all_of(Status[1].begin(), Status[1].end(), [](char C) { return C >= '0' && C <= '9'; }))
+        Answer.Code = Status[1].toInt(&CodeRead);
     if (!CodeRead) Malformed(QStringLiteral("no status line"));
 
     Answer.Body = Data.sliced(Pos);

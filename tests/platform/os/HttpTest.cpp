@@ -71,7 +71,9 @@ TEST_F(HttpTest, ARedirectIsNotFollowed)
 TEST_F(HttpTest, AMalformedAnswerRaises)
 {
     for (const QByteArray& Answer : {QByteArray("VER. 1.006"), QByteArray("garbage\r\n\r\n"), QByteArray("HTTP/1.0 OK\r\n\r\n"),
-                                     QByteArray("HTTP/1.0 200 OK\r\nContent-Length: 50\r\n\r\nshort")}) {
+                                     QByteArray("HTTP/1.0 200 OK\r\nContent-Length: 50\r\n\r\nshort"),
+                                     QByteArray("HTTP/1.0 -20 Odd\r\n\r\n"), QByteArray("HTTP/1.0 +20 Odd\r\n\r\n"),
+                                     QByteArray("HTTP/1.0 2 0 Odd\r\n\r\n"), QByteArray("HTTP/1.0 200 OK\r\nContent-Type: text")}) {
         TestHttpServer Server(Answer);
         try {
             Http.Get(Server.Url(VersionQuery));
