@@ -426,7 +426,9 @@ bool TCustomEdit::EditMessage(TMessage& Message)
     case EM_GETSEL:
         if (W) *reinterpret_cast<uint32_t*>(W) = static_cast<uint32_t>(SelectionStart());
         if (L) *reinterpret_cast<uint32_t*>(L) = static_cast<uint32_t>(SelectionEnd());
-        Message.Result = static_cast<LRESULT>(MAKELONG(static_cast<uint16_t>(SelectionStart()), static_cast<uint16_t>(SelectionEnd())));
+        // The packed result has 16 bits for each end; past them it is -1.
+        if (SelectionEnd() > 0xFFFF) Message.Result = -1;
+        else Message.Result = static_cast<LRESULT>(MAKELONG(static_cast<uint16_t>(SelectionStart()), static_cast<uint16_t>(SelectionEnd())));
         return true;
     case EM_SETSEL:
         // A start of -1 only drops the selection; an end of -1 means the end of the text.

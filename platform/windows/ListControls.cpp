@@ -1018,12 +1018,23 @@ struct TCustomComboBox::TParts {
             Combo->SetMaxLength(static_cast<int32_t>(Message.WParam));
             Result = 1;
             break;
-        case CB_SETITEMHEIGHT: SetItemHeight(Index, static_cast<int32_t>(Message.LParam)); break;
+        case CB_SETITEMHEIGHT:
+            if (Message.LParam <= 0 || Index < -1 || (Combo->FStyle == csOwnerDrawVariable && Index >= 0 && !Valid)) {
+                Result = CB_ERR;
+                break;
+            }
+            SetItemHeight(Index, static_cast<int32_t>(Message.LParam));
+            Result = 0;
+            break;
         case CB_GETITEMHEIGHT:
             Result = Index == -1 ? FieldHeight : (Combo->FStyle == csOwnerDrawVariable && Valid ? Items[static_cast<size_t>(Index)].Height : ListItemHeight);
             break;
         case CB_GETTOPINDEX: Result = TopIndex; break;
         case CB_SETTOPINDEX:
+            if (!Valid) {
+                Result = CB_ERR;
+                break;
+            }
             ScrollListTo(Index);
             Result = CB_OKAY;
             break;

@@ -548,6 +548,33 @@ TEST_F(ComboBoxTest, TheHeightFollowsTheEditFieldNotTheBounds)
     EXPECT_EQ(Combo->Height(), 120);
 }
 
+TEST_F(ComboBoxTest, TopIndexAndItemHeightMessagesRefuseBadArguments)
+{
+    struct TCase {
+        UINT Msg;
+        int32_t Index;
+        LPARAM Value;
+        LRESULT Expected;
+    };
+    const TCase Cases[] = {
+        {CB_SETTOPINDEX, 2, 0, CB_OKAY},
+        {CB_SETTOPINDEX, 5, 0, CB_ERR},
+        {CB_SETTOPINDEX, -1, 0, CB_ERR},
+        {CB_SETITEMHEIGHT, 0, 18, 0},
+        {CB_SETITEMHEIGHT, 0, 0, CB_ERR},
+        {CB_SETITEMHEIGHT, -1, -4, CB_ERR},
+        {CB_SETITEMHEIGHT, -2, 18, CB_ERR},
+    };
+    for (const TCase& Case : Cases)
+        EXPECT_EQ(Combo->Perform(Case.Msg, static_cast<WPARAM>(Case.Index), Case.Value), Case.Expected)
+            << std::hex << Case.Msg << std::dec << " " << Case.Index << " " << Case.Value;
+    EXPECT_EQ(Combo->Perform(CB_GETITEMHEIGHT, 0, 0), 18);
+    UseStyle(csOwnerDrawVariable);
+    EXPECT_EQ(Combo->Perform(CB_SETITEMHEIGHT, 9, 30), CB_ERR);
+    EXPECT_EQ(Combo->Perform(CB_SETITEMHEIGHT, 1, 30), 0);
+    EXPECT_EQ(Combo->Perform(CB_GETITEMHEIGHT, 1, 0), 30);
+}
+
 TEST_F(ComboBoxTest, OwnerDrawnCombosTakeTheirHeightsFromItemHeightAndMeasureItem)
 {
     QList<int32_t> Measured;

@@ -229,6 +229,24 @@ TEST_F(EditTest, EmSetSelPutsTheCaretAtItsSecondPositionAndEmGetSelGivesTheRange
     EXPECT_EQ(Edit->SelText(), QStringLiteral("3456"));
 }
 
+TEST_F(EditTest, EmGetSelAnswersMinusOneWhenAPositionPassesSixteenBits)
+{
+    Edit->SetText(QString(70000, QLatin1Char('x')));
+    struct TCase {
+        int32_t Start;
+        int32_t End;
+        LRESULT Packed;
+    };
+    for (const TCase& Case : {TCase{10, 65535, MAKELONG(10, 65535)}, TCase{10, 65536, -1}, TCase{66000, 69000, -1}}) {
+        SetSelection(Edit, Case.Start, Case.End);
+        EXPECT_EQ(Edit->Perform(EM_GETSEL, 0, 0), Case.Packed) << Case.Start << "," << Case.End;
+        // The pointers still get the whole positions.
+        EXPECT_EQ(Selection(Edit), std::make_pair(static_cast<uint32_t>(Case.Start), static_cast<uint32_t>(Case.End)));
+    }
+    EXPECT_EQ(Edit->SelStart(), 66000);
+    EXPECT_EQ(Edit->SelLength(), 3000);
+}
+
 TEST_F(EditTest, EmReplaceSelReplacesTheSelectionAndMayBeUndone)
 {
     Edit->SetText(QStringLiteral("Hello world"));
