@@ -442,9 +442,14 @@ bool TCustomEdit::EditMessage(TMessage& Message)
     case EM_EMPTYUNDOBUFFER: FUndo.reset(); return true;
     case EM_LIMITTEXT: FTextLimit = W == 0 ? NoTextLimit : static_cast<int32_t>(std::min<WPARAM>(W, NoTextLimit)); return true;
     case EM_GETLIMITTEXT: Message.Result = FTextLimit; return true;
-    case EM_SETREADONLY: FReadOnly = W != 0; Message.Result = 1; return true;
+    case EM_SETREADONLY:
+        FReadOnly = W != 0;
+        SetStyleBit(ES_READONLY, FReadOnly);
+        Message.Result = 1;
+        return true;
     case EM_SETPASSWORDCHAR:
         FPasswordChar = QChar(static_cast<char16_t>(W));
+        SetStyleBit(ES_PASSWORD, !FPasswordChar.isNull());
         ShowText();
         ShowSelection();
         return true;
@@ -483,6 +488,14 @@ bool TCustomEdit::EditMessage(TMessage& Message)
     case EM_SCROLLCARET: ShowSelection(); return true;
     default: return false;
     }
+}
+
+// The window's style follows the read-only and password settings changed by message.
+void TCustomEdit::SetStyleBit(uint32_t Bit, bool On)
+{
+    if (!HandleAllocated()) return;
+    const auto Style = static_cast<uint32_t>(GetWindowLong(Handle(), GWL_STYLE));
+    SetWindowLong(Handle(), GWL_STYLE, static_cast<int32_t>(On ? Style | Bit : Style & ~Bit));
 }
 
 bool TCustomEdit::CharMessage(TMessage& Message)

@@ -156,6 +156,7 @@ private:
     // The default handling of the edit-control messages; false for other messages.
     bool EditMessage(TMessage& Message);
     bool CharMessage(TMessage& Message);
+    void SetStyleBit(uint32_t Bit, bool On);
     void EditKey(TMessage& Message);
 
     // The model: the text (CR LF breaks in a multi-line edit) and the selection running from anchor to caret.

@@ -381,6 +381,29 @@ TEST_F(EditTest, APasswordEditShowsItsCharacterAndKeepsTheTextFromTheClipboard)
     EXPECT_EQ(Edit->Text(), QStringLiteral("secret"));
 }
 
+TEST_F(EditTest, ReadOnlyAndPasswordMessagesSetAndClearTheirStyles)
+{
+    struct TCase {
+        UINT Msg;
+        WPARAM Value;
+        uint32_t Style;
+        bool Set;
+    };
+    const auto StyleOf = [this] { return static_cast<uint32_t>(GetWindowLong(Edit->Handle(), GWL_STYLE)); };
+    for (const TCase& Case : {TCase{EM_SETREADONLY, 1, ES_READONLY, true}, TCase{EM_SETREADONLY, 0, ES_READONLY, false},
+                              TCase{EM_SETPASSWORDCHAR, '*', ES_PASSWORD, true}, TCase{EM_SETPASSWORDCHAR, 0, ES_PASSWORD, false}}) {
+        Edit->Perform(Case.Msg, Case.Value, 0);
+        EXPECT_EQ((StyleOf() & Case.Style) != 0, Case.Set) << std::hex << Case.Msg << " " << Case.Value;
+    }
+    Edit->SetReadOnly(true);
+    Edit->SetPasswordChar(QLatin1Char('#'));
+    EXPECT_EQ(StyleOf() & (ES_READONLY | ES_PASSWORD), ES_READONLY | ES_PASSWORD);
+    // A new window keeps them.
+    Edit->SetAlignment(taCenter);
+    EXPECT_EQ(StyleOf() & (ES_READONLY | ES_PASSWORD), ES_READONLY | ES_PASSWORD);
+    EXPECT_TRUE(Edit->ReadOnly());
+}
+
 TEST_F(EditTest, TheCharacterCaseConvertsWhatComesIn)
 {
     Edit->SetCharCase(ecUpperCase);
