@@ -1678,6 +1678,10 @@ struct TCustomListBox::TParts {
                 break;
             }
             const auto Item = static_cast<int32_t>(Message.LParam);
+            if (Item < -1 || Item >= Count()) {
+                Result = LB_ERR;
+                break;
+            }
             if (Item == -1) SelectRange(0, Count() - 1, Message.WParam != 0);
             else if (Item >= 0 && Item < Count()) Items[static_cast<size_t>(Item)].Selected = Message.WParam != 0;
             ListBox->Invalidate();
@@ -1734,7 +1738,7 @@ struct TCustomListBox::TParts {
             break;
         }
         case LB_SETITEMHEIGHT:
-            if (Message.LParam <= 0) {
+            if (Message.LParam <= 0 || (ListBox->FStyle == lbOwnerDrawVariable && !Valid)) {
                 Result = LB_ERR;
                 break;
             }

@@ -223,6 +223,28 @@ TEST_F(ListBoxTest, SelectionByCodeInAMultipleSelection)
     EXPECT_TRUE(Log.isEmpty());
 }
 
+TEST_F(ListBoxTest, SelectionAndHeightMessagesRefuseItemsOutOfRange)
+{
+    List->SetMultiSelect(true);
+    struct TCase {
+        UINT Msg;
+        WPARAM W;
+        LPARAM L;
+        LRESULT Expected;
+    };
+    for (const TCase& Case : {TCase{LB_SETSEL, 1, 2, 0}, TCase{LB_SETSEL, 1, 5, LB_ERR}, TCase{LB_SETSEL, 1, -2, LB_ERR},
+                              TCase{LB_SETSEL, 1, -1, 0}})
+        EXPECT_EQ(List->Perform(Case.Msg, Case.W, Case.L), Case.Expected) << Case.W << "," << Case.L;
+    EXPECT_EQ(List->SelCount(), 5);
+    EXPECT_THROW(List->SetSelected(5, true), EListError);
+    List->SetMultiSelect(false);
+    List->SetStyle(lbOwnerDrawVariable);
+    EXPECT_EQ(List->Perform(LB_SETITEMHEIGHT, 7, 30), LB_ERR);
+    EXPECT_EQ(List->Perform(LB_SETITEMHEIGHT, 1, 30), 0);
+    EXPECT_EQ(List->Perform(LB_GETITEMHEIGHT, 1, 0), 30);
+    EXPECT_TRUE(Log.isEmpty());
+}
+
 // ---- Scrolling and geometry ----
 
 TEST_F(ListBoxTest, ItemsThatDoNotFitScrollIntoView)
