@@ -422,7 +422,11 @@ bool TCustomEdit::EditMessage(TMessage& Message)
         if (!FReadOnly) ReplaceSelection({}, true);
         return true;
     case WM_UNDO:
-    case EM_UNDO: Message.Result = FUndo != nullptr; UndoLast(); return true;
+    case EM_UNDO:
+        // A single-line edit always answers TRUE.
+        Message.Result = FUndo != nullptr || !MultiLine();
+        UndoLast();
+        return true;
     case EM_GETSEL:
         if (W) *reinterpret_cast<uint32_t*>(W) = static_cast<uint32_t>(SelectionStart());
         if (L) *reinterpret_cast<uint32_t*>(L) = static_cast<uint32_t>(SelectionEnd());
@@ -456,10 +460,11 @@ bool TCustomEdit::EditMessage(TMessage& Message)
     case EM_GETPASSWORDCHAR: Message.Result = FPasswordChar.unicode(); return true;
     case EM_GETLINECOUNT: Message.Result = LineCount(); return true;
     case EM_LINEINDEX: Message.Result = LineIndex(Index); return true;
-    case EM_LINELENGTH: Message.Result = LineLength(Index); return true;
+    case EM_LINELENGTH: Message.Result = Index > Length ? 0 : LineLength(Index); return true;
     case EM_LINEFROMCHAR: Message.Result = LineOfChar(Index); return true;
     case EM_GETLINE: {
-        const int32_t Start = LineIndex(Index);
+        // A single-line edit has its one line whatever the number asked.
+        const int32_t Start = MultiLine() ? LineIndex(Index) : 0;
         auto* Buffer = reinterpret_cast<char16_t*>(L);
         if (Start < 0 || !Buffer) return true;
         const QString Line = FEditText.mid(Start, LineLength(Start)).left(Buffer[0]);

@@ -474,6 +474,35 @@ TEST_F(EditTest, TheMemoAnswersTheLineMessages)
     EXPECT_EQ(HIWORD(static_cast<uintptr_t>(Char)), 1);
 }
 
+TEST_F(EditTest, LineMessagesOutsideTheTextAndOnASingleLine)
+{
+    Memo->SetText(QStringLiteral("ab\r\ncde"));
+    Edit->SetText(QStringLiteral("single"));
+    struct TCase {
+        TCustomEdit* Control;
+        UINT Msg;
+        WPARAM W;
+        LRESULT Expected;
+    };
+    for (const TCase& Case : {TCase{Memo, EM_LINELENGTH, 7, 3}, TCase{Memo, EM_LINELENGTH, 8, 0}, TCase{Memo, EM_LINELENGTH, 99, 0},
+                              TCase{Memo, EM_LINEFROMCHAR, 99, 1}, TCase{Edit, EM_LINELENGTH, 3, 6}, TCase{Edit, EM_LINELENGTH, 9, 0},
+                              TCase{Edit, EM_LINEINDEX, 0, 0}, TCase{Edit, EM_LINEFROMCHAR, 4, 0}})
+        EXPECT_EQ(Case.Control->Perform(Case.Msg, Case.W, 0), Case.Expected)
+            << (Case.Control == Memo ? "memo " : "edit ") << std::hex << Case.Msg << std::dec << " " << Case.W;
+    // EM_GETLINE: a single-line edit gives its text for any line number, a memo nothing past its lines.
+    for (const auto& [Control, Line, Expected] : {std::tuple{static_cast<TCustomEdit*>(Edit), 3, QStringLiteral("single")},
+                                                  std::tuple{static_cast<TCustomEdit*>(Memo), 1, QStringLiteral("cde")},
+                                                  std::tuple{static_cast<TCustomEdit*>(Memo), 2, QString()}}) {
+        char16_t Buffer[16] = {16};
+        const auto Copied = Control->Perform(EM_GETLINE, static_cast<WPARAM>(Line), reinterpret_cast<LPARAM>(Buffer));
+        EXPECT_EQ(QString::fromUtf16(Buffer, Copied), Expected) << Line;
+    }
+    // EM_UNDO with nothing to undo: TRUE from a single-line edit, FALSE from a memo.
+    EXPECT_EQ(Edit->Perform(EM_UNDO, 0, 0), 1);
+    EXPECT_EQ(Memo->Perform(EM_UNDO, 0, 0), 0);
+    EXPECT_EQ(Edit->Text(), QStringLiteral("single"));
+}
+
 TEST_F(EditTest, TheFormattingRectanglePlacesAMultiLineTextUntilTheEditIsResized)
 {
     Memo->SetText(QStringLiteral("text"));
