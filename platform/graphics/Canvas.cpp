@@ -53,6 +53,21 @@ qreal Sweep(qreal Start, qreal End)
     return sweep;
 }
 
+// An arc of the ellipse of Outline, counter-clockwise from the radial through Start to the radial
+// through End; a chord closes it with a straight line, a pie through the centre.
+enum class TArcShape { Open, Chord, Pie };
+
+QPainterPath ArcPath(const QRectF& Outline, const TPoint& Start, const TPoint& End, TArcShape Shape)
+{
+    const qreal start = RadialAngle(Outline, Start);
+    QPainterPath path;
+    if (Shape == TArcShape::Pie) path.moveTo(Outline.center());
+    else path.arcMoveTo(Outline, start);
+    path.arcTo(Outline, start, Sweep(start, RadialAngle(Outline, End)));
+    if (Shape != TArcShape::Open) path.closeSubpath();
+    return path;
+}
+
 // The pixels of the ellipse inscribed in Box (logical): per row, those whose centre lies within it.
 QRegion EllipseRows(const QRect& Box)
 {
@@ -297,14 +312,11 @@ void TCanvas::RoundRect(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, int32_t 
 {
     Changing();
     RequiredState({csHandleValid, csPenValid, csBrushValid});
-    if (Box(X1, Y1, X2, Y2).isEmpty()) {
-        Changed();
-        return;
+    if (const QRect box = Box(X1, Y1, X2, Y2); !box.isEmpty()) {
+        QPainterPath path;
+        path.addRoundedRect(OutlineRect(box), std::abs(X3) / 2.0, std::abs(Y3) / 2.0);
+        FillAndStroke(*FDC, path, [&] { FDC->StrokePath(path); });
     }
-    const QRectF outline = OutlineRect(Box(X1, Y1, X2, Y2));
-    QPainterPath path;
-    path.addRoundedRect(outline, std::abs(X3) / 2.0, std::abs(Y3) / 2.0);
-    FillAndStroke(*FDC, path, [&] { FDC->StrokePath(path); });
     Changed();
 }
 
@@ -312,13 +324,11 @@ void TCanvas::Ellipse(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2)
 {
     Changing();
     RequiredState({csHandleValid, csPenValid, csBrushValid});
-    if (Box(X1, Y1, X2, Y2).isEmpty()) {
-        Changed();
-        return;
-    }
     TDeviceContext& dc = *FDC;
     const QRect box = Box(X1, Y1, X2, Y2);
-    if (dc.ThinPen() && (dc.State.Pen.Style == psSolid || dc.State.Pen.Style == psInsideFrame)) {
+    if (box.isEmpty()) {
+        // An empty box draws nothing.
+    } else if (dc.ThinPen() && (dc.State.Pen.Style == psSolid || dc.State.Pen.Style == psInsideFrame)) {
         // A solid one-pixel outline: the ellipse's rows, symmetric in both directions, each pixel once.
         const QRegion inside = EllipseRows(box);
         const QRegion outline = inside.subtracted(inside.translated(1, 0) & inside.translated(-1, 0) &
@@ -329,12 +339,11 @@ void TCanvas::Ellipse(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2)
         QPainterPath ring;
         ring.addRegion(outline);
         dc.Fill(ring, {dc.State.Pen.Color, bsSolid}, true);
-        Changed();
-        return;
+    } else {
+        QPainterPath path;
+        path.addEllipse(OutlineRect(box));
+        FillAndStroke(dc, path, [&] { dc.StrokePath(path); });
     }
-    QPainterPath path;
-    path.addEllipse(OutlineRect(box));
-    FillAndStroke(dc, path, [&] { dc.StrokePath(path); });
     Changed();
 }
 
@@ -342,16 +351,8 @@ void TCanvas::Arc(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, int32_t X3, in
 {
     Changing();
     RequiredState({csHandleValid, csPenValid, csBrushValid});
-    if (Box(X1, Y1, X2, Y2).isEmpty()) {
-        Changed();
-        return;
-    }
-    const QRectF outline = OutlineRect(Box(X1, Y1, X2, Y2));
-    const qreal start = RadialAngle(outline, {X3, Y3});
-    QPainterPath path;
-    path.arcMoveTo(outline, start);
-    path.arcTo(outline, start, Sweep(start, RadialAngle(outline, {X4, Y4})));
-    FDC->StrokePath(path);
+    if (const QRect box = Box(X1, Y1, X2, Y2); !box.isEmpty())
+        FDC->StrokePath(ArcPath(OutlineRect(box), {X3, Y3}, {X4, Y4}, TArcShape::Open));
     Changed();
 }
 
@@ -359,17 +360,10 @@ void TCanvas::Chord(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, int32_t X3, 
 {
     Changing();
     RequiredState({csHandleValid, csPenValid, csBrushValid});
-    if (Box(X1, Y1, X2, Y2).isEmpty()) {
-        Changed();
-        return;
+    if (const QRect box = Box(X1, Y1, X2, Y2); !box.isEmpty()) {
+        const QPainterPath path = ArcPath(OutlineRect(box), {X3, Y3}, {X4, Y4}, TArcShape::Chord);
+        FillAndStroke(*FDC, path, [&] { FDC->StrokePath(path); });
     }
-    const QRectF outline = OutlineRect(Box(X1, Y1, X2, Y2));
-    const qreal start = RadialAngle(outline, {X3, Y3});
-    QPainterPath path;
-    path.arcMoveTo(outline, start);
-    path.arcTo(outline, start, Sweep(start, RadialAngle(outline, {X4, Y4})));
-    path.closeSubpath();
-    FillAndStroke(*FDC, path, [&] { FDC->StrokePath(path); });
     Changed();
 }
 
@@ -377,17 +371,10 @@ void TCanvas::Pie(int32_t X1, int32_t Y1, int32_t X2, int32_t Y2, int32_t X3, in
 {
     Changing();
     RequiredState({csHandleValid, csPenValid, csBrushValid});
-    if (Box(X1, Y1, X2, Y2).isEmpty()) {
-        Changed();
-        return;
+    if (const QRect box = Box(X1, Y1, X2, Y2); !box.isEmpty()) {
+        const QPainterPath path = ArcPath(OutlineRect(box), {X3, Y3}, {X4, Y4}, TArcShape::Pie);
+        FillAndStroke(*FDC, path, [&] { FDC->StrokePath(path); });
     }
-    const QRectF outline = OutlineRect(Box(X1, Y1, X2, Y2));
-    const qreal start = RadialAngle(outline, {X3, Y3});
-    QPainterPath path;
-    path.moveTo(outline.center());
-    path.arcTo(outline, start, Sweep(start, RadialAngle(outline, {X4, Y4})));
-    path.closeSubpath();
-    FillAndStroke(*FDC, path, [&] { FDC->StrokePath(path); });
     Changed();
 }
 

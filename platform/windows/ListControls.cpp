@@ -1051,15 +1051,14 @@ struct TCustomComboBox::TParts {
         }
     }
 
-    // CB_SETITEMHEIGHT: -1 the edit field (the control's height follows), else the items.
+    // CB_SETITEMHEIGHT (checked): -1 the edit field (the control's height follows), else the items.
     void SetItemHeight(int32_t Index, int32_t Height)
     {
-        if (Height <= 0) return;
         if (Index == -1) {
             FieldHeight = Height;
             Combo->SetBounds(Combo->Left(), Combo->Top(), Combo->Width(), RequestedHeight);
         } else if (Combo->FStyle == csOwnerDrawVariable) {
-            if (Index >= 0 && Index < Count()) Items[static_cast<size_t>(Index)].Height = Height;
+            Items[static_cast<size_t>(Index)].Height = Height;
         } else {
             ListItemHeight = Height;
         }
@@ -1683,7 +1682,7 @@ struct TCustomListBox::TParts {
                 break;
             }
             if (Item == -1) SelectRange(0, Count() - 1, Message.WParam != 0);
-            else if (Item >= 0 && Item < Count()) Items[static_cast<size_t>(Item)].Selected = Message.WParam != 0;
+            else Items[static_cast<size_t>(Item)].Selected = Message.WParam != 0;
             ListBox->Invalidate();
             break;
         }
@@ -1743,7 +1742,7 @@ struct TCustomListBox::TParts {
                 break;
             }
             if (ListBox->FStyle == lbOwnerDrawVariable) {
-                if (Valid) Items[static_cast<size_t>(Index)].Height = static_cast<int32_t>(Message.LParam);
+                Items[static_cast<size_t>(Index)].Height = static_cast<int32_t>(Message.LParam);
             } else if (ListBox->IsOwnerDraw()) {
                 ListBox->FItemHeight = static_cast<int32_t>(Message.LParam);
             } else {
