@@ -36,6 +36,11 @@ QString Hex2(int64_t Value) { return IntToHex(Value, 2); }
 QString Hex4(int64_t Value) { return IntToHex(Value, 4); }
 QString Hex8(uint32_t Value) { return IntToHex(Value, 8); }
 QString Dec(int64_t Value) { return QString::number(Value); }
+// A sub-entry section name: the sub-index in upper-case hexadecimal without leading zeros.
+QString SubSection(const QString& Base, int64_t Sub)
+{
+    return Base + QStringLiteral("sub") + QString::number(Sub, 16).toUpper() + u']';
+}
 
 // Leaves the borrowed document inactive however the reading ends.
 class TDocumentUse {
@@ -201,7 +206,7 @@ public:
         Value(Base + QStringLiteral("sub0]"), QStringLiteral("Number of Entries"), QStringLiteral("0x07"), QStringLiteral("0x0005"),
               QStringLiteral("ro"), QStringLiteral("0x") + Hex2(Dimension));
         for (int32_t j = 1; j <= Dimension; ++j)
-            Value(Base + QStringLiteral("sub") + Dec(j) + u']', QStringLiteral("Mapping Entry ") + Dec(j), QStringLiteral("0x07"),
+            Value(SubSection(Base, j), QStringLiteral("Mapping Entry ") + Dec(j), QStringLiteral("0x07"),
                   QStringLiteral("0x0007"), QStringLiteral("ro"), QStringLiteral("0x") + Hex4(Data) + Hex2(j) + QStringLiteral("08"));
     }
 
@@ -214,7 +219,7 @@ public:
         Value(Base + QStringLiteral("sub0]"), QStringLiteral("Number of Entries"), QStringLiteral("0x07"), QStringLiteral("0x0005"),
               Sub0Access, QStringLiteral("0x") + Hex2(Dimension));
         for (int32_t j = 1; j <= Dimension; ++j)
-            Value(Base + QStringLiteral("sub") + Dec(j) + u']', QLatin1String(Prefix) + Dec(j), QStringLiteral("0x07"),
+            Value(SubSection(Base, j), QLatin1String(Prefix) + Dec(j), QStringLiteral("0x07"),
                   QStringLiteral("0x0005"), Access, QStringLiteral("0x00"), QStringLiteral("1"));
     }
 
@@ -236,7 +241,7 @@ public:
             Empty();
         }
         for (const SDO_Sub_Type& Sub : Entry.Sub_Indexs) {
-            Add(Base + QStringLiteral("sub") + Dec(Sub.Sub) + u']');
+            Add(SubSection(Base, Sub.Sub));
             Add(QStringLiteral("ParameterName=Application Variable"));
             Add(QStringLiteral("ObjectType=0x7"));
             switch (Sub.Quantity) {

@@ -2,6 +2,7 @@
 #include "UComon.h"
 #include "UEds.h"
 
+#include "os/IniFiles.h"
 #include "os/XmlDoc.h"
 #include "rtl/DateTime.h"
 #include "rtl/Exceptions.h"
@@ -14,6 +15,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
@@ -778,13 +780,13 @@ TEST_F(EdsWriterTest, NumbersAreWrittenInTheirHexadecimalAndDecimalForms)
     EXPECT_EQ(Value(Lines, QStringLiteral("[7000]"), QStringLiteral("SubNumber")), QStringLiteral("1"));
     EXPECT_TRUE(Section(Lines, QStringLiteral("[7000sub1]")).isEmpty());
 
-    // Ten entries: counts in decimal, sub-indexes of section names in decimal, values in hexadecimal.
+    // Ten entries: counts in decimal, sub-indexes of section names and values in hexadecimal.
     EXPECT_EQ(Value(Lines, QStringLiteral("[1601]"), QStringLiteral("SubNumber")), QStringLiteral("11"));
     EXPECT_EQ(Value(Lines, QStringLiteral("[1601sub0]"), QStringLiteral("DefaultValue")), QStringLiteral("0x0A"));
-    EXPECT_EQ(Value(Lines, QStringLiteral("[1601sub10]"), QStringLiteral("ParameterName")), QStringLiteral("Mapping Entry 10"));
-    EXPECT_EQ(Value(Lines, QStringLiteral("[1601sub10]"), QStringLiteral("DefaultValue")), QStringLiteral("0x70010A08"));
-    EXPECT_EQ(Value(Lines, QStringLiteral("[7001sub10]"), QStringLiteral("ParameterName")), QStringLiteral("c10"));
-    EXPECT_TRUE(Section(Lines, QStringLiteral("[1601sub11]")).isEmpty());
+    EXPECT_EQ(Value(Lines, QStringLiteral("[1601subA]"), QStringLiteral("ParameterName")), QStringLiteral("Mapping Entry 10"));
+    EXPECT_EQ(Value(Lines, QStringLiteral("[1601subA]"), QStringLiteral("DefaultValue")), QStringLiteral("0x70010A08"));
+    EXPECT_EQ(Value(Lines, QStringLiteral("[7001subA]"), QStringLiteral("ParameterName")), QStringLiteral("c10"));
+    EXPECT_TRUE(Section(Lines, QStringLiteral("[1601subB]")).isEmpty());
     // A missing or unreadable dimension is 8.
     EXPECT_EQ(Value(Lines, QStringLiteral("[1602]"), QStringLiteral("SubNumber")), QStringLiteral("9"));
     EXPECT_EQ(Value(Lines, QStringLiteral("[1603]"), QStringLiteral("SubNumber")), QStringLiteral("9"));
@@ -792,7 +794,7 @@ TEST_F(EdsWriterTest, NumbersAreWrittenInTheirHexadecimalAndDecimalForms)
     // The largest dimension a byte holds.
     EXPECT_EQ(Value(Lines, QStringLiteral("[1604]"), QStringLiteral("SubNumber")), QStringLiteral("256"));
     EXPECT_EQ(Value(Lines, QStringLiteral("[1604sub0]"), QStringLiteral("DefaultValue")), QStringLiteral("0xFF"));
-    EXPECT_EQ(Value(Lines, QStringLiteral("[1604sub255]"), QStringLiteral("DefaultValue")), QStringLiteral("0x7004FF08"));
+    EXPECT_EQ(Value(Lines, QStringLiteral("[1604subFF]"), QStringLiteral("DefaultValue")), QStringLiteral("0x7004FF08"));
     EXPECT_EQ(Value(Lines, QStringLiteral("[1A01]"), QStringLiteral("ParameterName")), QStringLiteral("Transmit PDO Mapping Parameter 2"));
     EXPECT_EQ(Value(Lines, QStringLiteral("[1A01sub3]"), QStringLiteral("DefaultValue")), QStringLiteral("0x70510308"));
     EXPECT_EQ(Value(Lines, QStringLiteral("[7051sub3]"), QStringLiteral("ParameterName")), QStringLiteral("m3"));
@@ -803,13 +805,13 @@ TEST_F(EdsWriterTest, NumbersAreWrittenInTheirHexadecimalAndDecimalForms)
                            QStringLiteral("2=0x5FFF"), QStringLiteral("3=0xFFFF"), QString()}));
     EXPECT_EQ(Value(Lines, QStringLiteral("[2ABC]"), QStringLiteral("SubNumber")), QStringLiteral("4"));
     EXPECT_EQ(Value(Lines, QStringLiteral("[2ABCsub0]"), QStringLiteral("DefaultValue")), QStringLiteral("0x0B"));
-    EXPECT_EQ(Value(Lines, QStringLiteral("[2ABCsub10]"), QStringLiteral("DataType")), QStringLiteral("0x0005"));
-    EXPECT_EQ(Value(Lines, QStringLiteral("[2ABCsub11]"), QStringLiteral("DataType")), QStringLiteral("0x0007"));
+    EXPECT_EQ(Value(Lines, QStringLiteral("[2ABCsubA]"), QStringLiteral("DataType")), QStringLiteral("0x0005"));
+    EXPECT_EQ(Value(Lines, QStringLiteral("[2ABCsubB]"), QStringLiteral("DataType")), QStringLiteral("0x0007"));
     EXPECT_EQ(Value(Lines, QStringLiteral("[2ABCsub2]"), QStringLiteral("DataType")), QStringLiteral("0x0006"));
     EXPECT_EQ(Value(Lines, QStringLiteral("[2ABCsub2]"), QStringLiteral("AccessType")), QStringLiteral("rw"));
     EXPECT_EQ(Value(Lines, QStringLiteral("[5FFF]"), QStringLiteral("SubNumber")), QStringLiteral("2"));
     EXPECT_EQ(Value(Lines, QStringLiteral("[5FFFsub0]"), QStringLiteral("DefaultValue")), QStringLiteral("0xFF"));
-    EXPECT_EQ(Value(Lines, QStringLiteral("[5FFFsub255]"), QStringLiteral("HighLimit")), QStringLiteral("0xFFFFFFFF"));
+    EXPECT_EQ(Value(Lines, QStringLiteral("[5FFFsubFF]"), QStringLiteral("HighLimit")), QStringLiteral("0xFFFFFFFF"));
     EXPECT_EQ(Value(Lines, QStringLiteral("[FFFF]"), QStringLiteral("SubNumber")), QStringLiteral("1"));
     EXPECT_EQ(Value(Lines, QStringLiteral("[FFFFsub0]"), QStringLiteral("ParameterName")), QStringLiteral("Application Variable"));
     EXPECT_EQ(Value(Lines, QStringLiteral("[FFFFsub0]"), QStringLiteral("AccessType")), QStringLiteral("rw"));
@@ -912,6 +914,60 @@ TEST_F(EdsWriterTest, SubIndexesAreSortedAndAMissingSubZeroIsGenerated)
     EXPECT_EQ(Entry.Sub_Indexs[1].Quantity, 4);
     EXPECT_TRUE(Entry.Sub_Indexs[1].Readonly);
     EXPECT_TRUE(Entry.Sub_Indexs[1].Mnemonic.isEmpty());
+}
+
+TEST_F(EdsWriterTest, SubEntrySectionsNameTheirSubIndexInHexadecimal)
+{
+    WritePdo({{"$181", "8"}, {"$182", "9"}, {"$183", "12"}}, {{"$201", "12"}});
+    WriteSdo({{"8194", "10", "1"}}, {{"8194", "11", "2"}, {"8194", "255", "4"}, {"8195", "0", "1"}, {"8195", "9", "1"}});
+    const QStringList Lines = Written();
+
+    for (const char* Name : {"[1602subA]", "[1602subB]", "[1602subC]", "[7002subA]", "[7002subC]", "[1A00subC]", "[7050subC]",
+                             "[2002subA]", "[2002subB]", "[2002subFF]", "[2003sub0]", "[2003sub9]"})
+        EXPECT_TRUE(Lines.contains(QLatin1String(Name))) << Name;
+    for (const char* Name : {"[1602sub10]", "[1602sub12]", "[7002sub10]", "[2002sub11]", "[2002sub255]"})
+        EXPECT_FALSE(Lines.contains(QLatin1String(Name))) << Name;
+    // Up to nine entries the names are the decimal ones.
+    EXPECT_EQ(Value(Lines, QStringLiteral("[1601sub9]"), QStringLiteral("DefaultValue")), QStringLiteral("0x70010908"));
+    EXPECT_EQ(Value(Lines, QStringLiteral("[1602subC]"), QStringLiteral("ParameterName")), QStringLiteral("Mapping Entry 12"));
+    EXPECT_EQ(Value(Lines, QStringLiteral("[1602subC]"), QStringLiteral("DefaultValue")), QStringLiteral("0x70020C08"));
+    EXPECT_EQ(Value(Lines, QStringLiteral("[7002subC]"), QStringLiteral("ParameterName")), QStringLiteral("d12"));
+    EXPECT_EQ(Value(Lines, QStringLiteral("[2002sub0]"), QStringLiteral("DefaultValue")), QStringLiteral("0xFF"));
+    EXPECT_EQ(Value(Lines, QStringLiteral("[2002subB]"), QStringLiteral("DataType")), QStringLiteral("0x0006"));
+}
+
+TEST_F(EdsWriterTest, EveryMappedObjectIsASectionAsACANopenToolReadsTheFile)
+{
+    WritePdo({{"$181", "12"}, {"$182", "3"}}, {{"$201", "10"}, {"$202", "0"}});
+    WriteSdo({{"8194", "11", "1"}, {"8194", "255", "1"}}, {});
+    const QString Target = Folder.File(QStringLiteral("out.eds"));
+    Write_EDS_File(Target, XML);
+
+    TMemIniFile Eds(Target);
+    TStringList Sections;
+    Eds.ReadSections(&Sections);
+    const QRegularExpression Mapping(QStringLiteral("^(16|1A)[0-9A-F]{2}sub([0-9A-F]+)$"));
+    int Entries = 0;
+    for (int i = 0; i < Sections.Count(); ++i) {
+        const QString Name = Sections.Strings(i);
+        const QRegularExpressionMatch Match = Mapping.match(Name);
+        if (!Match.hasMatch() || Match.captured(2) == QStringLiteral("0")) continue;
+        // "0x" object (4 digits), sub-index (2 digits), bit length (2 digits).
+        const QString Default = Eds.ReadString(Name, QStringLiteral("DefaultValue"), QString());
+        ASSERT_EQ(Default.size(), 10) << Name.toStdString();
+        const QString Object = Default.mid(2, 4);
+        const int Sub = Default.mid(6, 2).toInt(nullptr, 16);
+        const QString Mapped = Object + QStringLiteral("sub") + QString::number(Sub, 16).toUpper();
+        EXPECT_TRUE(Eds.SectionExists(Mapped)) << Name.toStdString() << " maps " << Mapped.toStdString();
+        // The mapping entry's own number is its sub-index.
+        EXPECT_EQ(Match.captured(2).toInt(nullptr, 16), Sub) << Name.toStdString();
+        ++Entries;
+    }
+    EXPECT_EQ(Entries, 12 + 3 + 10);
+    // The largest sub-index an object declares is one of its sections.
+    const int Largest = Eds.ReadString(QStringLiteral("2002sub0"), QStringLiteral("DefaultValue"), QString()).mid(2).toInt(nullptr, 16);
+    EXPECT_EQ(Largest, 255);
+    EXPECT_TRUE(Eds.SectionExists(QStringLiteral("2002sub") + QString::number(Largest, 16).toUpper()));
 }
 
 TEST_F(EdsWriterTest, MissingSectionsCountAsEmpty)
