@@ -465,7 +465,9 @@ bool GetWindowRect(HWND Wnd, TRect& Rect)
     const TWinControl* Control = FindControl(Wnd);
     if (!Control) return false;
     Rect = Control->BoundsRect();
-    if (Control->Parent()) {
+    // A pop-up window with a parent is placed in screen coordinates already.
+    const QWidget* Widget = WidgetOf(Wnd);
+    if (Control->Parent() && !(Widget && Widget->isWindow())) {
         const TPoint Origin = Control->Parent()->ClientOrigin();
         OffsetRect(Rect, Origin.X, Origin.Y);
     }

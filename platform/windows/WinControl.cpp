@@ -16,6 +16,17 @@
 
 using namespace WindowsInternal;
 
+namespace {
+
+// A window made with WS_POPUP and without WS_CHILD is top-level even when the control has a
+// parent: it is owned by the parent's window and placed in screen coordinates.
+bool IsOwnedPopup(const TWinControl* Control, const TCreateParams& Params)
+{
+    return Control->Parent() && (Params.Style & (WS_CHILD | WS_POPUP)) == WS_POPUP;
+}
+
+}  // namespace
+
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner), FBrush(std::make_unique<TBrush>())
 {
     FBrush->SetColor(Color());
@@ -82,8 +93,9 @@ void TWinControl::CreateWnd()
     TCreateParams Params;
     CreateParams(Params);
     QWidget* ParentWidget = Parent() ? Parent()->FWidget : nullptr;
-    FWidget = CreateWindowWidget(Params, ParentWidget);
-    const bool TopLevel = !ParentWidget;
+    const bool Owned = ParentWidget && IsOwnedPopup(this, Params);
+    FWidget = CreateWindowWidget(Params, Owned ? ParentWidget->window() : ParentWidget);
+    const bool TopLevel = !ParentWidget || Owned;
     FHandle = RegisterWindow(this, FWidget, Params.Style & ~WS_VISIBLE, Params.ExStyle);
     auto* Hook = new TWindowHook(this, FHandle, FWidget);
     Hook->SetClientMargins(TopLevel ? QMargins() : NonClientMargins(Params.Style, Params.ExStyle, false));
@@ -104,6 +116,9 @@ void TWinControl::CreateWnd()
         }
         if (Params.ExStyle & WS_EX_TOPMOST) Flags |= Qt::WindowStaysOnTopHint;
         FWidget->setWindowFlags(Flags);
+        // Disabled and tool windows never take the activation.
+        if ((Params.Style & WS_DISABLED) || (Params.ExStyle & WS_EX_TOOLWINDOW))
+            FWidget->setAttribute(Qt::WA_ShowWithoutActivating);
         FWidget->setWindowTitle(Params.Caption);
     }
     FWidget->setEnabled(!(Params.Style & WS_DISABLED));
@@ -122,7 +137,7 @@ QWidget* TWinControl::CreateWindowWidget(const TCreateParams&, QWidget* ParentWi
 
 void TWinControl::InsertWidgetInZOrder()
 {
-    if (!Parent()) return;
+    if (!Parent() || FWidget->isWindow()) return;
     const auto& Siblings = Parent()->FWinControls;
     const auto Self = std::find(Siblings.begin(), Siblings.end(), this);
     // Qt stacks a new widget on top: put it under the first sibling above it that has a window.
@@ -192,7 +207,7 @@ TControl* TWinControl::ControlAtPos(const TPoint& Pos, bool AllowDisabled, bool 
     };
     if (AllowWinControls)
         for (auto It = FWinControls.rbegin(); It != FWinControls.rend(); ++It)
-            if (Hit(*It)) return *It;
+            if (!((*It)->FWidget && (*It)->FWidget->isWindow()) && Hit(*It)) return *It;
     for (auto It = FControls.rbegin(); It != FControls.rend(); ++It)
         if (Hit(*It)) return *It;
     return nullptr;
@@ -347,7 +362,7 @@ TRect TWinControl::ClientRect() const
 {
     TCreateParams Params;
     const_cast<TWinControl*>(this)->CreateParams(Params);
-    const QMargins Margins = NonClientMargins(Params.Style, Params.ExStyle, !Parent());
+    const QMargins Margins = NonClientMargins(Params.Style, Params.ExStyle, !Parent() || IsOwnedPopup(this, Params));
     return {0, 0, std::max(0, Width() - Margins.left() - Margins.right()), std::max(0, Height() - Margins.top() - Margins.bottom())};
 }
 
@@ -355,9 +370,10 @@ TPoint TWinControl::ClientOrigin() const
 {
     TCreateParams Params;
     const_cast<TWinControl*>(this)->CreateParams(Params);
-    const QMargins Margins = NonClientMargins(Params.Style, Params.ExStyle, !Parent());
+    const bool Owned = IsOwnedPopup(this, Params);
+    const QMargins Margins = NonClientMargins(Params.Style, Params.ExStyle, !Parent() || Owned);
     TPoint Origin{Left(), Top()};
-    if (Parent()) {
+    if (Parent() && !Owned) {
         const TPoint ParentOrigin = Parent()->ClientOrigin();
         Origin = {ParentOrigin.X + Left(), ParentOrigin.Y + Top()};
     }
@@ -1032,5 +1048,5 @@ void TWinControl::PaintTo(HDC DC, int32_t X, int32_t Y)
     Target.BindPainter(nullptr);
     Painter->restore();
     for (TWinControl* Child : FWinControls)
-        if (Child->Visible()) Child->PaintTo(DC, X + Child->Left(), Y + Child->Top());
+        if (Child->Visible() && !(Child->FWidget && Child->FWidget->isWindow())) Child->PaintTo(DC, X + Child->Left(), Y + Child->Top());
 }

@@ -1,6 +1,7 @@
 // Style interfaces, platform version tests, office theme detection and the theme notifier.
 #include "grid/base/ExtStyleIF.h"
 
+#include "grid/base/ExtXPVS.h"
 #include "os/Registry.h"
 #include "windows/Forms.h"
 
@@ -42,6 +43,11 @@ bool IsVistaOrLater()
 bool IsComCtl6()
 {
     return (ComCtl32MajorVersion & 0xFF) > 5;
+}
+
+bool IsThemedXP()
+{
+    return ThemedPaintingActive(ThemeAPI);
 }
 
 int32_t GetOfficeVersion()

@@ -94,6 +94,9 @@ bool IsXPOrLater();
 bool IsVistaOrLater();
 // Common controls version 6 or later; false here.
 bool IsComCtl6();
+// Windows XP or later with an active visual style and common controls 6: the themed looks of the
+// painted controls apply. False here.
+bool IsThemedXP();
 // 2 when the current user's registry holds the office 14.0 settings key
 // "Software\Microsoft\Office\14.0\Common\General", 1 for the 12.0 one, else 0.
 int32_t GetOfficeVersion();

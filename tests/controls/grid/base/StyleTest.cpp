@@ -78,6 +78,7 @@ TEST(StyleTest, ThePlatformAnswersAsWindowsXPWithTheClassicLook)
     EXPECT_TRUE(IsXPOrLater());
     EXPECT_FALSE(IsVistaOrLater());
     EXPECT_FALSE(IsComCtl6());
+    EXPECT_FALSE(IsThemedXP());
     EXPECT_EQ(GetXPVisualStyle(), 0);
     EXPECT_EQ(GetDefaultFontName(), "Tahoma");
 }
