@@ -11,6 +11,7 @@ packages=(
   libbenchmark-dev
   fonts-dejavu-core fonts-liberation
   xvfb xauth
+  openbox xdotool x11-utils
 )
 # `deps.sh fuzz`: what `make fuzz` needs besides (clang with libFuzzer).
 [ "${1:-}" = fuzz ] && packages=(clang libclang-rt-dev)

@@ -410,6 +410,9 @@ void TLbButton::CNKeyUp(TWMKeyUp Message)
 {
     TCustomControl::Dispatch(Message.Message);
     if (Message.CharCode() != VK_RETURN && Message.CharCode() != VK_SPACE) return;
+    // Only a release whose press this button saw clicks: the release of a key pressed in a window
+    // that has closed since reaches the newly focused control and must not act as a press there.
+    if (!bDown) return;
     Click();
     RepaintNow();
 }

@@ -398,7 +398,7 @@ void TDeviceContext::StrokePath(const QPainterPath& Path)
 QSize TDeviceContext::TextExtent(const QString& Text) const
 {
     const QFontMetrics metrics(State.Font.Font);
-    return {metrics.horizontalAdvance(Text), metrics.ascent() + metrics.descent()};
+    return {metrics.horizontalAdvance(MapFontText(State.Font.Font, Text)), metrics.ascent() + metrics.descent()};
 }
 
 void TDeviceContext::TextLine(int32_t X, int32_t Y, const QString& Text, bool Opaque, const QRect* Clip)
@@ -412,5 +412,5 @@ void TDeviceContext::TextLine(int32_t X, int32_t Y, const QString& Text, bool Op
     if (Opaque) painter->fillRect(QRect(QPoint(), TextExtent(Text)), ToQColor(State.BkColor));
     painter->setFont(State.Font.Font);
     painter->setPen(ToQColor(State.TextColor));
-    painter->drawText(0, metrics.ascent(), Text);
+    painter->drawText(0, metrics.ascent(), MapFontText(State.Font.Font, Text));
 }

@@ -1,6 +1,7 @@
 // DrawText and the text functions of a device context.
 #include "graphics/DrawText.h"
 
+#include "graphics/FontMapper.h"
 #include "graphics/private/DeviceContext.h"
 
 #include <QFontInfo>
@@ -237,7 +238,7 @@ int32_t DrawTextEx(HDC DC, const QString& Text, int32_t Count, TRect& Rect, uint
     if (Params) tabLength = Params->iTabLength;
     const int leftMargin = Params ? Params->iLeftMargin : 0;
     const int rightMargin = Params ? Params->iRightMargin : 0;
-    const QString text = Count < 0 ? Text : Text.left(Count);
+    const QString text = MapFontText(dc.State.Font.Font, Count < 0 ? Text : Text.left(Count));
     if (Params) Params->uiLengthDrawn = static_cast<uint32_t>(text.size());
 
     TTextLayout layout(dc.State.Font.Font, Format, tabLength);

@@ -4,6 +4,7 @@
 #include "graphics/Canvas.h"
 #include "windows/private/ControlCanvas.h"
 #include "windows/private/Window.h"
+#include "windows/private/WindowWidget.h"
 
 #include <QWidget>
 
@@ -12,6 +13,18 @@
 using namespace WindowsInternal;
 
 namespace {
+
+// The form a form shown now is kept above, as the toolkit's pop-up parent: the active form, else
+// the main form; nil for the main form itself.
+TCustomForm* PopupOwnerOf(const TCustomForm* Form)
+{
+    const TWinControl* Active = FindControl(GetActiveWindow());
+    for (TCustomForm* Candidate : {dynamic_cast<TCustomForm*>(const_cast<TWinControl*>(Active)),
+                                   static_cast<TCustomForm*>(Application->MainForm())})
+        if (Candidate && Candidate != Form && Candidate->HandleAllocated() && IsWindowVisible(Candidate->Handle()))
+            return Candidate;
+    return nullptr;
+}
 
 // Sends Msg to Wnd; false when a handler moved the focus meanwhile.
 bool SendFocusMessage(HWND Wnd, UINT Msg, const int32_t& FocusCount)
@@ -148,6 +161,10 @@ void TCustomForm::CMShowingChanged(TMessage&)
         if (Showing()) {
             DoShow();
             MoveToPosition();
+            TCreateParams Params;
+            CreateParams(Params);
+            TCustomForm* Owner = PopupOwnerOf(this);
+            SetTopLevelHints(WidgetOf(Handle()), Params.Style, Params.ExStyle, true, Owner ? WidgetOf(Owner->Handle()) : nullptr);
             ShowWindow(Handle(), SW_SHOWNORMAL);
         } else {
             DoHide();
@@ -212,7 +229,9 @@ int32_t TCustomForm::ShowModal()
     const TCursor SaveCursor = Screen->Cursor();
     Screen->SetCursor(crDefault);
     const std::vector<HWND> Disabled = DisableTaskWindows(this);
+    QWidget* ModalWindow = nullptr;
     const auto Finish = [&] {
+        EndModal(ModalWindow);
         EnableTaskWindows(Disabled);
         Screen->FFocusedForm = Screen->FSaveFocusedList.empty() ? nullptr : Screen->FSaveFocusedList.front();
         if (!Screen->FSaveFocusedList.empty()) Screen->FSaveFocusedList.erase(Screen->FSaveFocusedList.begin());
@@ -222,6 +241,8 @@ int32_t TCustomForm::ShowModal()
     };
     try {
         Show();
+        ModalWindow = WidgetOf(Handle());
+        BeginModal(ModalWindow);
         SendMessage(Handle(), CM_ACTIVATE, 0, 0);
         FModalResult = mrNone;
         do {

@@ -526,7 +526,8 @@ bool EnableWindow(HWND Wnd, bool Enable)
     if (WasDisabled == !Enable) return WasDisabled;
     if (Enable) Window->Style &= ~WS_DISABLED;
     else Window->Style |= WS_DISABLED;
-    if (Window->Widget) Window->Widget->setEnabled(Enable);
+    // A top-level window's controls keep their look: the layer refuses its input (InputBlocked).
+    if (Window->Widget && !Window->Widget->isWindow()) Window->Widget->setEnabled(Enable);
     SendMessage(Wnd, WM_ENABLE, Enable, 0);
     return WasDisabled;
 }

@@ -100,28 +100,14 @@ void TWinControl::CreateWnd()
     auto* Hook = new TWindowHook(this, FHandle, FWidget);
     Hook->SetClientMargins(TopLevel ? QMargins() : NonClientMargins(Params.Style, Params.ExStyle, false));
     if (TopLevel) {
-        Qt::WindowFlags Flags = Qt::Window;
-        if (Params.Style & WS_CAPTION) {
-            Flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-            if (Params.Style & WS_SYSMENU) Flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-            if (Params.Style & WS_MINIMIZEBOX) Flags |= Qt::WindowMinimizeButtonHint;
-            if (Params.Style & WS_MAXIMIZEBOX) Flags |= Qt::WindowMaximizeButtonHint;
-            if (Params.ExStyle & WS_EX_CONTEXTHELP) Flags |= Qt::WindowContextHelpButtonHint;
-            if (Params.ExStyle & WS_EX_TOOLWINDOW) Flags |= Qt::Tool;
-        } else if (Params.Style & WS_POPUP) {
-            // A captionless pop-up (hint, drop-down) never takes the activation.
-            Flags = Qt::ToolTip | Qt::FramelessWindowHint;
-        } else {
-            Flags |= Qt::FramelessWindowHint;
-        }
-        if (Params.ExStyle & WS_EX_TOPMOST) Flags |= Qt::WindowStaysOnTopHint;
-        FWidget->setWindowFlags(Flags);
+        SetTopLevelHints(FWidget, Params.Style, Params.ExStyle, dynamic_cast<TCustomForm*>(this) != nullptr, nullptr);
         // Disabled and tool windows never take the activation.
         if ((Params.Style & WS_DISABLED) || (Params.ExStyle & WS_EX_TOOLWINDOW))
             FWidget->setAttribute(Qt::WA_ShowWithoutActivating);
         FWidget->setWindowTitle(Params.Caption);
     }
-    FWidget->setEnabled(!(Params.Style & WS_DISABLED));
+    // A disabled top-level window refuses input but keeps the look of its controls (see InputBlocked).
+    if (!TopLevel) FWidget->setEnabled(!(Params.Style & WS_DISABLED));
     if (Params.Style & WS_DISABLED) FindWindow(FHandle)->Style |= WS_DISABLED;
     FWidget->hide();
     TWinControl::SetBounds(Left(), Top(), Width(), Height());

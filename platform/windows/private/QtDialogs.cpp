@@ -2,6 +2,7 @@
 #include "windows/Dialogs.h"
 #include "windows/private/Window.h"
 
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -13,11 +14,10 @@ using namespace WindowsInternal;
 
 namespace {
 
-// Makes Dialog application-modal and places it over the top-level window of Owner. The dialog has
-// no Qt parent: the owner is disabled meanwhile, and a child of a disabled widget is disabled too.
+// Places Dialog over the top-level window of Owner and keeps it above that window. The dialog has no
+// Qt parent: its caller disables the other windows meanwhile.
 void PlaceOver(QDialog& Dialog, HWND Owner)
 {
-    Dialog.setWindowModality(Qt::ApplicationModal);
     QWidget* OwnerWidget = Owner ? WidgetOf(Owner) : nullptr;
     if (!OwnerWidget) return;
     QWidget* Top = OwnerWidget->window();
@@ -25,6 +25,26 @@ void PlaceOver(QDialog& Dialog, HWND Owner)
     if (QWindow* TopWindow = Top->windowHandle()) Dialog.windowHandle()->setTransientParent(TopWindow);
     Dialog.adjustSize();
     Dialog.move(Top->frameGeometry().center() - Dialog.rect().center());
+}
+
+// Shows Dialog and handles messages until it closes; its result. The layer blocks the other windows
+// itself (Qt's modality would drop keys that reach them before the window manager has activated the
+// dialog), and hands such keys on to the dialog.
+int RunModal(QDialog& Dialog)
+{
+    int Result = QDialog::Rejected;
+    QEventLoop Loop;
+    QObject::connect(&Dialog, &QDialog::finished, &Loop, [&](int Code) {
+        Result = Code;
+        Loop.quit();
+    });
+    BeginModal(&Dialog);
+    Dialog.show();
+    Dialog.raise();
+    Dialog.activateWindow();
+    if (Dialog.isVisible()) Loop.exec(QEventLoop::DialogExec);
+    EndModal(&Dialog);
+    return Result;
 }
 
 QMessageBox::Icon QtIcon(TMsgDlgType Icon)
@@ -75,7 +95,7 @@ TModalResult TMessageBoxService::Show(const TMessageBoxRequest& Box)
         if (Button.Result == Box.EscapeResult) Dialog.setEscapeButton(Shown);
     }
     PlaceOver(Dialog, Box.Owner);
-    Dialog.exec();
+    RunModal(Dialog);
     const auto Clicked = Results.find(Dialog.clickedButton());
     return Clicked != Results.end() ? Clicked->second : Box.EscapeResult;
 }
@@ -99,7 +119,7 @@ TFileDialogAnswer TFileDialogService::Ask(const TFileDialogRequest& Request)
     PlaceOver(Dialog, Request.Owner);
 
     TFileDialogAnswer Answer;
-    Answer.Accepted = Dialog.exec() == QDialog::Accepted;
+    Answer.Accepted = RunModal(Dialog) == QDialog::Accepted;
     Answer.Files = Dialog.selectedFiles();
     Answer.Folder = Dialog.directory().absolutePath();
     const auto Chosen = NameFilters.indexOf(Dialog.selectedNameFilter());

@@ -64,6 +64,17 @@ bool TakeActivationNews(HWND Wnd);
 // The application lost the keyboard to another program: WM_ACTIVATE inactive and WM_KILLFOCUS(nil).
 void DeactivateApplication();
 
+// Windows that run modally (forms in ShowModal, message boxes, file dialogs), innermost last. The
+// layer blocks input to the windows beneath them itself, so that their controls keep their look.
+void BeginModal(QWidget* Window);
+void EndModal(QWidget* Window);
+// The innermost modal window; nil when none runs.
+QWidget* ModalWidget();
+// Brings the innermost modal window to the front and asks the window manager to activate it.
+void FocusModalWindow();
+// True when input to the window of Widget is refused: its top-level window is disabled.
+bool InputBlocked(const QWidget* Widget);
+
 template <typename F>
 void Guarded(TObject* Sender, F&& Body)
 {

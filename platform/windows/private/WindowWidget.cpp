@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include <algorithm>
 #include <memory>
@@ -190,6 +191,28 @@ private:
     QEvent* FOldEvent;
 };
 
+std::vector<QPointer<QWidget>>& ModalStack()
+{
+    static std::vector<QPointer<QWidget>> Instance;
+    return Instance;
+}
+
+// A key that came to a window beneath a modal one (the window manager had not moved the keyboard
+// yet) goes to the modal window's focused control, as if it had come there.
+void ForwardToModal(const QKeyEvent* Event)
+{
+    QWidget* Modal = ModalWidget();
+    if (!Modal) return;
+    QWidget* Target = nullptr;
+    if (QWidget* Focused = WidgetOf(GetFocus()); Focused && Focused->window() == Modal) Target = Focused;
+    if (!Target) Target = Modal->focusWidget() ? Modal->focusWidget() : Modal;
+    if (InputBlocked(Target)) return;
+    Modal->activateWindow();
+    QKeyEvent Copy(Event->type(), Event->key(), Event->modifiers(), Event->nativeScanCode(), Event->nativeVirtualKey(),
+                   Event->nativeModifiers(), Event->text(), Event->isAutoRepeat(), static_cast<quint16>(Event->count()));
+    QCoreApplication::sendEvent(Target, &Copy);
+}
+
 // The viewport of a scroll area gets its events through the area's own filter; delivering them
 // straight to the viewport's event() would pass the area by.
 class TScrollAreaAccess : public QAbstractScrollArea {
@@ -278,6 +301,7 @@ bool TWindowHook::eventFilter(QObject* Watched, QEvent* Event)
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove: return MouseEvent(Watched, static_cast<QMouseEvent*>(Event));
     case QEvent::Wheel: {
+        if (InputBlocked(FWidget)) return true;
         auto* Wheel = static_cast<QWheelEvent*>(Event);
         SyncModifiers(Wheel->modifiers());
         const QPoint Global = Wheel->globalPosition().toPoint();
@@ -296,18 +320,22 @@ bool TWindowHook::eventFilter(QObject* Watched, QEvent* Event)
         const Qt::FocusReason Reason = static_cast<QFocusEvent*>(Event)->reason();
         // Focus that Qt gives by a click on a wrapped widget is a focus change of ours; the button
         // that clicked is down while it runs.
-        if (Reason == Qt::MouseFocusReason && GetFocus() != FWnd) {
+        if (Reason == Qt::MouseFocusReason && GetFocus() != FWnd && !InputBlocked(FWidget)) {
             SyncButtons(QGuiApplication::mouseButtons());
             Guarded(FControl, [this] { SetFocus(FWnd); });
         }
         return false;
     }
     case QEvent::WindowActivate:
+        if (!FWidget || !FWidget->isWindow() || Watched != FWidget) return false;
         // The user activated the window. Qt's late news of our own activations are no change, even
         // when we have activated another window since: following them would swap two windows for ever.
-        if (FWidget && FWidget->isWindow() && !TakeActivationNews(FWnd) && GetActiveWindow() != FWnd &&
-            FWidget->windowType() != Qt::ToolTip && IsWindowVisible(FWnd) && IsWindowEnabled(FWnd))
-            Guarded(FControl, [this] { SetActiveWindow(FWnd); });
+        if (!TakeActivationNews(FWnd) && GetActiveWindow() != FWnd && FWidget->windowType() != Qt::ToolTip &&
+            IsWindowVisible(FWnd)) {
+            // A window blocked by a modal one hands the activation on to it, as a click on it does.
+            if (!IsWindowEnabled(FWnd)) FocusModalWindow();
+            else Guarded(FControl, [this] { SetActiveWindow(FWnd); });
+        }
         return false;
     case QEvent::WindowDeactivate: {
         // Another program's window became active.
@@ -343,6 +371,10 @@ bool TWindowHook::eventFilter(QObject* Watched, QEvent* Event)
 
 bool TWindowHook::KeyEvent(QObject*, QKeyEvent* Event)
 {
+    if (InputBlocked(FWidget)) {
+        ForwardToModal(Event);
+        return true;
+    }
     if (!FWidget->isEnabled()) return true;
     const bool Press = Event->type() == QEvent::KeyPress;
     SyncModifiers(Event->modifiers());
@@ -369,6 +401,11 @@ bool TWindowHook::MouseEvent(QObject* Receiver, QMouseEvent* Event)
     SyncButtons(Event->buttons());
     const QPoint Global = Event->globalPosition().toPoint();
     SetCursorPos(Global);
+    if (InputBlocked(FWidget)) {
+        // A click on a window beneath a modal one brings the modal one to the front.
+        if (Event->type() == QEvent::MouseButtonPress) FocusModalWindow();
+        return true;
+    }
     if (!FWidget->isEnabled()) return true;
     // The press that Qt follows with a double click is left out: the double click stands for it.
     if (Event->type() == QEvent::MouseButtonPress && (Event->flags() & Qt::MouseEventCreatedDoubleClick)) {
@@ -519,6 +556,72 @@ void TWindowHook::ReleaseDirect(TCanvas* Canvas)
 void TWindowHook::ReleaseAllDirect()
 {
     for (TCanvas* Canvas : std::exchange(FDirect, {})) Canvas->BindImage(nullptr);
+}
+
+// ---- Top-level windows ----
+
+void SetTopLevelHints(QWidget* Widget, uint32_t Style, uint32_t ExStyle, bool Form, QWidget* Owner)
+{
+    Qt::WindowFlags Flags;
+    if (Style & WS_CAPTION) {
+        // Window managers offer minimise and maximise by the window's type: a dialog has neither. A
+        // window kept above its owner must be a dialog (or tool window) too.
+        const bool Boxes = Style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+        if (ExStyle & WS_EX_TOOLWINDOW) Flags = Qt::Tool;
+        else Flags = Owner || !Boxes ? Qt::Dialog : Qt::Window;
+        Flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        if (Style & WS_SYSMENU) Flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (Style & WS_MINIMIZEBOX) Flags |= Qt::WindowMinimizeButtonHint;
+        if (Style & WS_MAXIMIZEBOX) Flags |= Qt::WindowMaximizeButtonHint;
+        if (ExStyle & WS_EX_CONTEXTHELP) Flags |= Qt::WindowContextHelpButtonHint;
+    } else if ((Style & WS_POPUP) && !Form) {
+        // A captionless pop-up (hint, drop-down) never takes the activation.
+        Flags = Qt::ToolTip | Qt::FramelessWindowHint;
+    } else {
+        Flags = (Owner ? Qt::Dialog : Qt::Window) | Qt::FramelessWindowHint;
+    }
+    if (ExStyle & WS_EX_TOPMOST) Flags |= Qt::WindowStaysOnTopHint;
+    if (Widget->windowFlags() != Flags) Widget->setWindowFlags(Flags);
+    // A window with a Qt parent (a pop-up owned by its parent's window) has Qt's transient parent.
+    if (Widget->parentWidget()) return;
+    QWindow* OwnerWindow = Owner ? Owner->window()->windowHandle() : nullptr;
+    // Never the window's own owner, however far up: the window manager would keep neither above.
+    for (QWindow* Up = OwnerWindow; Up; Up = Up->transientParent())
+        if (Up == Widget->windowHandle()) OwnerWindow = nullptr;
+    if (!OwnerWindow && !Widget->windowHandle()) return;
+    Widget->winId();
+    if (Widget->windowHandle()->transientParent() != OwnerWindow) Widget->windowHandle()->setTransientParent(OwnerWindow);
+}
+
+void BeginModal(QWidget* Window)
+{
+    ModalStack().emplace_back(Window);
+}
+
+void EndModal(QWidget* Window)
+{
+    std::erase_if(ModalStack(), [Window](const QPointer<QWidget>& Item) { return !Item || Item == Window; });
+}
+
+QWidget* ModalWidget()
+{
+    for (auto It = ModalStack().rbegin(); It != ModalStack().rend(); ++It)
+        if (*It && (*It)->isVisible()) return *It;
+    return nullptr;
+}
+
+void FocusModalWindow()
+{
+    QWidget* Modal = ModalWidget();
+    if (!Modal) return;
+    Modal->raise();
+    Modal->activateWindow();
+}
+
+bool InputBlocked(const QWidget* Widget)
+{
+    const HWND Top = Widget ? WindowOfWidget(Widget->window()) : nullptr;
+    return Top && !IsWindowEnabled(Top);
 }
 
 // ---- Keys ----

@@ -23,6 +23,11 @@ namespace WindowsInternal {
 // border of a child window (inside its widget, around the client area).
 QMargins NonClientMargins(uint32_t Style, uint32_t ExStyle, bool TopLevel);
 
+// The window-manager hints of a top-level window from its styles: frame, title, the buttons offered,
+// whether it sizes, and Owner, the window it is kept above (nil for none). Form: a form's window,
+// which takes the activation even without a caption.
+void SetTopLevelHints(QWidget* Widget, uint32_t Style, uint32_t ExStyle, bool Form, QWidget* Owner);
+
 // The widget of a window we paint ourselves. It keeps the client area's pixels in an image, so
 // drawing outside the paint cycle (a canvas used directly) shows and lasts until the next paint.
 class TWindowWidget : public QWidget {

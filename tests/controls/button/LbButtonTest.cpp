@@ -345,6 +345,44 @@ TEST_F(LbButtonTest, SpaceAndEnterClickTheFocusedButton)
     EXPECT_EQ(Clicks.size(), 2);
 }
 
+TEST_F(LbButtonTest, AReleaseWithoutItsPressDoesNotClick)
+{
+    // Enter pressed in a dialog clicks its default button and closes it; the release then reaches
+    // the button that has the focus again beneath.
+    Button->SetFocus();
+    auto Dialog = MakeForm(200, 80);
+    auto* Ok = Place<TLbButton>(Dialog.get(), Bounds(10, 10, 100, 23));
+    Ok->SetDefault(true);
+    Ok->SetModalResult(mrOk);
+    auto* Field = Place<Stand::TEdit>(Dialog.get(), Bounds(10, 40, 80, 20));
+    Field->SetTabStop(true);
+    Dialog->SetActiveControl(Field);
+    Button->OnClick = [&](TObject*) {
+        Clicks.append(QStringLiteral("Button"));
+        Later([&] {
+            Later([&] {
+                Input::KeyDown(VK_RETURN);
+                if (Dialog->ModalResult() == mrNone) Dialog->Close();
+            });
+        });
+        EXPECT_EQ(Dialog->ShowModal(), mrOk);
+    };
+    Input::Click(Button, Inside);
+    ASSERT_EQ(Clicks, QStringList{"Button"});
+    ASSERT_TRUE(Button->Focused());
+    Input::KeyUp(VK_RETURN);
+    EXPECT_EQ(Clicks, QStringList{"Button"}) << "the release of the dialog's Enter clicked the button beneath";
+    MoveAway();
+    EXPECT_EQ(FaceOf(Button), ColorText(Face));
+    for (uint16_t Key : {VK_SPACE, VK_RETURN}) {
+        Input::KeyUp(Key);
+        EXPECT_EQ(Clicks.size(), 1) << "a lone release";
+    }
+    Button->OnClick = [&](TObject*) { Clicks.append(QStringLiteral("Button")); };
+    Input::PressKey(VK_SPACE);
+    EXPECT_EQ(Clicks.size(), 2) << "its own press and release still click";
+}
+
 struct TDialogKeyCase {
     const char* Name;
     uint16_t Key;

@@ -180,6 +180,39 @@ TEST(FontMapperTest, WindowsFamiliesMapToInstalledOnes)
     }
 }
 
+TEST(FontMapperTest, WhatIsDrawnDoesNotDependOnTheInstalledFonts)
+{
+    // Symbol fonts and names no shipped family stands for draw in a shipped family, whatever the
+    // machine has installed (a real Symbol font lacks the glyphs at the codes the toolkit's has).
+    for (const char* Name : {"Symbol", "Wingdings", "Marlett", "Nimbus Sans", "Some Font Nobody Has"}) {
+        TFont font;
+        font.SetName(QString::fromLatin1(Name));
+        EXPECT_EQ(QFontInfo(ToQFont(font)).family(), "DejaVu Sans") << Name;
+    }
+    const struct {
+        const char* Font;
+        QString Text;
+        QString Drawn;
+    } cases[] = {
+        {"Symbol", QStringLiteral("\u00B7"), QStringLiteral("\u2022")},
+        {"Symbol", QStringLiteral("\uF0B7"), QStringLiteral("\u2022")},
+        {"Symbol", QStringLiteral("\u2022o"), QStringLiteral("\u2022\u03BF")},
+        {"Symbol", QStringLiteral("a1"), QStringLiteral("\u03B11")},
+        {"Wingdings", QStringLiteral("\u00FC\u00FB"), QStringLiteral("\u2714\u2717")},
+        {"Marlett", QStringLiteral("r6"), QStringLiteral("\u2715\u25BC")},
+        {"Verdana", QStringLiteral("\u00B7a"), QStringLiteral("\u00B7a")},
+    };
+    for (const auto& c : cases) {
+        TFont font;
+        font.SetName(QString::fromLatin1(c.Font));
+        const QFont qfont = ToQFont(font);
+        const QString drawn = MapFontText(qfont, c.Text);
+        EXPECT_EQ(drawn, c.Drawn) << c.Font << " " << c.Text.toStdString();
+        for (const QChar ch : drawn)
+            EXPECT_TRUE(QFontMetrics(qfont).inFont(ch)) << c.Font << ": no glyph for U+" << std::hex << int(ch.unicode());
+    }
+}
+
 TEST(FontMapperTest, NegativeHeightIsTheEmAndPositiveTheCell)
 {
     TFont font;

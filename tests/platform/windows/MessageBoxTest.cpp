@@ -3,6 +3,7 @@
 #include "support/DialogScript.h"
 #include "support/Input.h"
 #include "support/Render.h"
+#include "windows/private/Window.h"
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
@@ -248,7 +249,7 @@ TModalResult ShowRealBox(const std::function<void(QMessageBox&)>& Act)
 {
     TMessageBoxService* Scripted = SetMessageBoxService(nullptr);
     QTimer::singleShot(0, [&] {
-        auto* Box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        auto* Box = qobject_cast<QMessageBox*>(WindowsInternal::ModalWidget());
         ASSERT_NE(Box, nullptr);
         Act(*Box);
     });
