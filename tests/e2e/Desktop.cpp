@@ -268,6 +268,11 @@ QString TDesktop::Property(TWindowId Window, const QString& Name)
     return Match.hasMatch() && !Output.contains(QStringLiteral("not found")) ? Match.captured(1).trimmed() : QString();
 }
 
+TWindowId TDesktop::Owner(TWindowId Window)
+{
+    return Property(Window, QStringLiteral("WM_TRANSIENT_FOR")).section(u'#', 1).trimmed().toULongLong(nullptr, 16);
+}
+
 QList<TWindowId> TDesktop::StackingOrder()
 {
     QList<TWindowId> Order;

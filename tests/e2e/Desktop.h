@@ -64,6 +64,8 @@ public:
     TWindowId ActiveWindow();
     // The text of a property of Window as xprop shows it (after "NAME... = " or ": ").
     QString Property(TWindowId Window, const QString& Name);
+    // The window Window is kept above (WM_TRANSIENT_FOR); 0 for none.
+    TWindowId Owner(TWindowId Window);
     // The managed windows, bottom to top.
     QList<TWindowId> StackingOrder();
 
