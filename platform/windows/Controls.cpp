@@ -3,6 +3,7 @@
 
 #include "graphics/GraphicsObjects.h"
 #include "rtl/Exceptions.h"
+#include "windows/ActnList.h"
 #include "windows/Forms.h"
 #include "windows/Menus.h"
 #include "windows/private/Window.h"
@@ -613,6 +614,45 @@ void TControl::WMSize(TWMSize Message)
 void TControl::Click()
 {
     if (OnClick) OnClick(this);
+    else if (FActionLink) FActionLink->Execute(this);
+}
+
+TBasicAction* TControl::Action() const
+{
+    return FActionLink ? FActionLink->Action() : nullptr;
+}
+
+void TControl::SetAction(TBasicAction* Value)
+{
+    if (!Value) {
+        FActionLink.reset();
+        return;
+    }
+    if (!FActionLink) FActionLink = CreateActionLink();
+    FActionLink->SetAction(Value);
+    ActionChange(Value, Value->ComponentState().Contains(csLoading));
+    Value->FreeNotification(this);
+}
+
+std::unique_ptr<TControlActionLink> TControl::CreateActionLink()
+{
+    return std::make_unique<TControlActionLink>(this);
+}
+
+void TControl::ActionChange(TObject* Sender, bool CheckDefaults)
+{
+    const auto* Action = dynamic_cast<const TCustomAction*>(Sender);
+    if (!Action) return;
+    if (!CheckDefaults || Caption().isEmpty() || Caption() == Name()) SetCaption(Action->Caption());
+    if (!CheckDefaults || Enabled()) SetEnabled(Action->Enabled());
+    if (!CheckDefaults || FHint.isEmpty()) SetHint(Action->Hint());
+    if (!CheckDefaults || FVisible) SetVisible(Action->Visible());
+}
+
+void TControl::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove && FActionLink && AComponent == FActionLink->Action()) FActionLink.reset();
 }
 
 void TControl::DblClick()

@@ -24,8 +24,10 @@
 #include <vector>
 
 class QWidget;
+class TBasicAction;
 class TBrush;
 class TCanvas;
+class TControlActionLink;
 class TFont;
 class TControl;
 class TPopupMenu;
@@ -209,6 +211,10 @@ public:
     void SetControlStyle(TControlStyle Value) { FControlStyle = Value; }
     TControlState ControlState() const { return FControlState; }
     void SetControlState(TControlState Value) { FControlState = Value; }
+    // Not owned; forgotten when it is destroyed. The control follows a custom action's caption,
+    // enabled state, hint and visibility, and a click without OnClick executes the action.
+    TBasicAction* Action() const;
+    void SetAction(TBasicAction* Value);
     // Not owned.
     TPopupMenu* PopupMenu() const { return FPopupMenu; }
     void SetPopupMenu(TPopupMenu* Value) { FPopupMenu = Value; }
@@ -248,6 +254,13 @@ protected:
 
     virtual void Click();
     virtual void DblClick();
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    TControlActionLink* ActionLink() const { return FActionLink.get(); }
+    // The link SetAction makes; a control with a link class of its own returns one here.
+    virtual std::unique_ptr<TControlActionLink> CreateActionLink();
+    // Takes the action's values: all of them, or with CheckDefaults only where the control's value
+    // is still its default.
+    virtual void ActionChange(TObject* Sender, bool CheckDefaults);
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y);
     virtual void MouseMove(TShiftState Shift, int32_t X, int32_t Y);
     virtual void MouseUp(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y);
@@ -321,6 +334,7 @@ private:
     TCursor FCursor = crDefault;
     TPopupMenu* FPopupMenu = nullptr;
     TWndMethod FWindowProc;
+    std::unique_ptr<TControlActionLink> FActionLink;
 };
 
 // What a window is made with: its styles, the caption it starts with and its parent window.
@@ -384,6 +398,12 @@ public:
 
     // The brush the background is erased with; its colour follows Color.
     TBrush* Brush() const { return FBrush.get(); }
+    // The sunken 3-D look rather than a flat one; follows the parent's while ParentCtl3D. A change
+    // sends CM_CTL3DCHANGED, which passes CM_PARENTCTL3DCHANGED on to the children.
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool Value);
+    bool ParentCtl3D() const { return FParentCtl3D; }
+    void SetParentCtl3D(bool Value);
 
     void Invalidate() override;
     void Repaint() override;
@@ -489,6 +509,8 @@ private:
     bool FTabStop = false;
     std::unique_ptr<TBrush> FBrush;
     int32_t FAlignLevel = 0;
+    bool FCtl3D = true;
+    bool FParentCtl3D = true;
 };
 
 // A windowed control that paints itself on its Canvas in Paint.
@@ -525,6 +547,15 @@ protected:
 private:
     std::unique_ptr<TCanvas> FCanvas;
 };
+
+// Windows 4 and later draw controls in the new style (3-D edges, flat scroll arrows); always so here.
+inline constexpr bool NewStyleControls = true;
+
+// The window of ours under Pos (screen coordinates), as a control; nil over none of ours.
+TWinControl* FindVCLWindow(const TPoint& Pos);
+// The control under Pos (screen coordinates): a windowless child of the window there, or the
+// window itself; disabled windowless controls count when AllowDisabled.
+TControl* FindDragTarget(const TPoint& Pos, bool AllowDisabled);
 
 // Hands Message, a notification a child window sent its parent, to the control whose window is
 // ControlHandle as the reflected message (Msg + CN_BASE), keeping its result; false when the window

@@ -213,6 +213,7 @@ void TWinControl::InsertControl(TControl* AControl)
     AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
     AControl->Perform(CM_PARENTFONTCHANGED, 0, 0);
     AControl->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+    if (Windowed) Windowed->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
     if (Windowed) Windowed->UpdateControlState();
     else AControl->Invalidate();
     Realign();
@@ -447,6 +448,21 @@ void TWinControl::CMEnabledChanged(TMessage& Message)
     TControl::Dispatch(Message);
 }
 
+void TWinControl::SetCtl3D(bool Value)
+{
+    if (FCtl3D == Value) return;
+    FCtl3D = Value;
+    FParentCtl3D = false;
+    Perform(CM_CTL3DCHANGED, 0, 0);
+}
+
+void TWinControl::SetParentCtl3D(bool Value)
+{
+    if (FParentCtl3D == Value) return;
+    FParentCtl3D = Value;
+    if (Parent() && Value) Perform(CM_PARENTCTL3DCHANGED, 0, 0);
+}
+
 void TWinControl::CMColorChanged(TMessage& Message)
 {
     TControl::Dispatch(Message);
@@ -673,6 +689,13 @@ void TWinControl::Dispatch(TMessage& Message)
     case CM_ENABLEDCHANGED: CMEnabledChanged(Message); break;
     case CM_COLORCHANGED: CMColorChanged(Message); break;
     case CM_FONTCHANGED: CMFontChanged(Message); break;
+    case CM_CTL3DCHANGED: NotifyControls(CM_PARENTCTL3DCHANGED); break;
+    case CM_PARENTCTL3DCHANGED:
+        if (FParentCtl3D) {
+            SetCtl3D(Message.WParam != 0 ? Message.LParam != 0 : Parent() ? Parent()->FCtl3D : FCtl3D);
+            FParentCtl3D = true;
+        }
+        break;
     case WM_COMMAND: WMCommand(TWMCommand(Message)); break;
     case WM_NOTIFY: WMNotify(TWMNotify(Message)); break;
     case WM_HSCROLL:

@@ -1,11 +1,18 @@
-// Window regions as Qt widget masks.
+// Window regions as Qt widget masks, and window and client contexts on the window's overlay.
 #include "windows/WindowDC.h"
 
+#include "graphics/Canvas.h"
 #include "graphics/Region.h"
+#include "graphics/private/DeviceContext.h"
 #include "windows/private/Window.h"
+#include "windows/private/WindowOverlay.h"
 #include "windows/private/WindowWidget.h"
 
 #include <QVariant>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
 
 using namespace WindowsInternal;
 
@@ -52,4 +59,74 @@ int32_t GetWindowRgn(HWND Wnd, TRegion& Region)
     Region.Data() = Stored.value<QRegion>();
     if (Region.IsEmpty()) return NULLREGION;
     return Region.Data().rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
+}
+
+// ---- Device contexts of a window ----
+
+namespace {
+
+struct TOpenDC {
+    HWND Wnd = nullptr;
+    std::unique_ptr<TCanvas> Canvas;
+};
+
+std::vector<TOpenDC>& OpenDCs()
+{
+    static std::vector<TOpenDC> Instance;
+    return Instance;
+}
+
+HDC OpenDC(HWND Wnd, bool ClientArea)
+{
+    auto Canvas = std::make_unique<TCanvas>();
+    if (!Wnd) {
+        // The screen: a surface to measure on.
+        static QImage Scratch(1, 1, QImage::Format_RGB32);
+        Canvas->BindImage(&Scratch);
+    } else {
+        TWindowOverlay* Overlay = OverlayOf(Wnd, true);
+        if (!Overlay) return nullptr;
+        const QWidget* Widget = WidgetOf(Wnd);
+        QImage& Pixels = Overlay->Pixels();
+        Canvas->BindImage(&Pixels);
+        QPoint Origin;
+        QRect Clip = Pixels.rect();
+        if (ClientArea) {
+            const TWindowHook* Hook = HookOf(Wnd);
+            const QMargins Margins = Hook ? Hook->ClientMargins() : QMargins();
+            Origin = QPoint(Margins.left(), Margins.top());
+            Clip = Widget->rect().marginsRemoved(Margins);
+        } else {
+            Origin = FrameOrigin(Wnd, Widget);
+        }
+        Canvas->DC().State.ViewportOrg = Origin;
+        Canvas->DC().State.Clip = QRegion(Clip);
+    }
+    HDC DC = Canvas.get();
+    OpenDCs().push_back({Wnd, std::move(Canvas)});
+    return DC;
+}
+
+}  // namespace
+
+HDC GetDC(HWND Wnd)
+{
+    return OpenDC(Wnd, true);
+}
+
+HDC GetWindowDC(HWND Wnd)
+{
+    return OpenDC(Wnd, false);
+}
+
+int32_t ReleaseDC(HWND Wnd, HDC DC)
+{
+    auto& Open = OpenDCs();
+    const auto Found = std::find_if(Open.begin(), Open.end(), [&](const TOpenDC& Each) { return Each.Canvas.get() == DC; });
+    if (Found == Open.end() || Found->Wnd != Wnd) return 0;
+    const std::unique_ptr<TCanvas> Canvas = std::move(Found->Canvas);
+    Open.erase(Found);
+    Canvas->BindImage(nullptr);
+    if (TWindowOverlay* Overlay = Wnd ? OverlayOf(Wnd, false) : nullptr) Overlay->Drawn(Overlay->rect());
+    return 1;
 }

@@ -8,6 +8,7 @@
 #include "windows/Forms.h"
 #include "windows/private/MessageQueue.h"
 #include "windows/private/Window.h"
+#include "windows/private/WindowOverlay.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -437,6 +438,7 @@ bool TWindowHook::PaintEvent(QObject* Receiver, QEvent* Event)
 {
     ReleaseAllDirect();
     auto* Paint = static_cast<QPaintEvent*>(Event);
+    const TOverlayPaint Overlay(FWnd, static_cast<QWidget*>(Receiver), Paint->region(), FNative || FClientMargins.isNull());
     if (FNative || Receiver != FWidget) {
         TEventScope Scope(FEventReceiver, FEvent, Receiver, Event);
         SendMessage(FWnd, WM_PAINT, 0, 0);
