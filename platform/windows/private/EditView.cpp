@@ -15,6 +15,9 @@ TEditView::TEditView(QWidget* Parent) : QPlainTextEdit(Parent)
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setContextMenuPolicy(Qt::NoContextMenu);
     document()->setDocumentMargin(0);
+    // The client area outside the formatting rectangle shows the edit's colour, as the system's edit erases it.
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
     const auto Moved = [this] {
         if (!FUpdating && OnSelectionMoved) OnSelectionMoved();
     };
