@@ -68,9 +68,15 @@ constexpr struct {
     Qt::KeyboardModifier Modifier;
 } ShiftKeys[] = {{ssShift, Qt::Key_Shift, Qt::ShiftModifier}, {ssCtrl, Qt::Key_Control, Qt::ControlModifier}, {ssAlt, Qt::Key_Alt, Qt::AltModifier}};
 
-void SendKey(QEvent::Type Type, int QtKey, const QString& Text)
+void SendKey(QEvent::Type Type, int QtKey, const QString& Text, Qt::KeyboardModifiers Extra = {})
 {
-    qt_handleKeyEvent(KeyboardWindow(), Type, QtKey, Held(), Text);
+    qt_handleKeyEvent(KeyboardWindow(), Type, QtKey, Held() | Extra, Text);
+}
+
+// The keypad's keys come with Qt's keypad modifier.
+Qt::KeyboardModifiers KeypadOf(uint16_t VirtKey)
+{
+    return VirtKey >= VK_NUMPAD0 && VirtKey <= VK_DIVIDE ? Qt::KeypadModifier : Qt::NoModifier;
 }
 
 void PressShiftKeys(TShiftState Shift)
@@ -139,13 +145,13 @@ void SendMouse(TControl* Control, TPoint At, QEvent::Type Type, Qt::MouseButton 
 void KeyDown(uint16_t VirtKey, TShiftState Shift)
 {
     PressShiftKeys(Shift);
-    SendKey(QEvent::KeyPress, QtKeyOf(VirtKey), KeyText(VirtKey));
+    SendKey(QEvent::KeyPress, QtKeyOf(VirtKey), KeyText(VirtKey), KeypadOf(VirtKey));
     ProcessPendingEvents();
 }
 
 void KeyUp(uint16_t VirtKey, TShiftState Shift)
 {
-    SendKey(QEvent::KeyRelease, QtKeyOf(VirtKey), KeyText(VirtKey));
+    SendKey(QEvent::KeyRelease, QtKeyOf(VirtKey), KeyText(VirtKey), KeypadOf(VirtKey));
     ReleaseShiftKeys(Shift);
     ProcessPendingEvents();
 }
@@ -163,9 +169,15 @@ void TypeText(const QString& Text)
         const QString Char = Text.mid(I, Pair ? 2 : 1);
         if (Pair) ++I;
         bool Typed = false;
-        for (int VirtKey = 1; VirtKey < 256 && !Typed; ++VirtKey) {
+        bool Keypad = false;
+        for (int VirtKey = 1; VirtKey < 256 && !Typed && !Keypad; ++VirtKey) {
             for (bool Shift : {false, true}) {
                 if (CharsOfKey(static_cast<uint16_t>(VirtKey), Shift, false) != Char) continue;
+                // The keypad's operators and point are typed as composed characters; PressKey reaches them.
+                if (VirtKey >= VK_MULTIPLY && VirtKey <= VK_DIVIDE) {
+                    Keypad = true;
+                    break;
+                }
                 PressKey(static_cast<uint16_t>(VirtKey), Shift ? TShiftState{ssShift} : TShiftState{});
                 Typed = true;
                 break;

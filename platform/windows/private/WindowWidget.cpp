@@ -131,6 +131,21 @@ char16_t ControlChar(uint16_t VirtKey, bool Ctrl)
     }
 }
 
+// The scan codes of the keypad's keys (key data bits 16-23); 0 for the keys not listed.
+uint8_t ScanCodeOf(uint16_t VirtKey)
+{
+    static constexpr uint8_t Numbers[] = {0x52, 0x4F, 0x50, 0x51, 0x4B, 0x4C, 0x4D, 0x47, 0x48, 0x49};
+    if (VirtKey >= VK_NUMPAD0 && VirtKey <= VK_NUMPAD9) return Numbers[VirtKey - VK_NUMPAD0];
+    switch (VirtKey) {
+    case VK_MULTIPLY: return 0x37;
+    case VK_ADD: return 0x4E;
+    case VK_SUBTRACT: return 0x4A;
+    case VK_DECIMAL: return 0x53;
+    case VK_DIVIDE: return 0x35;
+    default: return 0;
+    }
+}
+
 UINT MouseMessageOf(const QMouseEvent* Event)
 {
     static constexpr UINT Base[] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN};
@@ -386,7 +401,7 @@ bool TWindowHook::KeyEvent(QObject*, QKeyEvent* Event)
     SetKeyDown(VirtKey, Press);
     if (Press) Application->CancelHint();
     const bool Alt = GetKeyState(VK_MENU) < 0 || VirtKey == VK_F10;
-    LPARAM KeyData = 1;
+    LPARAM KeyData = 1 | (static_cast<LPARAM>(ScanCodeOf(VirtKey)) << 16);
     if (Alt) KeyData |= KF_ALTDOWN_MASK;
     if (!Press) KeyData |= KF_UP_MASK | KF_REPEAT_MASK;
     else if (Event->isAutoRepeat()) KeyData |= KF_REPEAT_MASK;
@@ -645,6 +660,15 @@ int QtKeyOf(uint16_t VirtKey)
     if (VirtKey >= 'A' && VirtKey <= 'Z') return Qt::Key_A + (VirtKey - 'A');
     if (VirtKey >= '0' && VirtKey <= '9') return Qt::Key_0 + (VirtKey - '0');
     if (VirtKey >= VK_NUMPAD0 && VirtKey <= VK_NUMPAD9) return Qt::Key_0 + (VirtKey - VK_NUMPAD0);
+    // The other keypad keys: with Qt's keypad modifier they map back to their own virtual keys.
+    switch (VirtKey) {
+    case VK_MULTIPLY: return Qt::Key_Asterisk;
+    case VK_ADD: return Qt::Key_Plus;
+    case VK_SUBTRACT: return Qt::Key_Minus;
+    case VK_DECIMAL: return Qt::Key_Period;
+    case VK_DIVIDE: return Qt::Key_Slash;
+    default: break;
+    }
     if (VirtKey >= VK_F1 && VirtKey <= VK_F24) return Qt::Key_F1 + (VirtKey - VK_F1);
     for (const TKeyPair& Pair : KeyPairs)
         if (Pair.VirtKey == VirtKey) return Pair.QtKey;
