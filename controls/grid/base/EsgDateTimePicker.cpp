@@ -1,0 +1,294 @@
+// TEsgDateTimePicker: focus and pointer tracking, and its borders and drop button on the window's context.
+#include "grid/base/EsgDateTimePicker.h"
+
+#include "grid/base/ExtStyleIF.h"
+#include "grid/base/ExtXPVS.h"
+#include "graphics/Canvas.h"
+#include "graphics/Gdi.h"
+#include "graphics/GraphicsObjects.h"
+#include "graphics/Region.h"
+#include "windows/SystemMetrics.h"
+#include "windows/WindowDC.h"
+
+namespace {
+
+// The border of a disabled themed control and the flat border of a themed one.
+constexpr TColor ThemedBorder = 0xB99D7F;
+
+void Frame(HDC DC, const TRect& R, TColor Color)
+{
+    TBrush Brush;
+    Brush.SetColor(Color);
+    FrameRect(DC, R, &Brush);
+}
+
+void Fill(HDC DC, const TRect& R, TColor Color)
+{
+    TBrush Brush;
+    Brush.SetColor(Color);
+    FillRect(DC, R, &Brush);
+}
+
+}  // namespace
+
+int32_t ReadFileVersion(const QString&)
+{
+    return -1;
+}
+
+bool IsMouseButtonDown()
+{
+    return GetAsyncKeyState(VK_LBUTTON) != 0 || GetAsyncKeyState(VK_RBUTTON) != 0;
+}
+
+TEsgDateTimePicker::TEsgDateTimePicker(TComponent* AOwner)
+    : TDateTimePicker(AOwner), FIsThemed(IsComCtl6()), FButtonWidth(GetSystemMetrics(SM_CXVSCROLL) + 2),
+      FIsWinXP(IsXPOrLater())
+{
+    SetParentCtl3D(false);
+    SetBorderStyle(bsSingle);
+    SetCtl3D(true);
+    FBorderStyle = bsNone;
+}
+
+QString TEsgDateTimePicker::Version() const
+{
+    const uint32_t Number = static_cast<uint32_t>(GetVersionNr());
+    return QStringLiteral("%1.%2.%3.%4").arg(Number >> 24).arg((Number >> 16) & 0xFF).arg((Number >> 8) & 0xFF).arg(Number & 0xFF);
+}
+
+void TEsgDateTimePicker::SetBorderColor(TColor Value)
+{
+    if (FBorderColor == Value) return;
+    FBorderColor = Value;
+    Invalidate();
+}
+
+void TEsgDateTimePicker::SetBorderStyle(TBorderStyle Value)
+{
+    if (FBorderStyle == Value) return;
+    FBorderStyle = Value;
+    Invalidate();
+}
+
+void TEsgDateTimePicker::SetMetroStyle(bool Value)
+{
+    if (FMetroStyle == Value) return;
+    FMetroStyle = Value;
+    Invalidate();
+}
+
+// ---- State ----
+
+bool TEsgDateTimePicker::IsMetro() const
+{
+    return FMetroStyle && !ComponentState().Contains(csDesigning);
+}
+
+bool TEsgDateTimePicker::ThemesOn() const
+{
+    return FIsThemed && ThemeAPI.Loaded && ThemeAPI.IsThemeActive && ThemeAPI.IsThemeActive();
+}
+
+bool TEsgDateTimePicker::IsHot() const
+{
+    if (ComponentState().Contains(csDesigning)) return Enabled();
+    return FMouseInControl || (Screen && Screen->ActiveControl() == this);
+}
+
+bool TEsgDateTimePicker::IsFocusBorderActive() const
+{
+    return !ComponentState().Contains(csDesigning) && IsHot() && FFocusBorder;
+}
+
+// ---- Messages ----
+
+void TEsgDateTimePicker::WndProc(TMessage& Message)
+{
+    TDateTimePicker::WndProc(Message);
+    if (Message.Msg == WM_NCPAINT) NCPaintBorders();
+}
+
+void TEsgDateTimePicker::NCPaintBorders()
+{
+    if (!Enabled() && ThemesOn() && !FDisabledBorder) DrawBorders();
+    if ((FFocusBorderColor != clNone && FHasFocus) || FBorderColor != clNone) DrawBorders();
+}
+
+void TEsgDateTimePicker::Dispatch(TMessage& Message)
+{
+    const bool Designing = ComponentState().Contains(csDesigning);
+    switch (Message.Msg) {
+    case CM_ENTER:
+    case CM_EXIT:
+        TDateTimePicker::Dispatch(Message);
+        if (!Designing) {
+            FHasFocus = Message.Msg == CM_ENTER;
+            DrawBorders();
+        }
+        break;
+    case CM_MOUSEENTER:
+        TDateTimePicker::Dispatch(Message);
+        if (Message.LParam != 0) break;
+        if (!FMouseInControl && Enabled()) {
+            FMouseInControl = true;
+            DrawBorders();
+        }
+        if (FIsWinXP) Invalidate();
+        break;
+    case CM_MOUSELEAVE:
+        TDateTimePicker::Dispatch(Message);
+        if (Message.LParam != 0) break;
+        if (FMouseInControl && Enabled()) {
+            FMouseInControl = false;
+            FButtonHover = false;
+            DrawBorders();
+        }
+        if (FIsWinXP) Invalidate();
+        break;
+    case CM_CTL3DCHANGED:
+        TDateTimePicker::Dispatch(Message);
+        Invalidate();
+        break;
+    case WM_NCPAINT:
+        TDateTimePicker::Dispatch(Message);
+        DrawFlatBorder();
+        NCPaintBorders();
+        Message.Result = 0;
+        break;
+    case WM_PAINT:
+        TDateTimePicker::Dispatch(Message);
+        if ((Ctl3D() && !IsMetro()) || !IsVistaOrLater()) break;
+        PaintAdditions();
+        break;
+    default: TDateTimePicker::Dispatch(Message); break;
+    }
+}
+
+void TEsgDateTimePicker::MouseMove(TShiftState Shift, int32_t X, int32_t Y)
+{
+    TDateTimePicker::MouseMove(Shift, X, Y);
+    const bool Hover = X > Width() - FButtonWidth && X < Width();
+    if (Hover == FButtonHover) return;
+    FButtonHover = Hover;
+    Invalidate();
+}
+
+// ---- Painting ----
+
+void TEsgDateTimePicker::DrawBorders()
+{
+    if (!IsMetro() || !HandleAllocated()) return;
+    if (Enabled() && FBorderColor == clNone && FFocusBorderColor == clNone) return;
+    HDC DC = GetWindowDC(Handle());
+    DrawBorder(DC);
+    if (!(FIsWinXP && ThemesOn())) DrawButtonEdge(DC);
+    ReleaseDC(Handle(), DC);
+}
+
+void TEsgDateTimePicker::DrawBorder(HDC DC)
+{
+    TRect R{0, 0, Width(), Height()};
+    if (!Enabled() && FIsThemed && !FDisabledBorder) {
+        Frame(DC, R, ThemedBorder);
+        return;
+    }
+    if (FBorderColor == clNone || (FHasFocus && FFocusBorderColor != clNone)) {
+        if (FFocusBorderColor == clNone) {
+            const TColor Outer = IsFocusBorderActive() ? clBtnFace : (Parent() ? Parent()->Brush()->Color() : clBtnFace);
+            if (IsFocusBorderActive()) {
+                DrawEdge(DC, R, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
+                Frame(DC, R, Outer);
+                InflateRect(R, -1, -1);
+                Frame(DC, R, Color());
+            } else {
+                Frame(DC, R, Outer);
+                InflateRect(R, -1, -1);
+                Frame(DC, {R.Left, R.Top, R.Right - FButtonWidth, R.Bottom}, Outer);
+                InflateRect(R, -1, -1);
+                Frame(DC, R, Color());
+            }
+            return;
+        }
+        if (FHasFocus) Frame(DC, R, FFocusBorderColor);
+        return;
+    }
+    Frame(DC, R, FBorderColor);
+}
+
+void TEsgDateTimePicker::DrawButtonEdge(HDC DC)
+{
+    const int32_t CW = ClientWidth();
+    ExcludeClipRect(DC, CW - FButtonWidth + 4, 4, Width() - 4, Height() - 4);
+    TRect Button{CW - FButtonWidth - 2, 2, Width() - 2, Height() - 2};
+    if (IsHot()) {
+        TRect Edge = Button;
+        DrawEdge(DC, Edge, EDGE_RAISED, BF_RECT | (DroppedDown() ? BF_FLAT : 0));
+    } else {
+        Fill(DC, {Button.Left, Button.Top + 1, Button.Right - 1, Button.Bottom - 1}, clBtnFace);
+    }
+    ExcludeClipRect(DC, Button.Left, Button.Top, Button.Right, Button.Bottom);
+}
+
+void TEsgDateTimePicker::DrawFlatBorder()
+{
+    if (Ctl3D() || FBorderColor == clNone || !HandleAllocated()) return;
+    HDC DC = GetWindowDC(Handle());
+    const TColor ParentColor = Parent() ? Parent()->Brush()->Color() : clBtnFace;
+    TColor PenColor = FBorderColor;
+    if (FBorderStyle == bsNone) PenColor = ParentColor;
+    else if (FIsThemed) PenColor = ThemedBorder;
+    const int32_t W = Width(), H = Height();
+    DC->Pen()->SetColor(PenColor);
+    DC->Polyline({{0, H}, {0, 0}, {W - 1, 0}, {W - 1, H - 1}, {0, H - 1}});
+    if (FBorderStyle == bsSingle) DC->Pen()->SetColor(ParentColor);
+    DC->Polyline({{1, H - 2}, {1, 1}, {W - 1, 1}});
+    ReleaseDC(Handle(), DC);
+}
+
+void TEsgDateTimePicker::DrawButton(HDC DC)
+{
+    const int32_t CW = ClientWidth();
+    const TRect R{CW - FButtonWidth + 2, 1, Width() - 1, Height() - 1};
+    const bool Held = IsMouseButtonDown() && FButtonHover;
+    if (ButtonColor != clNone) {
+        TColor Face = ButtonColor;
+        if (FButtonHover) Face = ButtonColorHot;
+        if (Held) Face = ButtonColorDown;
+        Fill(DC, {R.Left + 2, R.Top, R.Right, R.Bottom}, Face);
+        DC->Pen()->SetColor(ButtonBorderColor);
+        DC->MoveTo(R.Left, R.Top);
+        DC->LineTo(R.Left, R.Bottom);
+        const TColor Ink = IsMouseButtonDown() ? ButtonTextColorDown : ButtonTextColor;
+        DC->Pen()->SetColor(Ink);
+        DC->Brush()->SetStyle(bsSolid);
+        DC->Brush()->SetColor(Ink);
+        DC->Polygon({{R.Left + 5, R.Top + 7}, {R.Left + 11, R.Top + 7}, {R.Left + 8, R.Top + 10}});
+    } else {
+        int32_t State = 2;
+        if (!Enabled()) State = 4;
+        else if (IsMouseButtonDown() && DroppedDown()) State = 3;
+        else if (IsMouseButtonDown() || !FButtonHover || DroppedDown()) State = 1;
+        if (!(ThemesOn() && DrawThemedPart(ThemeAPI, Handle(), u"combobox", DC, CP_DROPDOWNBUTTON, State, R))) {
+            TRect Arrow = R;
+            DrawFrameControl(DC, Arrow, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | (Enabled() ? DFCS_FLAT : DFCS_INACTIVE));
+        }
+    }
+    ExcludeClipRect(DC, CW - FButtonWidth - 4, 0, CW + 2, ClientHeight());
+}
+
+void TEsgDateTimePicker::PaintAdditions()
+{
+    if (!HandleAllocated()) return;
+    if (IsMetro() && Kind() != dtkTime) {
+        HDC DC = GetWindowDC(Handle());
+        const int32_t Right = ClientWidth();
+        if (IsComCtl6()) {
+            if (ThemesOn()) Fill(DC, {Right - FButtonWidth - 15, 1, Right, Height()}, Color());
+            else Fill(DC, {Right - FButtonWidth - 2, 4, Right - 2, Height() - 4}, Color());
+        }
+        DrawButton(DC);
+        ReleaseDC(Handle(), DC);
+    }
+    DrawBorders();
+}
