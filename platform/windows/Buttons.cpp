@@ -109,10 +109,6 @@ int32_t GlyphIndex(TButtonState State, int32_t NumGlyphs)
     return Index < NumGlyphs ? Index : 0;
 }
 
-bool IsPressed(TButtonState State)
-{
-    return State == bsDown || State == bsExclusive;
-}
 
 }  // namespace
 
@@ -349,7 +345,7 @@ void TSpeedButton::Paint()
     TCanvas* Target = Canvas();
     Target->SetFont(Font());
     TRect PaintRect = ClientRect();
-    const bool Pressed = IsPressed(FState);
+    const bool Pressed = IsButtonPressed(FState);
     if (!FFlat) {
         DrawFrameControl(Target->Handle(), PaintRect, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | (Pressed ? DFCS_PUSHED : 0));
     } else {
@@ -381,6 +377,7 @@ void TSpeedButton::DrawContent(TCanvas* ACanvas, const TRect& Client, const TPoi
     const TSize GlyphSize{CellWidth, HasGlyph ? FGlyph->Height() : 0};
     TPoint GlyphPos;
     TRect TextBounds;
+    // Left-to-right reading: the layer has no right-to-left locale.
     CalcButtonLayout(ACanvas, Client, Offset, Caption(), FLayout, FMargin, FSpacing, GlyphSize, false, GlyphPos, TextBounds);
     if (HasGlyph && CellWidth > 0) {
         const COLORREF Transparent = ColorToRGB(FGlyph->TransparentColor() & 0xFFFFFF);

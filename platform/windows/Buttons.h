@@ -15,6 +15,12 @@ enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 // The look a button is drawn in; bsExclusive is a grouped button that stays down.
 enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
 
+// Drawn pressed: down, or staying down in a group.
+inline bool IsButtonPressed(TButtonState State)
+{
+    return State == bsDown || State == bsExclusive;
+}
+
 // Places a glyph of GlyphSize and Caption (measured on Canvas, one rectangle as wide as Client)
 // in Client. Along the layout's axis, with available length A, glyph length G and text length T:
 // the spacing is 0 when the caption or the glyph is empty; Margin = Spacing = -1 gives both

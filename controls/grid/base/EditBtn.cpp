@@ -13,26 +13,6 @@
 
 #include <algorithm>
 
-namespace {
-
-bool IsPressed(TButtonState State)
-{
-    return State == bsDown || State == bsExclusive;
-}
-
-// The line height (tmHeight) of Font.
-int32_t LineHeight(TFont* Font)
-{
-    HDC DC = GetDC(nullptr);
-    DC->SetFont(Font);
-    TEXTMETRIC Metrics;
-    GetTextMetrics(DC, Metrics);
-    ReleaseDC(nullptr, DC);
-    return Metrics.tmHeight;
-}
-
-}  // namespace
-
 // ---- TExtSpeedButton ----
 
 TExtSpeedButton::TExtSpeedButton(TComponent* AOwner) : TSpeedButton(AOwner) {}
@@ -70,7 +50,7 @@ void TExtSpeedButton::Paint()
 {
     TCanvas* Target = Canvas();
     TRect R = ClientRect();
-    const bool Pressed = IsPressed(FState);
+    const bool Pressed = IsButtonPressed(FState);
     const auto* Holder = dynamic_cast<const TEsgEditButton*>(Owner());
     if (Holder && Holder->ButtonColor() != clNone) {
         FFlat = true;
@@ -280,9 +260,8 @@ void TEsgEditBtn::SetEditRect()
 
 int32_t TEsgEditBtn::MinHeight()
 {
-    const int32_t Own = LineHeight(Font());
-    const int32_t System = LineHeight(SystemFont());
-    return Own + std::min(Own, System) / 4;
+    const int32_t Own = FontLineHeight(Font());
+    return Own + std::min(Own, FontLineHeight(SystemFont())) / 4;
 }
 
 void TEsgEditBtn::WMSize(TMessage& Message)
@@ -293,13 +272,7 @@ void TEsgEditBtn::WMSize(TMessage& Message)
         SetHeight(Least);
         return;
     }
-    const int32_t Room = FButton->Width();
-    if (NewStyleControls && Ctl3D()) {
-        const int32_t NoBorder = BorderStyle() == bsNone ? 4 : 0;
-        FButton->SetBounds(Width() - Room - 5 + NoBorder, 0, Room, Height() - 5 + NoBorder);
-    } else {
-        FButton->SetBounds(Width() - Room, 1, Room, Height() - 3);
-    }
+    PlaceEditButton(this, FButton, BorderStyle() == bsNone);
     SetEditRect();
 }
 

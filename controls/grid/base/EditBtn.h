@@ -2,6 +2,7 @@
 // with the button at its right edge, and its variant that shows and picks a unit after the value.
 #pragma once
 
+#include "grid/base/EditorParts.h"
 #include "windows/Buttons.h"
 #include "windows/Mask.h"
 
@@ -40,7 +41,8 @@ private:
 
 // A windowed holder around one TExtSpeedButton that fills it. A left-button release on the button
 // fires OnClick and then gives the focus to FocusControl (or to the holder when it is a tab stop).
-class TEsgEditButton : public TWinControl {
+// Painting uses the first three button colours; the text and border colours are kept only.
+class TEsgEditButton : public TWinControl, public TEditorButtonColors {
 public:
     explicit TEsgEditButton(TComponent* AOwner);
 
@@ -56,22 +58,6 @@ public:
     void SetNumGlyphs(int32_t Value);
     QString ButtonCaption() const;
     void SetButtonCaption(const QString& Value);
-    // Painting uses the first three; the text and border colours are kept only.
-    TColor ButtonColor() const { return FButtonColor; }
-    void SetButtonColor(TColor Value) { FButtonColor = Value; }
-    TColor ButtonColorHot() const { return FButtonColorHot; }
-    void SetButtonColorHot(TColor Value) { FButtonColorHot = Value; }
-    TColor ButtonColorDown() const { return FButtonColorDown; }
-    void SetButtonColorDown(TColor Value) { FButtonColorDown = Value; }
-    TColor ButtonTextColor() const { return FButtonTextColor; }
-    void SetButtonTextColor(TColor Value) { FButtonTextColor = Value; }
-    TColor ButtonTextColorHot() const { return FButtonTextColorHot; }
-    void SetButtonTextColorHot(TColor Value) { FButtonTextColorHot = Value; }
-    TColor ButtonTextColorDown() const { return FButtonTextColorDown; }
-    void SetButtonTextColorDown(TColor Value) { FButtonTextColorDown = Value; }
-    TColor ButtonBorderColor() const { return FButtonBorderColor; }
-    void SetButtonBorderColor(TColor Value) { FButtonBorderColor = Value; }
-
     void SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t AHeight) override;
     void Loaded() override;
 
@@ -88,13 +74,6 @@ private:
     TExtSpeedButton* FButton;
     TWinControl* FFocusControl = nullptr;
     bool FFlat = false;
-    TColor FButtonColor = clNone;
-    TColor FButtonColorHot = clNone;
-    TColor FButtonColorDown = clNone;
-    TColor FButtonTextColor = clNone;
-    TColor FButtonTextColorHot = clNone;
-    TColor FButtonTextColorDown = clNone;
-    TColor FButtonBorderColor = clNone;
 };
 
 // A masked single-line edit with a button at its right edge; F4 clicks it as well. Without

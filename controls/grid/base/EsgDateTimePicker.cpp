@@ -10,35 +10,9 @@
 #include "windows/SystemMetrics.h"
 #include "windows/WindowDC.h"
 
-namespace {
-
-// The border of a disabled themed control and the flat border of a themed one.
-constexpr TColor ThemedBorder = 0xB99D7F;
-
-void Frame(HDC DC, const TRect& R, TColor Color)
-{
-    TBrush Brush;
-    Brush.SetColor(Color);
-    FrameRect(DC, R, &Brush);
-}
-
-void Fill(HDC DC, const TRect& R, TColor Color)
-{
-    TBrush Brush;
-    Brush.SetColor(Color);
-    FillRect(DC, R, &Brush);
-}
-
-}  // namespace
-
 int32_t ReadFileVersion(const QString&)
 {
     return -1;
-}
-
-bool IsMouseButtonDown()
-{
-    return GetAsyncKeyState(VK_LBUTTON) != 0 || GetAsyncKeyState(VK_RBUTTON) != 0;
 }
 
 TEsgDateTimePicker::TEsgDateTimePicker(TComponent* AOwner)
@@ -190,7 +164,7 @@ void TEsgDateTimePicker::DrawBorder(HDC DC)
 {
     TRect R{0, 0, Width(), Height()};
     if (!Enabled() && FIsThemed && !FDisabledBorder) {
-        Frame(DC, R, ThemedBorder);
+        FrameIn(DC, R, ThemedBorderColor);
         return;
     }
     if (FBorderColor == clNone || (FHasFocus && FFocusBorderColor != clNone)) {
@@ -198,22 +172,22 @@ void TEsgDateTimePicker::DrawBorder(HDC DC)
             const TColor Outer = IsFocusBorderActive() ? clBtnFace : (Parent() ? Parent()->Brush()->Color() : clBtnFace);
             if (IsFocusBorderActive()) {
                 DrawEdge(DC, R, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
-                Frame(DC, R, Outer);
+                FrameIn(DC, R, Outer);
                 InflateRect(R, -1, -1);
-                Frame(DC, R, Color());
+                FrameIn(DC, R, Color());
             } else {
-                Frame(DC, R, Outer);
+                FrameIn(DC, R, Outer);
                 InflateRect(R, -1, -1);
-                Frame(DC, {R.Left, R.Top, R.Right - FButtonWidth, R.Bottom}, Outer);
+                FrameIn(DC, {R.Left, R.Top, R.Right - FButtonWidth, R.Bottom}, Outer);
                 InflateRect(R, -1, -1);
-                Frame(DC, R, Color());
+                FrameIn(DC, R, Color());
             }
             return;
         }
-        if (FHasFocus) Frame(DC, R, FFocusBorderColor);
+        if (FHasFocus) FrameIn(DC, R, FFocusBorderColor);
         return;
     }
-    Frame(DC, R, FBorderColor);
+    FrameIn(DC, R, FBorderColor);
 }
 
 void TEsgDateTimePicker::DrawButtonEdge(HDC DC)
@@ -225,7 +199,7 @@ void TEsgDateTimePicker::DrawButtonEdge(HDC DC)
         TRect Edge = Button;
         DrawEdge(DC, Edge, EDGE_RAISED, BF_RECT | (DroppedDown() ? BF_FLAT : 0));
     } else {
-        Fill(DC, {Button.Left, Button.Top + 1, Button.Right - 1, Button.Bottom - 1}, clBtnFace);
+        FillIn(DC, {Button.Left, Button.Top + 1, Button.Right - 1, Button.Bottom - 1}, clBtnFace);
     }
     ExcludeClipRect(DC, Button.Left, Button.Top, Button.Right, Button.Bottom);
 }
@@ -237,7 +211,7 @@ void TEsgDateTimePicker::DrawFlatBorder()
     const TColor ParentColor = Parent() ? Parent()->Brush()->Color() : clBtnFace;
     TColor PenColor = FBorderColor;
     if (FBorderStyle == bsNone) PenColor = ParentColor;
-    else if (FIsThemed) PenColor = ThemedBorder;
+    else if (FIsThemed) PenColor = ThemedBorderColor;
     const int32_t W = Width(), H = Height();
     DC->Pen()->SetColor(PenColor);
     DC->Polyline({{0, H}, {0, 0}, {W - 1, 0}, {W - 1, H - 1}, {0, H - 1}});
@@ -251,15 +225,15 @@ void TEsgDateTimePicker::DrawButton(HDC DC)
     const int32_t CW = ClientWidth();
     const TRect R{CW - FButtonWidth + 2, 1, Width() - 1, Height() - 1};
     const bool Held = IsMouseButtonDown() && FButtonHover;
-    if (ButtonColor != clNone) {
-        TColor Face = ButtonColor;
-        if (FButtonHover) Face = ButtonColorHot;
-        if (Held) Face = ButtonColorDown;
-        Fill(DC, {R.Left + 2, R.Top, R.Right, R.Bottom}, Face);
-        DC->Pen()->SetColor(ButtonBorderColor);
+    if (ButtonColor() != clNone) {
+        TColor Face = ButtonColor();
+        if (FButtonHover) Face = ButtonColorHot();
+        if (Held) Face = ButtonColorDown();
+        FillIn(DC, {R.Left + 2, R.Top, R.Right, R.Bottom}, Face);
+        DC->Pen()->SetColor(ButtonBorderColor());
         DC->MoveTo(R.Left, R.Top);
         DC->LineTo(R.Left, R.Bottom);
-        const TColor Ink = IsMouseButtonDown() ? ButtonTextColorDown : ButtonTextColor;
+        const TColor Ink = IsMouseButtonDown() ? ButtonTextColorDown() : ButtonTextColor();
         DC->Pen()->SetColor(Ink);
         DC->Brush()->SetStyle(bsSolid);
         DC->Brush()->SetColor(Ink);
@@ -284,8 +258,8 @@ void TEsgDateTimePicker::PaintAdditions()
         HDC DC = GetWindowDC(Handle());
         const int32_t Right = ClientWidth();
         if (IsComCtl6()) {
-            if (ThemesOn()) Fill(DC, {Right - FButtonWidth - 15, 1, Right, Height()}, Color());
-            else Fill(DC, {Right - FButtonWidth - 2, 4, Right - 2, Height() - 4}, Color());
+            if (ThemesOn()) FillIn(DC, {Right - FButtonWidth - 15, 1, Right, Height()}, Color());
+            else FillIn(DC, {Right - FButtonWidth - 2, 4, Right - 2, Height() - 4}, Color());
         }
         DrawButton(DC);
         ReleaseDC(Handle(), DC);

@@ -2,6 +2,7 @@
 // flat "metro" look, drawn on the window after the platform has painted.
 #pragma once
 
+#include "grid/base/EditorParts.h"
 #include "windows/ComCtrls.h"
 #include "windows/Forms.h"
 
@@ -12,12 +13,11 @@
 // The high 32 bits of a file's fixed version information (major version in the upper 16 bits);
 // -1 when there is none. No file here carries Windows version information: always -1.
 int32_t ReadFileVersion(const QString& FileName);
-// The left or the right mouse button is held right now.
-bool IsMouseButtonDown();
 
 // Nearly all of its own painting happens with MetroStyle on: the border in BorderColor (or the
-// focus border colour while focused), and a flat or coloured drop button.
-class TEsgDateTimePicker : public TDateTimePicker {
+// focus border colour while focused), and a flat or coloured drop button (ButtonTextColorHot is
+// kept only).
+class TEsgDateTimePicker : public TDateTimePicker, public TEditorButtonColors {
 public:
     explicit TEsgDateTimePicker(TComponent* AOwner);
 
@@ -31,15 +31,6 @@ public:
     QString Version() const;
     void SetVersion(const QString&) {}
     static int32_t GetVersionNr() { return 0x01000000; }
-
-    // The drop button's colours; ButtonTextColorHot is kept only.
-    TColor ButtonColor = clNone;
-    TColor ButtonColorHot = clNone;
-    TColor ButtonColorDown = clNone;
-    TColor ButtonTextColor = clNone;
-    TColor ButtonTextColorHot = clNone;
-    TColor ButtonTextColorDown = clNone;
-    TColor ButtonBorderColor = clNone;
 
     bool MouseInControl() const { return FMouseInControl; }
     bool ButtonHover() const { return FButtonHover; }

@@ -15,32 +15,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// The border of a disabled themed control.
-constexpr TColor DisabledThemeBorder = static_cast<TColor>(RGB(0x7F, 0x9D, 0xB9));
-
-void Frame(HDC DC, const TRect& R, TColor Color)
-{
-    TBrush Brush;
-    Brush.SetColor(Color);
-    FrameRect(DC, R, &Brush);
-}
-
-void Fill(HDC DC, const TRect& R, TColor Color)
-{
-    TBrush Brush;
-    Brush.SetColor(Color);
-    FillRect(DC, R, &Brush);
-}
-
-bool MouseButtonHeld()
-{
-    return GetKeyState(VK_LBUTTON) < 0 || GetKeyState(VK_RBUTTON) < 0;
-}
-
-}  // namespace
-
 TEsgCustomCombo::TEsgCustomCombo(TComponent* AOwner)
     : TCustomComboBox(AOwner), FButtonWidth(GetSystemMetrics(SM_CXVSCROLL) + 2), FIsThemed(IsComCtl6()),
       FLabelFont(std::make_unique<TFont>())
@@ -397,13 +371,13 @@ bool TEsgCustomCombo::Themed() const
 
 bool TEsgCustomCombo::OwnPainting() const
 {
-    return FFlat || FButtonColor != clNone || FBorderColor != clNone || (FHasFocus && FFocusBorderColor != clNone) ||
+    return FFlat || ButtonColor() != clNone || FBorderColor != clNone || (FHasFocus && FFocusBorderColor != clNone) ||
            (!Enabled() && Themed() && !FDisabledBorder);
 }
 
 void TEsgCustomCombo::WMPaint(TMessage& Message)
 {
-    if ((FIsVista && FButtonColor == clNone) || !OwnPainting()) {
+    if ((FIsVista && ButtonColor() == clNone) || !OwnPainting()) {
         TCustomComboBox::Dispatch(Message);
         return;
     }
@@ -414,7 +388,7 @@ void TEsgCustomCombo::WMPaint(TMessage& Message)
 
 void TEsgCustomCombo::PaintWindow(HDC DC)
 {
-    if ((FIsVista && FButtonColor == clNone) || !OwnPainting()) {
+    if ((FIsVista && ButtonColor() == clNone) || !OwnPainting()) {
         TCustomComboBox::PaintWindow(DC);
         return;
     }
@@ -432,8 +406,8 @@ void TEsgCustomCombo::DrawButton(HDC DC)
 {
     TRect R{ClientWidth() - FButtonWidth + 2, 0, Width(), Height()};
     InflateRect(R, -1, -1);
-    const bool Held = MouseButtonHeld();
-    if (FButtonColor == clNone) {
+    const bool Held = IsMouseButtonDown();
+    if (ButtonColor() == clNone) {
         int32_t State = CBXS_HOT;
         if (!Enabled()) State = CBXS_DISABLED;
         else if (Held && DroppedDown()) State = CBXS_PRESSED;
@@ -444,13 +418,13 @@ void TEsgCustomCombo::DrawButton(HDC DC)
         }
     } else {
         const TRect Face{R.Left - 1, R.Top + 1, R.Right - 1, R.Bottom - 1};
-        TColor FaceColor = FButtonColor;
-        if (FButtonHover) FaceColor = Held ? FButtonColorDown : FButtonColorHot;
-        Fill(DC, Face, FaceColor);
-        DC->Pen()->SetColor(FButtonBorderColor);
+        TColor FaceColor = ButtonColor();
+        if (FButtonHover) FaceColor = Held ? ButtonColorDown() : ButtonColorHot();
+        FillIn(DC, Face, FaceColor);
+        DC->Pen()->SetColor(ButtonBorderColor());
         DC->MoveTo(Face.Left, Face.Top);
         DC->LineTo(Face.Left, Face.Bottom);
-        const TColor Ink = Held ? FButtonTextColorDown : FButtonTextColor;
+        const TColor Ink = Held ? ButtonTextColorDown() : ButtonTextColor();
         DC->Pen()->SetColor(Ink);
         DC->Brush()->SetStyle(bsSolid);
         DC->Brush()->SetColor(Ink);
@@ -466,15 +440,15 @@ void TEsgCustomCombo::DrawBorder(HDC DC)
         return;
     TRect R{0, 0, Width(), Height()};
     if (!Enabled() && Themed() && !FDisabledBorder) {
-        Frame(DC, R, DisabledThemeBorder);
+        FrameIn(DC, R, ThemedBorderColor);
         return;
     }
     if (FHasFocus && FFocusBorderColor != clNone) {
-        Frame(DC, R, FFocusBorderColor);
+        FrameIn(DC, R, FFocusBorderColor);
         return;
     }
     if (FBorderColor != clNone) {
-        Frame(DC, R, FBorderColor);
+        FrameIn(DC, R, FBorderColor);
         return;
     }
     if (FFocusBorderColor != clNone) return;
@@ -483,17 +457,17 @@ void TEsgCustomCombo::DrawBorder(HDC DC)
     const TColor ParentColorNow = Parent() ? Parent()->Brush()->Color() : clBtnFace;
     if (FFocusBorder && !Designing && (FMouseInControl || Active)) {
         DrawEdge(DC, R, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
-        Frame(DC, R, clBtnFace);
+        FrameIn(DC, R, clBtnFace);
         InflateRect(R, -1, -1);
-        Frame(DC, R, Color());
+        FrameIn(DC, R, Color());
     } else {
-        Frame(DC, R, ParentColorNow);
+        FrameIn(DC, R, ParentColorNow);
         InflateRect(R, -1, -1);
         TRect Edit = R;
         Edit.Right -= FButtonWidth;
-        Frame(DC, Edit, ParentColorNow);
+        FrameIn(DC, Edit, ParentColorNow);
         InflateRect(Edit, -1, -1);
-        Frame(DC, Edit, Color());
+        FrameIn(DC, Edit, Color());
         InflateRect(R, -1, -1);
     }
     if (FFlat && FFlatLineColor != clNone) {
@@ -506,7 +480,7 @@ void TEsgCustomCombo::DrawBorder(HDC DC)
     TRect Button{ClientWidth() - FButtonWidth - 2, 0, ClientWidth(), ClientHeight()};
     InflateRect(Button, -2, -2);
     if ((!FMouseInControl && !Active) || (Designing && !Enabled())) {
-        Fill(DC, {Button.Left, Button.Top + 1, Button.Right - 1, Button.Bottom - 1}, clBtnFace);
+        FillIn(DC, {Button.Left, Button.Top + 1, Button.Right - 1, Button.Bottom - 1}, clBtnFace);
         ExcludeClipRect(DC, Button.Left, Button.Top, Button.Right, Button.Bottom);
     }
 }

@@ -2,6 +2,7 @@
 // focus colours, a hot drop button and an attached caption label.
 #pragma once
 
+#include "grid/base/EditorParts.h"
 #include "windows/ListControls.h"
 
 #include <QString>
@@ -22,7 +23,7 @@ enum TLabelPosition {
 // or disabled and themed without DisabledBorder; otherwise the platform's combo box shows. The
 // label (made by LabelCaption) lives on the control's parent and follows its place, enabled
 // state and visibility.
-class TEsgCustomCombo : public TCustomComboBox {
+class TEsgCustomCombo : public TCustomComboBox, public TEditorButtonColors {
 public:
     explicit TEsgCustomCombo(TComponent* AOwner);
     ~TEsgCustomCombo() override;
@@ -79,20 +80,6 @@ public:
     void SetLabelFont(TFont* Value);
     // The label, owned, on the control's parent; nil until LabelCaption makes it.
     TLabel* ComboLabel() const { return FLabel; }
-    TColor ButtonColor() const { return FButtonColor; }
-    void SetButtonColor(TColor Value) { FButtonColor = Value; }
-    TColor ButtonColorHot() const { return FButtonColorHot; }
-    void SetButtonColorHot(TColor Value) { FButtonColorHot = Value; }
-    TColor ButtonColorDown() const { return FButtonColorDown; }
-    void SetButtonColorDown(TColor Value) { FButtonColorDown = Value; }
-    TColor ButtonTextColor() const { return FButtonTextColor; }
-    void SetButtonTextColor(TColor Value) { FButtonTextColor = Value; }
-    TColor ButtonTextColorHot() const { return FButtonTextColorHot; }
-    void SetButtonTextColorHot(TColor Value) { FButtonTextColorHot = Value; }
-    TColor ButtonTextColorDown() const { return FButtonTextColorDown; }
-    void SetButtonTextColorDown(TColor Value) { FButtonTextColorDown = Value; }
-    TColor ButtonBorderColor() const { return FButtonBorderColor; }
-    void SetButtonBorderColor(TColor Value) { FButtonBorderColor = Value; }
     bool IsWinXP() const { return FIsWinXP; }
     void SetIsWinXP(bool Value) { FIsWinXP = Value; }
     bool IsVista() const { return FIsVista; }
@@ -154,13 +141,6 @@ private:
     TColor FNormalColor = clNone;
     bool FHasFocus = false;
     bool FFocusLabel = false;
-    TColor FButtonColorDown = clNone;
-    TColor FButtonBorderColor = clNone;
-    TColor FButtonTextColor = clNone;
-    TColor FButtonTextColorHot = clNone;
-    TColor FButtonColor = clNone;
-    TColor FButtonColorHot = clNone;
-    TColor FButtonTextColorDown = clNone;
     bool FIsVista = false;
 };
 

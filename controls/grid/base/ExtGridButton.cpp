@@ -49,10 +49,6 @@ constexpr UINT CM_THEMEADAPT = 0xB035;
 constexpr int32_t DropDownWidth = 12;
 constexpr int32_t RoundCorner = 8;
 
-bool IsPressed(TButtonState State)
-{
-    return State == bsDown || State == bsExclusive;
-}
 
 // The grey copy of a glyph for the disabled look: ((R + G + B) div 3) div 2 + 96 in every channel.
 void MakeDisabledGlyph(TBitmap* Glyph, TBitmap* Disabled)
@@ -576,15 +572,15 @@ void TExtGridButton::Paint()
     if (FFlat) {
         PaintFlatFace(Target, R);
     } else {
-        const int32_t ThemeState = IsPressed(FState) ? PBS_PRESSED : FMouseInControl ? PBS_HOT : PBS_NORMAL;
+        const int32_t ThemeState = IsButtonPressed(FState) ? PBS_PRESSED : FMouseInControl ? PBS_HOT : PBS_NORMAL;
         if (!(FAutoXPStyle && IsXPOrLater() && FIsComCtl6 &&
               DrawThemedPart(ThemeAPI, Parent() ? Parent()->Handle() : nullptr, u"button", Target->Handle(), BP_PUSHBUTTON, ThemeState, R))) {
             TRect Frame = R;
-            DrawFrameControl(Target->Handle(), Frame, DFC_BUTTON, DFCS_BUTTONPUSH | (IsPressed(FState) ? DFCS_PUSHED : 0));
+            DrawFrameControl(Target->Handle(), Frame, DFC_BUTTON, DFCS_BUTTONPUSH | (IsButtonPressed(FState) ? DFCS_PUSHED : 0));
         }
     }
     TPoint Offset{0, 0};
-    if (IsPressed(FState)) {
+    if (IsButtonPressed(FState)) {
         if (FState == bsExclusive && (!FFlat || !FMouseInControl)) {
             TRect Face = R;
             InflateRect(Face, 1, 1);
@@ -608,7 +604,7 @@ void TExtGridButton::Paint()
 void TExtGridButton::DrawGlyphAndCaption(TCanvas* Target, const TRect& R, const TPoint& Offset, TButtonState DrawState)
 {
     const bool Designing = ComponentState().Contains(csDesigning);
-    const bool Pressed = IsPressed(DrawState);
+    const bool Pressed = IsButtonPressed(DrawState);
     TBitmap* Chosen = FGlyph.get();
     if (DrawState == bsDisabled) {
         if (!FGlyphDisabled->Empty()) Chosen = FGlyphDisabled.get();
@@ -621,6 +617,7 @@ void TExtGridButton::DrawGlyphAndCaption(TCanvas* Target, const TRect& R, const 
     const TSize GlyphSize{Chosen->Width(), Chosen->Height()};
     TPoint GlyphPos;
     TRect TextBounds;
+    // Left-to-right reading: the layer has no right-to-left locale.
     CalcButtonLayout(Target, R, Offset, Shown, FLayout, FMargin, FSpacing, GlyphSize, false, GlyphPos, TextBounds);
     if (Shown.isEmpty()) GlyphPos = {R.Left + Offset.X, R.Top + Offset.Y};
     if (!Chosen->Empty()) {

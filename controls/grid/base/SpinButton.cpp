@@ -17,10 +17,6 @@ constexpr uint32_t NextRepeats = 100;
 // Parts of the "spin" theme class by direction.
 constexpr int32_t SpinParts[] = {4, 3, 1, 2};  // bdLeft, bdRight, bdUp, bdDown
 
-bool IsPressed(TButtonState State)
-{
-    return State == bsDown || State == bsExclusive;
-}
 
 }  // namespace
 
@@ -100,7 +96,7 @@ void TExtTimerSpeedButton::Paint()
 {
     TCanvas* Target = Canvas();
     const TRect R = ClientRect();
-    const bool Pressed = IsPressed(FState);
+    const bool Pressed = IsButtonPressed(FState);
     const auto* Spin = dynamic_cast<const TEsgSpinButton*>(Owner());
     if (Spin && Spin->ButtonColor() != clNone) {
         TColor Fill = Spin->ButtonColor();
@@ -134,7 +130,8 @@ void TExtTimerSpeedButton::Paint()
 
 // ---- TEsgSpinButton ----
 
-TEsgSpinButton::TEsgSpinButton(TComponent* AOwner) : TWinControl(AOwner)
+// The border colour is left at 0.
+TEsgSpinButton::TEsgSpinButton(TComponent* AOwner) : TWinControl(AOwner), TEditorButtonColors(0)
 {
     FControlStyle = {csCaptureMouse, csClickEvents, csDoubleClicks, csOpaque};
     FUpButton = CreateButton();

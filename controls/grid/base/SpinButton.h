@@ -2,6 +2,7 @@
 // control holding an up and a down one.
 #pragma once
 
+#include "grid/base/EditorParts.h"
 #include "rtl/Set.h"
 #include "windows/Buttons.h"
 
@@ -49,8 +50,9 @@ private:
 };
 
 // Two repeating buttons, up over down (or down left of up when horizontal). A click gives the
-// focus to FocusControl; Space, Up and Down click the buttons from the keyboard.
-class TEsgSpinButton : public TWinControl {
+// focus to FocusControl; Space, Up and Down click the buttons from the keyboard. Painting uses
+// ButtonColor, ButtonColorHot and ButtonColorDown; the other button colours are kept only.
+class TEsgSpinButton : public TWinControl, public TEditorButtonColors {
 public:
     explicit TEsgSpinButton(TComponent* AOwner);
 
@@ -76,22 +78,6 @@ public:
     int32_t DownNumGlyphs() const;
     void SetDownNumGlyphs(int32_t Value);
     void SetIsWinXP(bool Value);
-    // Painting uses ButtonColor, ButtonColorHot and ButtonColorDown; the others are kept only.
-    TColor ButtonColor() const { return FButtonColor; }
-    void SetButtonColor(TColor Value) { FButtonColor = Value; }
-    TColor ButtonColorHot() const { return FButtonColorHot; }
-    void SetButtonColorHot(TColor Value) { FButtonColorHot = Value; }
-    TColor ButtonColorDown() const { return FButtonColorDown; }
-    void SetButtonColorDown(TColor Value) { FButtonColorDown = Value; }
-    TColor ButtonTextColor() const { return FButtonTextColor; }
-    void SetButtonTextColor(TColor Value) { FButtonTextColor = Value; }
-    TColor ButtonTextColorHot() const { return FButtonTextColorHot; }
-    void SetButtonTextColorHot(TColor Value) { FButtonTextColorHot = Value; }
-    TColor ButtonTextColorDown() const { return FButtonTextColorDown; }
-    void SetButtonTextColorDown(TColor Value) { FButtonTextColorDown = Value; }
-    TColor ButtonBorderColor() const { return FButtonBorderColor; }
-    void SetButtonBorderColor(TColor Value) { FButtonBorderColor = Value; }
-
     std::function<void(TObject* Sender)> OnUpClick;
     std::function<void(TObject* Sender)> OnDownClick;
 
@@ -114,11 +100,4 @@ private:
     TWinControl* FFocusControl = nullptr;
     TSpinDirection FDirection = spVertical;
     bool FIsWinXP = false;
-    TColor FButtonColorDown = clNone;
-    TColor FButtonBorderColor = 0;
-    TColor FButtonTextColor = clNone;
-    TColor FButtonTextColorHot = clNone;
-    TColor FButtonColor = clNone;
-    TColor FButtonColorHot = clNone;
-    TColor FButtonTextColorDown = clNone;
 };

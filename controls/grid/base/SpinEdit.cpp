@@ -1,13 +1,11 @@
 // TEsgSpinEdit: values by kind, stepping, typing rules, keys, and the layout of its arrow buttons.
 #include "grid/base/SpinEdit.h"
 
-#include "graphics/Canvas.h"
-#include "graphics/DrawText.h"
+#include "grid/base/EditorParts.h"
 #include "rtl/Format.h"
 #include "rtl/FormatSettings.h"
 #include "rtl/NumConv.h"
 #include "windows/SystemMetrics.h"
-#include "windows/WindowDC.h"
 
 #include <algorithm>
 
@@ -15,16 +13,6 @@ namespace {
 
 // Key data bit 22: the key is on the numeric keypad's block (its scan code has bit 6 set).
 constexpr LPARAM KeypadKeyData = 0x00400000;
-
-int32_t LineHeight(TFont* Font)
-{
-    HDC DC = GetDC(nullptr);
-    DC->SetFont(Font);
-    TEXTMETRIC Metrics;
-    GetTextMetrics(DC, Metrics);
-    ReleaseDC(nullptr, DC);
-    return Metrics.tmHeight;
-}
 
 }  // namespace
 
@@ -297,9 +285,8 @@ void TEsgSpinEdit::SetEditRect()
 
 int32_t TEsgSpinEdit::GetMinHeight()
 {
-    const int32_t Own = LineHeight(Font());
-    const int32_t System = LineHeight(SystemFont());
-    int32_t Least = Own + std::min(Own, System) / 4 + 2;
+    const int32_t Own = FontLineHeight(Font());
+    int32_t Least = Own + std::min(Own, FontLineHeight(SystemFont())) / 4 + 2;
     if (BorderStyle() == bsSingle) Least += GetSystemMetrics(SM_CYBORDER) * 4;
     return Least;
 }
@@ -312,13 +299,7 @@ void TEsgSpinEdit::WMSize(TMessage& Message)
         SetHeight(Least);
         return;
     }
-    const int32_t Room = FButton->Width();
-    if (NewStyleControls && Ctl3D()) {
-        const int32_t NoBorder = BorderStyle() == bsNone ? 4 : 0;
-        FButton->SetBounds(Width() - Room - 5 + NoBorder, 0, Room, Height() - 5 + NoBorder);
-    } else {
-        FButton->SetBounds(Width() - Room, 1, Room, Height() - 3);
-    }
+    PlaceEditButton(this, FButton, BorderStyle() == bsNone);
     SetEditRect();
 }
 

@@ -62,7 +62,7 @@ TEST_F(EsgDateTimePickerTest, CreationValues)
     EXPECT_FALSE(Picker->ParentCtl3D());
     EXPECT_FALSE(Picker->MetroStyle());
     EXPECT_EQ(Picker->BorderColor(), clNone);
-    EXPECT_EQ(Picker->ButtonColor, clNone);
+    EXPECT_EQ(Picker->ButtonColor(), clNone);
     EXPECT_EQ(Picker->ButtonWidth(), GetSystemMetrics(SM_CXVSCROLL) + 2);
     EXPECT_EQ(ReadFileVersion(QStringLiteral("COMCTL32.DLL")), -1);
     EXPECT_FALSE(IsMouseButtonDown());
@@ -140,12 +140,12 @@ TEST_F(EsgDateTimePickerTest, PointerOverTheButtonIsHover)
 TEST_F(EsgDateTimePickerTest, DropButtonColoursAndTheTimeKind)
 {
     Picker->SetMetroStyle(true);
-    Picker->ButtonColor = static_cast<TColor>(0xFF0000);
-    Picker->ButtonColorHot = clLime;
-    Picker->ButtonColorDown = clYellow;
-    Picker->ButtonTextColor = clBlack;
-    Picker->ButtonTextColorDown = clRed;
-    Picker->ButtonBorderColor = clNavy;
+    Picker->SetButtonColor(static_cast<TColor>(0xFF0000));
+    Picker->SetButtonColorHot(clLime);
+    Picker->SetButtonColorDown(clYellow);
+    Picker->SetButtonTextColor(clBlack);
+    Picker->SetButtonTextColorDown(clRed);
+    Picker->SetButtonBorderColor(clNavy);
     TBitmap Surface;
     Surface.SetSize(Picker->Width(), Picker->Height());
     const int32_t Left = Picker->ClientWidth() - Picker->ButtonWidth() + 2;
