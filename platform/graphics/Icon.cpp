@@ -2,6 +2,7 @@
 #include "graphics/Icon.h"
 
 #include "graphics/Bitmap.h"
+#include "graphics/private/CursorFile.h"
 #include "graphics/Canvas.h"
 #include "rtl/Streams.h"
 
@@ -25,9 +26,13 @@ constexpr int32_t SystemIconSize = 32;
 struct TIconEntry {
     int32_t Width = 0;
     int32_t Height = 0;
+    // The bits per pixel of an icon; a cursor keeps its hot spot in the same two words.
+    int32_t Planes = 0;
     int32_t BitCount = 0;
     QByteArray Image;
 };
+
+enum : uint16_t { IconFileType = 1, CursorFileType = 2 };
 
 template <typename T>
 T Read(const QByteArray& Data, qsizetype At)
@@ -36,9 +41,9 @@ T Read(const QByteArray& Data, qsizetype At)
     return qFromLittleEndian<T>(Data.constData() + At);
 }
 
-std::vector<TIconEntry> ReadDirectory(const QByteArray& Data)
+std::vector<TIconEntry> ReadDirectory(const QByteArray& Data, uint16_t FileType)
 {
-    if (Read<uint16_t>(Data, 0) != 0 || Read<uint16_t>(Data, 2) != 1) InvalidIcon();
+    if (Read<uint16_t>(Data, 0) != 0 || Read<uint16_t>(Data, 2) != FileType) InvalidIcon();
     const int count = Read<uint16_t>(Data, 4);
     if (count == 0) InvalidIcon();
     std::vector<TIconEntry> entries;
@@ -49,7 +54,8 @@ std::vector<TIconEntry> ReadDirectory(const QByteArray& Data)
         const uint32_t size = Read<uint32_t>(Data, at + 8);
         const uint32_t offset = Read<uint32_t>(Data, at + 12);
         if (offset > uint64_t(Data.size()) || size > uint64_t(Data.size()) - offset) InvalidIcon();
-        entries.push_back({width ? width : 256, height ? height : 256, Read<uint16_t>(Data, at + 6), Data.mid(offset, size)});
+        entries.push_back({width ? width : 256, height ? height : 256, Read<uint16_t>(Data, at + 4),
+                           Read<uint16_t>(Data, at + 6), Data.mid(offset, size)});
     }
     return entries;
 }
@@ -103,7 +109,24 @@ QImage DecodeImage(const QByteArray& Image)
     return DecodeDib(Image);
 }
 
+int32_t SizeDistance(const TIconEntry& Entry, int32_t Width, int32_t Height)
+{
+    return std::abs(Entry.Width - Width) + std::abs(Entry.Height - Height);
+}
+
 }  // namespace
+
+QImage ReadCursorFile(const QByteArray& Data, QPoint& HotSpot)
+{
+    const std::vector<TIconEntry> entries = ReadDirectory(Data, CursorFileType);
+    const auto best = std::min_element(entries.begin(), entries.end(), [](const TIconEntry& a, const TIconEntry& b) {
+        return SizeDistance(a, SystemIconSize, SystemIconSize) < SizeDistance(b, SystemIconSize, SystemIconSize);
+    });
+    QImage image = DecodeImage(best->Image);
+    HotSpot = QPoint(std::clamp(best->Planes, 0, std::max(image.width() - 1, 0)),
+                     std::clamp(best->BitCount, 0, std::max(image.height() - 1, 0)));
+    return image;
+}
 
 TIcon::TIcon() = default;
 TIcon::~TIcon() = default;
@@ -172,10 +195,8 @@ void TIcon::LoadFromStream(TStream* Stream)
     const QByteArray data = Stream->ReadBytes(int32_t(size));
     const int32_t wantWidth = FRequestedWidth > 0 ? FRequestedWidth : SystemIconSize;
     const int32_t wantHeight = FRequestedHeight > 0 ? FRequestedHeight : SystemIconSize;
-    const auto distance = [&](const TIconEntry& entry) {
-        return std::abs(entry.Width - wantWidth) + std::abs(entry.Height - wantHeight);
-    };
-    const std::vector<TIconEntry> entries = ReadDirectory(data);
+    const auto distance = [&](const TIconEntry& entry) { return SizeDistance(entry, wantWidth, wantHeight); };
+    const std::vector<TIconEntry> entries = ReadDirectory(data, IconFileType);
     const auto best = std::min_element(entries.begin(), entries.end(), [&](const TIconEntry& a, const TIconEntry& b) {
         return distance(a) != distance(b) ? distance(a) < distance(b) : a.BitCount > b.BitCount;
     });

@@ -8,6 +8,7 @@
 #include "rtl/Strings.h"
 #include "windows/Dialogs.h"
 #include "windows/private/MessageQueue.h"
+#include "windows/private/Cursors.h"
 #include "windows/private/Window.h"
 #include "windows/private/WindowWidget.h"
 
@@ -305,7 +306,7 @@ void TScreen::SetCursor(TCursor Value)
     if (FCursor == Value) return;
     if (FCursor != crDefault) QGuiApplication::restoreOverrideCursor();
     FCursor = Value;
-    if (Value != crDefault) QGuiApplication::setOverrideCursor(QCursor(CursorShapeOf(Value)));
+    if (Value != crDefault) QGuiApplication::setOverrideCursor(CursorOf(Value));
 }
 
 TStrings* TScreen::Fonts()

@@ -8,6 +8,7 @@
 #include "graphics/Picture.h"
 #include "rtl/Exceptions.h"
 #include "windows/private/ScreenCanvas.h"
+#include "windows/private/Cursors.h"
 #include "windows/private/Window.h"
 #include "windows/private/WindowWidget.h"
 
@@ -466,7 +467,7 @@ void TCustomLinkLabel::Dispatch(TMessage& Message)
         TPoint Pos;
         GetCursorPos(Pos);
         const bool OverLink = Screen->Cursor() == crDefault && LinkAt(ScreenToClient(Pos)) >= 0;
-        WidgetOf(Handle())->setCursor(CursorShapeOf(OverLink ? crHandPoint : Cursor() == crDefault ? crArrow : Cursor()));
+        WidgetOf(Handle())->setCursor(CursorOf(OverLink ? crHandPoint : Cursor() == crDefault ? crArrow : Cursor()));
         if (OverLink) Message.Result = 1;
         else TCustomControl::Dispatch(Message);
         break;

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class TStrings;
@@ -240,6 +241,11 @@ private:
     THintWindow* FHintWindow = nullptr;
 };
 
+// Destroys a cursor the screen holds.
+struct TCursorDeleter {
+    void operator()(HCURSOR Cursor) const;
+};
+
 class TScreen : public TComponent {
 public:
     explicit TScreen(TComponent* AOwner);
@@ -253,6 +259,12 @@ public:
     void SetCursor(TCursor Value);
     // The installed font families.
     TStrings* Fonts();
+    // The cursor controls show for Index: the one registered with SetCursors, else the stock one
+    // (the arrow for an index that names none).
+    HCURSOR Cursors(TCursor Index);
+    // Registers Handle (from LoadCursor) as cursor Index; the screen destroys it when it is replaced
+    // and at the end. nil takes the registration away.
+    void SetCursors(TCursor Index, HCURSOR Handle);
 
     TCustomForm* ActiveCustomForm() const { return FActiveCustomForm; }
     TForm* ActiveForm() const { return FActiveForm; }
@@ -272,6 +284,7 @@ private:
     void RemoveForm(TCustomForm* Form);
 
     TCursor FCursor = crDefault;
+    std::vector<std::pair<TCursor, std::unique_ptr<HCURSOR__, TCursorDeleter>>> FCursors;
     std::unique_ptr<TStrings> FFonts;
     std::vector<TCustomForm*> FCustomForms;
     TCustomForm* FActiveCustomForm = nullptr;

@@ -81,6 +81,14 @@ int16_t GetAsyncKeyState(int32_t VirtKey);
 bool GetCursorPos(TPoint& Point);
 bool MessageBeep(UINT Type);
 
+// ---- Cursors ----
+struct HCURSOR__;
+using HCURSOR = HCURSOR__*;
+// The cursor resource Name (a .cur file among our resources) with its image and hot spot; nil
+// when there is none or it is no cursor. The caller destroys it, or hands it to Screen->SetCursors.
+HCURSOR LoadCursor(uintptr_t Instance, const QString& Name);
+bool DestroyCursor(HCURSOR Cursor);
+
 // ---- Geometry and painting ----
 bool ClientToScreen(HWND Wnd, TPoint& Point);
 bool ScreenToClient(HWND Wnd, TPoint& Point);

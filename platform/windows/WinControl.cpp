@@ -6,6 +6,7 @@
 #include "graphics/GraphicsObjects.h"
 #include "rtl/Exceptions.h"
 #include "windows/Forms.h"
+#include "windows/private/Cursors.h"
 #include "windows/private/Window.h"
 #include "windows/private/WindowWidget.h"
 
@@ -112,7 +113,7 @@ void TWinControl::CreateWnd()
     FWidget->hide();
     TWinControl::SetBounds(Left(), Top(), Width(), Height());
     InsertWidgetInZOrder();
-    FWidget->setCursor(CursorShapeOf(Cursor() == crDefault ? crArrow : Cursor()));
+    FWidget->setCursor(CursorOf(Cursor() == crDefault ? crArrow : Cursor()));
     Perform(WM_SETFONT, reinterpret_cast<WPARAM>(Font()), 0);
 }
 
@@ -738,6 +739,10 @@ void TWinControl::DefaultHandler(TMessage& Message)
             return;
         case WM_SETCURSOR:
             if (Parent()) Message.Result = Parent()->Perform(Message.Msg, Message.WParam, Message.LParam);
+            // Unclaimed, the client area shows the window's class cursor, the arrow.
+            if (!Message.Result && FWidget && TWMSetCursor(Message).CursorWnd() == FHandle &&
+                TWMSetCursor(Message).HitTest() == HTCLIENT)
+                FWidget->setCursor(CursorOf(crArrow));
             return;
         default: break;
         }
@@ -917,7 +922,7 @@ void TWinControl::WMSetCursor(TWMSetCursor Message)
             if (Cursor == crDefault) Cursor = TControl::Cursor();
         }
         if (Cursor != crDefault) {
-            if (FWidget) FWidget->setCursor(CursorShapeOf(Cursor));
+            if (FWidget) FWidget->setCursor(CursorOf(Cursor));
             Message.SetResult(1);
             return;
         }

@@ -1,0 +1,66 @@
+// Cursor handles: cursors loaded from our resources with their hot spots, and the screen's cursor registry.
+#include "windows/private/Cursors.h"
+
+#include "graphics/Graphic.h"
+#include "graphics/private/CursorFile.h"
+#include "rtl/Exceptions.h"
+#include "windows/Forms.h"
+#include "windows/private/WindowWidget.h"
+
+#include <QFile>
+#include <QPixmap>
+
+#include <algorithm>
+
+HCURSOR LoadCursor(uintptr_t, const QString& Name)
+{
+    QFile file(FindResourceFile(Name, QStringLiteral("cur")));
+    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly)) return nullptr;
+    QPoint hotSpot;
+    QImage image;
+    try {
+        image = ReadCursorFile(file.readAll(), hotSpot);
+    } catch (const Exception&) {
+        return nullptr;
+    }
+    return new HCURSOR__{QCursor(QPixmap::fromImage(image), hotSpot.x(), hotSpot.y())};
+}
+
+bool DestroyCursor(HCURSOR Cursor)
+{
+    delete Cursor;
+    return Cursor != nullptr;
+}
+
+void TCursorDeleter::operator()(HCURSOR Cursor) const
+{
+    DestroyCursor(Cursor);
+}
+
+HCURSOR TScreen::Cursors(TCursor Index)
+{
+    const auto found = std::find_if(FCursors.begin(), FCursors.end(), [Index](const auto& Entry) { return Entry.first == Index; });
+    if (found != FCursors.end()) return found->second.get();
+    // Stock cursors get their handle when first asked for.
+    FCursors.emplace_back(Index, new HCURSOR__{QCursor(WindowsInternal::CursorShapeOf(Index))});
+    return FCursors.back().second.get();
+}
+
+void TScreen::SetCursors(TCursor Index, HCURSOR Handle)
+{
+    const auto found = std::find_if(FCursors.begin(), FCursors.end(), [Index](const auto& Entry) { return Entry.first == Index; });
+    if (found != FCursors.end()) {
+        if (found->second.get() == Handle) return;
+        FCursors.erase(found);
+    }
+    if (Handle) FCursors.emplace_back(Index, Handle);
+}
+
+namespace WindowsInternal {
+
+QCursor CursorOf(TCursor Cursor)
+{
+    return Screen ? Screen->Cursors(Cursor)->Cursor : QCursor(CursorShapeOf(Cursor));
+}
+
+}  // namespace WindowsInternal

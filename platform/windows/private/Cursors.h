@@ -1,0 +1,17 @@
+// The Qt cursor behind a cursor handle, and the cursor a control's TCursor shows (platform-internal).
+#pragma once
+
+#include "windows/Controls.h"
+
+#include <QCursor>
+
+struct HCURSOR__ {
+    QCursor Cursor;
+};
+
+namespace WindowsInternal {
+
+// The cursor Screen has registered for Cursor, else the stock shape of that name.
+QCursor CursorOf(TCursor Cursor);
+
+}  // namespace WindowsInternal
