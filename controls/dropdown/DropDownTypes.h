@@ -1,6 +1,8 @@
 // The small types the drop-down edits, their pop-up parts and their pickers share.
 #pragma once
 
+#include "grid/base/LabelPosition.h"
+
 #include "rtl/Types.h"
 
 #include <QString>
@@ -19,25 +21,6 @@ enum TSelectionColorStyle { scCustom, scOffice2007, scWindowsVista, scWindows7 }
 
 // Where a caption stands beside its image or colour box.
 enum TItemLayout { ilCaptionLeft, ilCaptionRight, ilCaptionTop, ilCaptionBottom };
-
-// Where a control's attached label stands. Controls with 13 places use the first 13 values.
-enum TLabelPosition {
-    lpLeftTop,
-    lpLeftCenter,
-    lpLeftBottom,
-    lpTopLeft,
-    lpBottomLeft,
-    lpLeftTopLeft,
-    lpLeftCenterLeft,
-    lpLeftBottomLeft,
-    lpTopCenter,
-    lpBottomCenter,
-    lpRightTop,
-    lpRightCenter,
-    lpRighBottom,
-    lpTopRight,
-    lpBottomRight
-};
 
 // Where the header and footer buttons line up.
 enum TButtonAlignment { baLeft, baRight };

@@ -1,6 +1,8 @@
 // TControl: position, alignment and anchors, state properties, text, mouse messages and the message path.
 #include "windows/Controls.h"
 
+#include "windows/SizeConstraints.h"
+
 #include "graphics/GraphicsObjects.h"
 #include "rtl/Exceptions.h"
 #include "windows/ActnList.h"
@@ -111,10 +113,12 @@ LRESULT CopyTextToBuffer(const QString& Text, WPARAM BufSize, LPARAM Buffer)
 
 // ---- TControl ----
 
-TControl::TControl(TComponent* AOwner) : TComponent(AOwner), FFont(std::make_unique<TFont>())
+TControl::TControl(TComponent* AOwner)
+    : TComponent(AOwner), FFont(std::make_unique<TFont>()), FConstraints(std::make_unique<TSizeConstraints>())
 {
     FControlStyle = {csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
     FFont->OnChange = [this](TObject*) { FontChanged(); };
+    FConstraints->OnChange = [this](TObject*) { SetBounds(FLeft, FTop, FWidth, FHeight); };
 }
 
 TControl::~TControl()
@@ -136,8 +140,14 @@ void TControl::SetParent(TWinControl* AParent)
     }
 }
 
+void TControl::SetConstraints(TSizeConstraints* Value)
+{
+    FConstraints->Assign(Value);
+}
+
 void TControl::SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t AHeight)
 {
+    FConstraints->Apply(AWidth, AHeight);
     const bool Moved = ALeft != FLeft || ATop != FTop;
     const bool Resized = AWidth != FWidth || AHeight != FHeight;
     if (!Moved && !Resized) return;

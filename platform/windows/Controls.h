@@ -31,6 +31,7 @@ class TControlActionLink;
 class TFont;
 class TControl;
 class TPopupMenu;
+class TSizeConstraints;
 class TWinControl;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
@@ -175,6 +176,9 @@ public:
     void SetAlign(TAlign Value);
     TAnchors Anchors() const { return FAnchors; }
     void SetAnchors(TAnchors Value);
+    // The size limits SetBounds keeps to.
+    TSizeConstraints* Constraints() const { return FConstraints.get(); }
+    void SetConstraints(TSizeConstraints* Value);
 
     // ---- State ----
     bool Visible() const { return FVisible; }
@@ -335,6 +339,7 @@ private:
     TPopupMenu* FPopupMenu = nullptr;
     TWndMethod FWindowProc;
     std::unique_ptr<TControlActionLink> FActionLink;
+    std::unique_ptr<TSizeConstraints> FConstraints;
 };
 
 // What a window is made with: its styles, the caption it starts with and its parent window.
@@ -404,6 +409,9 @@ public:
     void SetCtl3D(bool Value);
     bool ParentCtl3D() const { return FParentCtl3D; }
     void SetParentCtl3D(bool Value);
+    // Painting through an off-screen image; every window of the layer paints so already.
+    bool DoubleBuffered() const { return FDoubleBuffered; }
+    void SetDoubleBuffered(bool Value) { FDoubleBuffered = Value; }
 
     void Invalidate() override;
     void Repaint() override;
@@ -511,6 +519,7 @@ private:
     int32_t FAlignLevel = 0;
     bool FCtl3D = true;
     bool FParentCtl3D = true;
+    bool FDoubleBuffered = false;
 };
 
 // A windowed control that paints itself on its Canvas in Paint.

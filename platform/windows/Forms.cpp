@@ -163,7 +163,9 @@ void TCustomForm::CMShowingChanged(TMessage&)
             MoveToPosition();
             TCreateParams Params;
             CreateParams(Params);
-            TCustomForm* Owner = PopupOwnerOf(this);
+            // The window the form was made for, else the active form.
+            auto* Owner = dynamic_cast<TCustomForm*>(FindControl(Params.WndParent));
+            if (!Owner) Owner = PopupOwnerOf(this);
             SetTopLevelHints(WidgetOf(Handle()), Params.Style, Params.ExStyle, true, Owner ? WidgetOf(Owner->Handle()) : nullptr);
             ShowWindow(Handle(), SW_SHOWNORMAL);
         } else {

@@ -246,6 +246,32 @@ struct TCursorDeleter {
     void operator()(HCURSOR Cursor) const;
 };
 
+enum TMonitorDefaultTo { mdNearest, mdNull, mdPrimary };
+
+// One display of the desktop, in screen coordinates.
+class TMonitor : public TObject {
+public:
+    TMonitor(int32_t MonitorNum, const TRect& Bounds, const TRect& Workarea, bool Primary)
+        : FMonitorNum(MonitorNum), FBoundsRect(Bounds), FWorkareaRect(Workarea), FPrimary(Primary)
+    {
+    }
+    int32_t MonitorNum() const { return FMonitorNum; }
+    TRect BoundsRect() const { return FBoundsRect; }
+    // The display less the task bars and docks.
+    TRect WorkareaRect() const { return FWorkareaRect; }
+    bool Primary() const { return FPrimary; }
+    int32_t Left() const { return FBoundsRect.Left; }
+    int32_t Top() const { return FBoundsRect.Top; }
+    int32_t Width() const { return FBoundsRect.Width(); }
+    int32_t Height() const { return FBoundsRect.Height(); }
+
+private:
+    int32_t FMonitorNum;
+    TRect FBoundsRect;
+    TRect FWorkareaRect;
+    bool FPrimary;
+};
+
 class TScreen : public TComponent {
 public:
     explicit TScreen(TComponent* AOwner);
@@ -254,6 +280,14 @@ public:
     int32_t Width() const;
     int32_t Height() const;
     int32_t PixelsPerInch() const { return 96; }
+    // The displays as they are now; the objects last until the displays are asked for again.
+    int32_t MonitorCount();
+    TMonitor* Monitors(int32_t Index);
+    TMonitor* PrimaryMonitor();
+    // The display holding Point, else as MonitorDefault says (the nearest, none or the primary).
+    TMonitor* MonitorFromPoint(const TPoint& Point, TMonitorDefaultTo MonitorDefault = mdNearest);
+    // The primary display's work area.
+    TRect WorkAreaRect();
     // crDefault lets each control show its own cursor; any other overrides them all.
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor Value);
@@ -283,9 +317,12 @@ private:
     void AddForm(TCustomForm* Form);
     void RemoveForm(TCustomForm* Form);
 
+    void UpdateMonitors();
+
     TCursor FCursor = crDefault;
     std::vector<std::pair<TCursor, std::unique_ptr<HCURSOR__, TCursorDeleter>>> FCursors;
     std::unique_ptr<TStrings> FFonts;
+    std::vector<std::unique_ptr<TMonitor>> FMonitors;
     std::vector<TCustomForm*> FCustomForms;
     TCustomForm* FActiveCustomForm = nullptr;
     TForm* FActiveForm = nullptr;

@@ -3,6 +3,7 @@
 
 #include "windows/Controls.h"
 #include "windows/private/MessageQueue.h"
+#include "windows/private/PopupWindow.h"
 #include "windows/private/Window.h"
 
 #include <QApplication>
@@ -182,7 +183,8 @@ void SetActiveWindow(HWND Wnd)
     if (Wnd) {
         std::erase(State.ActivationOrder, Wnd);
         State.ActivationOrder.insert(State.ActivationOrder.begin(), Wnd);
-        if (QWidget* Widget = WidgetOf(Wnd)) {
+        // A pop-up holds the keyboard by itself; its owner stays the active window of the desktop.
+        if (QWidget* Widget = WidgetOf(Wnd); Widget && !IsPopupWidget(Widget)) {
             // A platform that drops requests must not make the record grow.
             if (State.Requested.size() >= 16) State.Requested.erase(State.Requested.begin());
             State.Requested.push_back(Wnd);
@@ -404,6 +406,13 @@ HWND GetParent(HWND Wnd)
     const TWinControl* Control = FindControl(Wnd);
     if (!Control || !Control->Parent() || !Control->Parent()->HandleAllocated()) return nullptr;
     return Control->Parent()->Handle();
+}
+
+HWND GetWindow(HWND Wnd, UINT Cmd)
+{
+    const TWindow* Window = FindWindow(Wnd);
+    if (!Window || Cmd != GW_OWNER || !IsWindow(Window->Owner)) return nullptr;
+    return Window->Owner;
 }
 
 // ---- Keyboard and pointer ----

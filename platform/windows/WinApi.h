@@ -72,6 +72,9 @@ HWND SetCapture(HWND Wnd);
 bool ReleaseCapture();
 HWND GetActiveWindow();
 HWND GetParent(HWND Wnd);
+enum : UINT { GW_OWNER = 4 };
+// GW_OWNER: the window a top-level window was made for; nil for none.
+HWND GetWindow(HWND Wnd, UINT Cmd);
 
 // ---- Keyboard and pointer ----
 // High bit set (negative) while the key is down, low bit toggled by each press; answered from
@@ -116,6 +119,30 @@ enum : int32_t {
     SW_SHOWNA = 8, SW_RESTORE = 9,
 };
 bool ShowWindow(HWND Wnd, int32_t CmdShow);
+
+// ---- Placement ----
+// The place in the z-order SetWindowPos puts a window: HWND_TOPMOST keeps it above the windows
+// that are not topmost.
+inline const HWND HWND_TOP = nullptr;
+inline const HWND HWND_BOTTOM = reinterpret_cast<HWND>(1);
+inline const HWND HWND_TOPMOST = reinterpret_cast<HWND>(-1);
+inline const HWND HWND_NOTOPMOST = reinterpret_cast<HWND>(-2);
+enum : UINT {
+    SWP_NOSIZE = 0x0001, SWP_NOMOVE = 0x0002, SWP_NOZORDER = 0x0004, SWP_NOREDRAW = 0x0008, SWP_NOACTIVATE = 0x0010,
+    SWP_FRAMECHANGED = 0x0020, SWP_SHOWWINDOW = 0x0040, SWP_HIDEWINDOW = 0x0080, SWP_NOOWNERZORDER = 0x0200,
+};
+// Moves and sizes a window (screen coordinates for a top-level one, its parent's client
+// coordinates otherwise), orders it, shows or hides it, and activates a top-level window unless
+// SWP_NOACTIVATE.
+bool SetWindowPos(HWND Wnd, HWND InsertAfter, int32_t X, int32_t Y, int32_t CX, int32_t CY, UINT Flags);
+enum : UINT { SPI_GETWORKAREA = 0x0030 };
+// SPI_GETWORKAREA: Value points to a TRect that receives the primary display's work area.
+bool SystemParametersInfo(UINT Action, UINT Param, void* Value, UINT WinIni);
+
+// ---- The caret of an edit window ----
+// Hidden as often as shown, counted.
+bool HideCaret(HWND Wnd);
+bool ShowCaret(HWND Wnd);
 
 // Window styles as bits; GWL_STYLE holds WS_VISIBLE and WS_DISABLED as the window's state.
 enum : int32_t { GWL_EXSTYLE = -20, GWL_STYLE = -16, GWL_ID = -12 };

@@ -7,6 +7,8 @@
 #include "rtl/Exceptions.h"
 #include "windows/Forms.h"
 #include "windows/private/Cursors.h"
+#include "windows/SizeConstraints.h"
+#include "windows/private/PopupWindow.h"
 #include "windows/private/Window.h"
 #include "windows/private/WindowWidget.h"
 
@@ -370,6 +372,7 @@ TPoint TWinControl::ClientOrigin() const
 
 void TWinControl::SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t AHeight)
 {
+    Constraints()->Apply(AWidth, AHeight);
     if (FWidget) {
         QRect Geometry(ALeft, ATop, AWidth, AHeight);
         if (FWidget->isWindow()) {
@@ -733,6 +736,7 @@ void TWinControl::DefaultHandler(TMessage& Message)
             if ((Message.WParam & 0xFFF0) == SC_CLOSE) Perform(WM_CLOSE, 0, 0);
             return;
         case WM_SYSKEYDOWN: return;
+        case WM_NCLBUTTONDOWN: BeginSizeTracking(FHandle, static_cast<LRESULT>(Message.WParam)); return;
         case WM_MOUSEWHEEL:
             // Unhandled, the wheel goes to the parent window.
             if (Parent()) Message.Result = Parent()->Perform(Message.Msg, Message.WParam, Message.LParam);

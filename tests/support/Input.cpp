@@ -156,6 +156,28 @@ void KeyUp(uint16_t VirtKey, TShiftState Shift)
     ProcessPendingEvents();
 }
 
+void PressKeyWithText(uint16_t VirtKey, const QString& Text)
+{
+    SendKey(QEvent::KeyPress, QtKeyOf(VirtKey), Text, KeypadOf(VirtKey));
+    ProcessPendingEvents();
+    SendKey(QEvent::KeyRelease, QtKeyOf(VirtKey), Text, KeypadOf(VirtKey));
+    ProcessPendingEvents();
+}
+
+// The offscreen platform has no application state of its own: the news comes as the window
+// system gives it.
+void DeactivateApplication()
+{
+    emit static_cast<QGuiApplication*>(QCoreApplication::instance())->applicationStateChanged(Qt::ApplicationInactive);
+    ProcessPendingEvents();
+}
+
+void ActivateApplication()
+{
+    emit static_cast<QGuiApplication*>(QCoreApplication::instance())->applicationStateChanged(Qt::ApplicationActive);
+    ProcessPendingEvents();
+}
+
 void PressKey(uint16_t VirtKey, TShiftState Shift)
 {
     KeyDown(VirtKey, Shift);

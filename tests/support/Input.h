@@ -15,6 +15,9 @@ namespace Input {
 void KeyDown(uint16_t VirtKey, TShiftState Shift = {});
 void KeyUp(uint16_t VirtKey, TShiftState Shift = {});
 void PressKey(uint16_t VirtKey, TShiftState Shift = {});
+// The key with the characters Text, whatever the layout would make of it (keypad keys carry the
+// keypad flag).
+void PressKeyWithText(uint16_t VirtKey, const QString& Text);
 // Types each character with the key (and Shift) that makes it on a US keyboard; a character no
 // key makes comes as a composed character.
 void TypeText(const QString& Text);
@@ -29,6 +32,9 @@ void DoubleClick(TControl* Control, TPoint At, TMouseButton Button = mbLeft);
 void Drag(TControl* Control, TPoint From, TPoint To);
 // Moves the pointer out of Control's top-level window.
 void LeaveWindow(TControl* Control);
+// Another program takes the keyboard, and gives it back.
+void DeactivateApplication();
+void ActivateApplication();
 
 }  // namespace Input
 

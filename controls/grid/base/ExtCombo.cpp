@@ -190,6 +190,9 @@ void TEsgCustomCombo::PlaceLabel()
     case lpRightTop: At = {L + W + M, T}; break;
     case lpRightCenter: At = {L + W + M, MiddleTop}; break;
     case lpRighBottom: At = {L + W + M, T + H - Lh}; break;
+    // The two places only the drop-down edits offer.
+    case lpTopRight: At = {L + W - LW, T - Lh - M}; break;
+    case lpBottomRight: At = {L + W - LW, T + H + M}; break;
     }
     FLabel->SetBounds(At.X, At.Y, FLabel->Width(), FLabel->Height());
     FLabel->SetVisible(Visible());

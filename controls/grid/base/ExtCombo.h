@@ -3,6 +3,7 @@
 #pragma once
 
 #include "grid/base/EditorParts.h"
+#include "grid/base/LabelPosition.h"
 #include "windows/ListControls.h"
 
 #include <QString>
@@ -13,11 +14,6 @@
 
 class TLabel;
 
-// Where the label stands around the control.
-enum TLabelPosition {
-    lpLeftTop, lpLeftCenter, lpLeftBottom, lpTopLeft, lpBottomLeft, lpLeftTopLeft, lpLeftCenterLeft, lpLeftBottomLeft,
-    lpTopCenter, lpBottomCenter, lpRightTop, lpRightCenter, lpRighBottom
-};
 
 // Paints its own border and drop button when flat, coloured, focused with a focus border colour,
 // or disabled and themed without DisabledBorder; otherwise the platform's combo box shows. The

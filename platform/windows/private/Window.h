@@ -19,6 +19,8 @@ struct TWindow {
     uint32_t Style = 0;
     uint32_t ExStyle = 0;
     int32_t Id = 0;
+    // The window a top-level window was made for (its owner); nil for none.
+    HWND Owner = nullptr;
 };
 
 HWND RegisterWindow(TWinControl* Control, QWidget* Widget, uint32_t Style, uint32_t ExStyle);

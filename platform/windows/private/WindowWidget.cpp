@@ -7,6 +7,7 @@
 #include "graphics/GraphicsObjects.h"
 #include "windows/Forms.h"
 #include "windows/private/MessageQueue.h"
+#include "windows/private/PopupWindow.h"
 #include "windows/private/Window.h"
 #include "windows/private/WindowOverlay.h"
 
@@ -361,7 +362,9 @@ bool TWindowHook::eventFilter(QObject* Watched, QEvent* Event)
     }
     case QEvent::Close:
         Event->ignore();
-        SendMessage(FWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+        // Qt closes a pop-up when it takes its input away: the pop-up loses the activation.
+        if (IsPopupWidget(FWidget)) SendMessage(FWnd, WM_ACTIVATE, WA_INACTIVE, 0);
+        else SendMessage(FWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
         return true;
     case QEvent::Resize:
     case QEvent::Move:
@@ -407,7 +410,7 @@ bool TWindowHook::KeyEvent(QObject*, QKeyEvent* Event)
     else if (Event->isAutoRepeat()) KeyData |= KF_REPEAT_MASK;
     const UINT Msg = Press ? (Alt ? WM_SYSKEYDOWN : WM_KEYDOWN) : (Alt ? WM_SYSKEYUP : WM_KEYUP);
     const QString Chars = Press ? TranslateKey(Event, VirtKey) : QString();
-    PumpKeyMessage(FWnd, TMessage{Msg, VirtKey, KeyData, 0}, &Chars);
+    PumpKeyMessage(PopupKeyTarget(FWnd), TMessage{Msg, VirtKey, KeyData, 0}, &Chars);
     return true;
 }
 
@@ -417,6 +420,7 @@ bool TWindowHook::MouseEvent(QObject* Receiver, QMouseEvent* Event)
     SyncButtons(Event->buttons());
     const QPoint Global = Event->globalPosition().toPoint();
     SetCursorPos(Global);
+    if (TrackSizing(Event) || PopupMouseOutside(FWnd, Event)) return true;
     if (InputBlocked(FWidget)) {
         // A click on a window beneath a modal one brings the modal one to the front.
         if (Event->type() == QEvent::MouseButtonPress) FocusModalWindow();
@@ -580,6 +584,7 @@ void TWindowHook::ReleaseAllDirect()
 void SetTopLevelHints(QWidget* Widget, uint32_t Style, uint32_t ExStyle, bool Form, QWidget* Owner)
 {
     Qt::WindowFlags Flags;
+    const bool Popup = Form && IsPopupWindow(Style, ExStyle, Owner != nullptr);
     if (Style & WS_CAPTION) {
         // Window managers offer minimise and maximise by the window's type: a dialog has neither. A
         // window kept above its owner must be a dialog (or tool window) too.
@@ -591,14 +596,19 @@ void SetTopLevelHints(QWidget* Widget, uint32_t Style, uint32_t ExStyle, bool Fo
         if (Style & WS_MINIMIZEBOX) Flags |= Qt::WindowMinimizeButtonHint;
         if (Style & WS_MAXIMIZEBOX) Flags |= Qt::WindowMaximizeButtonHint;
         if (ExStyle & WS_EX_CONTEXTHELP) Flags |= Qt::WindowContextHelpButtonHint;
+    } else if (Popup) {
+        // A drop-down's list: a Qt pop-up over its owner.
+        Flags = Qt::Popup | Qt::FramelessWindowHint;
     } else if ((Style & WS_POPUP) && !Form) {
-        // A captionless pop-up (hint, drop-down) never takes the activation.
+        // A captionless pop-up (hint) never takes the activation.
         Flags = Qt::ToolTip | Qt::FramelessWindowHint;
     } else {
         Flags = (Owner ? Qt::Dialog : Qt::Window) | Qt::FramelessWindowHint;
     }
-    if (ExStyle & WS_EX_TOPMOST) Flags |= Qt::WindowStaysOnTopHint;
+    if ((ExStyle & WS_EX_TOPMOST) && !Popup) Flags |= Qt::WindowStaysOnTopHint;
     if (Widget->windowFlags() != Flags) Widget->setWindowFlags(Flags);
+    if (Popup) MakePopupWindow(Widget);
+    if (TWindow* Window = FindWindow(WindowOfWidget(Widget)); Window && Owner) Window->Owner = WindowOfWidget(Owner->window());
     // A window with a Qt parent (a pop-up owned by its parent's window) has Qt's transient parent.
     if (Widget->parentWidget()) return;
     QWindow* OwnerWindow = Owner ? Owner->window()->windowHandle() : nullptr;

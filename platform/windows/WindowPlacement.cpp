@@ -1,0 +1,50 @@
+// SetWindowPos and SystemParametersInfo: placing, ordering and showing windows, and the work area.
+#include "windows/WinApi.h"
+
+#include "windows/Controls.h"
+#include "windows/Forms.h"
+#include "windows/private/Window.h"
+
+#include <QWidget>
+
+using namespace WindowsInternal;
+
+bool SetWindowPos(HWND Wnd, HWND InsertAfter, int32_t X, int32_t Y, int32_t CX, int32_t CY, UINT Flags)
+{
+    TWindow* Window = FindWindow(Wnd);
+    if (!Window) return false;
+    TWinControl* Control = Window->Control;
+    if (Control && (Flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) {
+        if (Flags & SWP_NOMOVE) {
+            X = Control->Left();
+            Y = Control->Top();
+        }
+        if (Flags & SWP_NOSIZE) {
+            CX = Control->Width();
+            CY = Control->Height();
+        }
+        Control->SetBounds(X, Y, CX, CY);
+    }
+    QWidget* Widget = WidgetOf(Wnd);
+    if (!(Flags & SWP_NOZORDER) && Widget && (Window = FindWindow(Wnd))) {
+        if (InsertAfter == HWND_TOPMOST) Window->ExStyle |= WS_EX_TOPMOST;
+        else if (InsertAfter == HWND_NOTOPMOST) Window->ExStyle &= ~WS_EX_TOPMOST;
+        // A top-level window's place among the desktop's windows is the window manager's.
+        if (!Widget->isWindow()) {
+            if (InsertAfter == HWND_BOTTOM) Widget->lower();
+            else if (InsertAfter != HWND_NOTOPMOST) Widget->raise();
+        }
+    }
+    if (Flags & SWP_HIDEWINDOW) ShowWindow(Wnd, SW_HIDE);
+    else if (Flags & SWP_SHOWWINDOW) ShowWindow(Wnd, (Flags & SWP_NOACTIVATE) ? SW_SHOWNA : SW_SHOW);
+    else if (!(Flags & SWP_NOACTIVATE) && Widget && Widget->isWindow() && IsWindowVisible(Wnd) && GetActiveWindow() != Wnd)
+        WindowsInternal::SetActiveWindow(Wnd);
+    return true;
+}
+
+bool SystemParametersInfo(UINT Action, UINT, void* Value, UINT)
+{
+    if (Action != SPI_GETWORKAREA || !Value) return false;
+    *static_cast<TRect*>(Value) = Screen->WorkAreaRect();
+    return true;
+}
