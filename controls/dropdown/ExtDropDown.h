@@ -264,8 +264,6 @@ protected:
     static double StrToFloatValue(const QString& S);
     // Rewrites a money value with thousand separators, keeping the caret in its place.
     void ApplyThousandSeparators();
-    // The whole edit text with prefix and suffix.
-    QString EditText() const { return TCustomMaskEdit::EditText(); }
 
     bool FFocusDraw = true;
     bool FForceShadow = false;

@@ -224,10 +224,14 @@ void TExtCustomDropDown::TypeRule(TWMChar Message)
     };
     const bool Editing = Control({8, 9, 13});
     const auto Pass = [&] { TCustomMaskEdit::Dispatch(Message.Message); };
+    // Esc (with CanUndo) comes through here too; it types nothing, so it marks nothing.
+    const auto Mark = [&] {
+        if (Key != QChar(27)) MarkModified();
+    };
     switch (FEditType) {
     case etString:
     case etPassword:
-        MarkModified();
+        Mark();
         Pass();
         break;
     case etNumeric:
@@ -268,14 +272,14 @@ void TExtCustomDropDown::TypeRule(TWMChar Message)
                 if (Caret > 0 && IsRangeSeparator(Whole[Caret - 1])) break;
                 if (Caret < Whole.size() && IsRangeSeparator(Whole[Caret])) break;
             }
-            MarkModified();
+            Mark();
             Pass();
         }
         break;
     case etHex: {
         const char16_t C = Key.unicode();
         if (Editing || IsDigit(Key) || C == u'-' || (C >= u'A' && C <= u'F') || (C >= u'a' && C <= u'f')) {
-            MarkModified();
+            Mark();
             Pass();
         }
         break;
@@ -283,14 +287,14 @@ void TExtCustomDropDown::TypeRule(TWMChar Message)
     case etAlphaNumeric: {
         const char16_t C = Key.unicode();
         if (Editing || IsDigit(Key) || (C >= u'A' && C <= u'Z') || (C >= u'a' && C <= u'z')) {
-            MarkModified();
+            Mark();
             Pass();
         }
         break;
     }
     case etValidChars:
         if (FValidChars.contains(Key) || Key == QChar(8)) {
-            MarkModified();
+            Mark();
             Pass();
         }
         break;
