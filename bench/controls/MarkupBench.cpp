@@ -4,6 +4,7 @@
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
 #include "graphics/DrawText.h"
+#include "support/Peer.h"
 #include "windows/Session.h"
 
 #include <benchmark/benchmark.h>
@@ -11,8 +12,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <algorithm>
-#include <chrono>
 #include <vector>
 
 namespace {
@@ -75,28 +74,22 @@ int32_t PlainText(TCanvas* Canvas, const QString& Text, bool MeasureOnly)
     return DrawText(Canvas, Text, -1, area, DT_WORDBREAK | (MeasureOnly ? DT_CALCRECT : 0));
 }
 
-// Runs the renderer over the cells, one item per cell, then DrawText over their plain text as
-// often, and reports how many times longer the renderer takes ("x_DrawText").
+// Runs the renderer over the cells, one item per cell, beside DrawText over their plain text.
 void PerCell(benchmark::State& State, bool MeasureOnly)
 {
     EnsureSession();
     TBitmap bitmap;
     bitmap.SetSize(CellRect.Right, CellRect.Bottom);
     TCanvas* canvas = bitmap.Canvas();
-    using Clock = std::chrono::steady_clock;
-
-    const Clock::time_point start = Clock::now();
-    for (auto _ : State)
-        for (const TCell& cell : Cells()) benchmark::DoNotOptimize(Markup(canvas, cell.Markup, MeasureOnly));
-    const Clock::duration markup = Clock::now() - start;
-
-    const Clock::time_point peerStart = Clock::now();
-    for (benchmark::IterationCount i = 0; i < State.iterations(); ++i)
-        for (const TCell& cell : Cells()) benchmark::DoNotOptimize(PlainText(canvas, cell.Plain, MeasureOnly));
-    const Clock::duration peer = Clock::now() - peerStart;
-
+    RunBesidePeer(
+        State, "DrawText",
+        [&] {
+            for (const TCell& cell : Cells()) benchmark::DoNotOptimize(Markup(canvas, cell.Markup, MeasureOnly));
+        },
+        [&] {
+            for (const TCell& cell : Cells()) benchmark::DoNotOptimize(PlainText(canvas, cell.Plain, MeasureOnly));
+        });
     State.SetItemsProcessed(int64_t(State.iterations()) * int64_t(Cells().size()));
-    State.counters["x_DrawText"] = double(markup.count()) / double(std::max<Clock::rep>(1, peer.count()));
 }
 
 void BM_MarkupMeasurePerCell(benchmark::State& State)
@@ -111,5 +104,5 @@ void BM_MarkupDrawPerCell(benchmark::State& State)
 
 }  // namespace
 
-BENCHMARK(BM_MarkupMeasurePerCell);
-BENCHMARK(BM_MarkupDrawPerCell);
+BENCHMARK(BM_MarkupMeasurePerCell)->UseManualTime();
+BENCHMARK(BM_MarkupDrawPerCell)->UseManualTime();

@@ -2,6 +2,7 @@
 #include "rtl/Format.h"
 #include "rtl/FormatSettings.h"
 #include "rtl/NumConv.h"
+#include "support/Peer.h"
 
 #include <benchmark/benchmark.h>
 
@@ -41,17 +42,6 @@ const std::vector<QString>& IntegerTexts()
     return texts;
 }
 
-// Runs Body over the samples, one item per sample.
-template <typename T, typename F>
-void OverSamples(benchmark::State& State, const std::vector<T>& Samples, F&& Body)
-{
-    for (auto _ : State) {
-        for (const T& sample : Samples)
-            benchmark::DoNotOptimize(Body(sample));
-    }
-    State.SetItemsProcessed(int64_t(State.iterations()) * int64_t(Samples.size()));
-}
-
 const std::vector<QString>& FloatTexts()
 {
     static const std::vector<QString> texts = [] {
@@ -63,87 +53,83 @@ const std::vector<QString>& FloatTexts()
     return texts;
 }
 
-void BM_StrToInt_Ours(benchmark::State& State)
+// Ours and the peer over the same samples, one item per sample.
+template <typename T, typename FOurs, typename FPeer>
+void OverSamples(benchmark::State& State, const std::vector<T>& Samples, const char* PeerName, FOurs&& Ours,
+                 FPeer&& Peer)
 {
-    OverSamples(State, IntegerTexts(), [](const QString& s) { return StrToInt(s); });
+    RunBesidePeer(
+        State, PeerName,
+        [&] {
+            for (const T& sample : Samples)
+                benchmark::DoNotOptimize(Ours(sample));
+        },
+        [&] {
+            for (const T& sample : Samples)
+                benchmark::DoNotOptimize(Peer(sample));
+        });
+    State.SetItemsProcessed(int64_t(State.iterations()) * int64_t(Samples.size()));
 }
 
-void BM_StrToInt_Qt(benchmark::State& State)
+void BM_StrToInt(benchmark::State& State)
 {
-    OverSamples(State, IntegerTexts(), [](const QString& s) { return s.toInt(); });
+    OverSamples(State, IntegerTexts(), "QString_toInt", [](const QString& s) { return StrToInt(s); },
+                [](const QString& s) { return s.toInt(); });
 }
 
-void BM_FloatToStr_Ours(benchmark::State& State)
+void BM_FloatToStr(benchmark::State& State)
 {
     const TFormatSettingsScope invariant(TFormatSettings::Invariant());
-    OverSamples(State, Values(), [](double v) { return FloatToStr(v); });
+    OverSamples(State, Values(), "QString_number_g15", [](double v) { return FloatToStr(v); },
+                [](double v) { return QString::number(v, 'g', 15); });
 }
 
-void BM_FloatToStr_Qt(benchmark::State& State)
-{
-    OverSamples(State, Values(), [](double v) { return QString::number(v, 'g', 15); });
-}
-
-void BM_FormatFloat_Ours(benchmark::State& State)
+void BM_FormatFloat(benchmark::State& State)
 {
     const TFormatSettingsScope invariant(TFormatSettings::Invariant());
     const QString picture = QStringLiteral("#,##0.00");
-    OverSamples(State, Values(), [&](double v) { return FormatFloat(picture, v); });
-}
-
-void BM_FormatFloat_Qt(benchmark::State& State)
-{
     const QLocale locale(QLocale::English, QLocale::UnitedStates);
-    OverSamples(State, Values(), [&](double v) { return locale.toString(v, 'f', 2); });
+    OverSamples(State, Values(), "QLocale_toString_f2", [&](double v) { return FormatFloat(picture, v); },
+                [&](double v) { return locale.toString(v, 'f', 2); });
 }
 
-void BM_FormatFixed_Ours(benchmark::State& State)
+void BM_FormatFixed(benchmark::State& State)
 {
     const TFormatSettingsScope invariant(TFormatSettings::Invariant());
     const QString fmt = QStringLiteral("%.2f");
-    OverSamples(State, Values(), [&](double v) { return Format(fmt, {v}); });
+    OverSamples(State, Values(), "QString_number_f2", [&](double v) { return Format(fmt, {v}); },
+                [](double v) { return QString::number(v, 'f', 2); });
 }
 
-void BM_FormatFixed_Qt(benchmark::State& State)
-{
-    OverSamples(State, Values(), [](double v) { return QString::number(v, 'f', 2); });
-}
-
-void BM_StrToFloat_Ours(benchmark::State& State)
+void BM_StrToFloat(benchmark::State& State)
 {
     const TFormatSettingsScope invariant(TFormatSettings::Invariant());
-    OverSamples(State, FloatTexts(), [](const QString& s) { return StrToFloat(s); });
+    OverSamples(State, FloatTexts(), "QString_toDouble", [](const QString& s) { return StrToFloat(s); },
+                [](const QString& s) { return s.toDouble(); });
 }
 
-void BM_StrToFloat_Qt(benchmark::State& State)
+// The cost of fetching the system locale's settings at each use, a thousand uses an item.
+void BM_SystemSettings(benchmark::State& State)
 {
-    OverSamples(State, FloatTexts(), [](const QString& s) { return s.toDouble(); });
-}
-
-// The cost of fetching the system locale's settings at each use.
-void BM_SystemSettings_Ours(benchmark::State& State)
-{
-    for (auto _ : State)
-        benchmark::DoNotOptimize(FormatSettings().DecimalSeparator);
-}
-
-void BM_SystemSettings_Qt(benchmark::State& State)
-{
-    for (auto _ : State)
-        benchmark::DoNotOptimize(QLocale::system().decimalPoint());
+    constexpr int Uses = 1000;
+    RunBesidePeer(
+        State, "QLocale_system",
+        [] {
+            for (int i = 0; i < Uses; ++i)
+                benchmark::DoNotOptimize(FormatSettings().DecimalSeparator);
+        },
+        [] {
+            for (int i = 0; i < Uses; ++i)
+                benchmark::DoNotOptimize(QLocale::system().decimalPoint());
+        });
+    State.SetItemsProcessed(int64_t(State.iterations()) * Uses);
 }
 
 }  // namespace
 
-BENCHMARK(BM_StrToInt_Ours);
-BENCHMARK(BM_StrToInt_Qt);
-BENCHMARK(BM_FloatToStr_Ours);
-BENCHMARK(BM_FloatToStr_Qt);
-BENCHMARK(BM_FormatFloat_Ours);
-BENCHMARK(BM_FormatFloat_Qt);
-BENCHMARK(BM_FormatFixed_Ours);
-BENCHMARK(BM_FormatFixed_Qt);
-BENCHMARK(BM_StrToFloat_Ours);
-BENCHMARK(BM_StrToFloat_Qt);
-BENCHMARK(BM_SystemSettings_Ours);
-BENCHMARK(BM_SystemSettings_Qt);
+BENCHMARK(BM_StrToInt)->UseManualTime();
+BENCHMARK(BM_FloatToStr)->UseManualTime();
+BENCHMARK(BM_FormatFloat)->UseManualTime();
+BENCHMARK(BM_FormatFixed)->UseManualTime();
+BENCHMARK(BM_StrToFloat)->UseManualTime();
+BENCHMARK(BM_SystemSettings)->UseManualTime();
