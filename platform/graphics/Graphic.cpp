@@ -6,7 +6,11 @@
 #include "rtl/Streams.h"
 
 #include <QDir>
+#include <QHash>
 #include <QImage>
+#include <QList>
+
+#include <utility>
 
 void TGraphic::SetTransparent(bool Value)
 {
@@ -63,31 +67,65 @@ void TGraphic::Changed()
 }
 
 namespace {
-QString& ResourceFolderSetting()
+
+// The names of the resource folder's files, read once per folder: a window's button pictures
+// are looked up by name again and again at start-up.
+struct TResourceIndex {
+    QString Folder;  // the folder the index was read from; empty before the first lookup
+    // By name without extension (case-folded): each file's extension and path, in name order.
+    QHash<QString, QList<std::pair<QString, QString>>> Files;
+};
+
+struct TResourceState {
+    QString Folder;  // set by SetResourceFolder; empty for the compiled-in resources
+    TResourceIndex Index;
+};
+
+TResourceState& Resources()
 {
-    static QString folder;
-    return folder;
+    static TResourceState state;
+    return state;
 }
+
+const TResourceIndex& ResourceIndex()
+{
+    TResourceIndex& index = Resources().Index;
+    const QString folder = ResourceFolder();
+    if (index.Folder == folder) return index;
+    index = TResourceIndex{folder, {}};
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
+        // As QFileInfo has them: the base name ends at the last dot, the extension follows it.
+        const qsizetype dot = name.lastIndexOf(u'.');
+        const QString base = dot < 0 ? name : name.left(dot);
+        const QString extension = dot < 0 ? QString() : name.mid(dot + 1);
+        index.Files[base.toCaseFolded()].append({extension, dir.filePath(name)});
+    }
+    return index;
+}
+
 }  // namespace
 
 QString ResourceFolder()
 {
-    const QString& folder = ResourceFolderSetting();
+    const QString& folder = Resources().Folder;
     return folder.isEmpty() ? QStringLiteral(":/resources") : folder;
 }
 
 void SetResourceFolder(const QString& Folder)
 {
-    ResourceFolderSetting() = Folder;
+    Resources().Folder = Folder;
+    // Read again at the next lookup, even when the same folder is set again.
+    Resources().Index = TResourceIndex();
 }
 
 QString FindResourceFile(const QString& ResName, const QString& Extension)
 {
-    const QFileInfoList files = QDir(ResourceFolder()).entryInfoList(QDir::Files, QDir::Name);
-    for (const QFileInfo& file : files) {
-        if (file.completeBaseName().compare(ResName, Qt::CaseInsensitive) != 0) continue;
-        if (Extension.isEmpty() || file.suffix().compare(Extension, Qt::CaseInsensitive) == 0)
-            return file.filePath();
+    const TResourceIndex& index = ResourceIndex();
+    const auto found = index.Files.constFind(ResName.toCaseFolded());
+    if (found == index.Files.cend()) return QString();
+    for (const auto& [extension, path] : *found) {
+        if (Extension.isEmpty() || extension.compare(Extension, Qt::CaseInsensitive) == 0) return path;
     }
     return QString();
 }

@@ -70,5 +70,6 @@ QString ResourceFolder();
 void SetResourceFolder(const QString& Folder);
 // The file that holds resource ResName: the file of the resource folder whose name without its
 // extension is ResName, compared without regard to case, and whose extension is Extension (any
-// extension when empty). Empty when there is none.
+// extension when empty). Empty when there is none. The folder's file names are read at the first
+// lookup after the folder was set and kept from then on.
 QString FindResourceFile(const QString& ResName, const QString& Extension = QString());

@@ -580,7 +580,9 @@ void TStringList::CheckIndex(int32_t Index) const
 void TStringList::Grow()
 {
     const int32_t delta = FCapacity > 64 ? FCapacity / 4 : (FCapacity > 8 ? 16 : 4);
-    DoSetCapacity(FCapacity + delta);
+    // Only the capacity the list shows follows the toolkit's steps: the items grow by themselves,
+    // moved rather than copied as a reserve would.
+    FCapacity += delta;
 }
 
 // The toolkit's quicksort, so that equal items end in the same order as there.
