@@ -13,6 +13,7 @@
 #include <cstring>
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -59,17 +60,162 @@ void RoundDigits(TDecimal& D, int Keep)
     D.Count = i + 1;
 }
 
+using TUInt128 = unsigned __int128;
+
+constexpr std::array<TUInt128, 23> Powers10 = [] {
+    std::array<TUInt128, 23> powers{};
+    TUInt128 power = 1;
+    for (TUInt128& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+// The 18 significant digits of Value when it is exactly a double, as the integer Digits in
+// [10^17, 10^18) with |Value| ~ Digits x 10^(Exponent - 18): the exact binary value rounded half
+// to even, as to_chars writes it, in 128-bit integer arithmetic on the value's bits (no x87
+// instruction on the way). False for zero, for values that are no double and outside the range
+// that arithmetic covers (below 2^-17 and from 2^63 up), which to_chars then serves.
+bool ExactDigits(long double Value, bool& Negative, uint64_t& Digits, int& Exponent)
+{
+    static_assert(std::numeric_limits<long double>::digits == 64, "the x87 extended format");
+    uint64_t significand;  // the 64-bit significand, its integer bit explicit
+    uint16_t signExponent;
+    std::memcpy(&significand, &Value, sizeof significand);
+    std::memcpy(&signExponent, reinterpret_cast<const char*>(&Value) + sizeof significand, sizeof signExponent);
+    // A double has 53 significant bits: the lowest 11 of the 64 must be clear.
+    if (!(significand >> 63) || (significand & 0x7FF) != 0)
+        return false;
+    const uint64_t mantissa = significand >> 11;
+    const int binary = (signExponent & 0x7FFF) - 16383 - 52;  // |Value| = mantissa x 2^binary
+    if (binary < -69 || binary > 10)
+        return false;
+    Negative = signExponent >> 15;
+    constexpr uint64_t Lowest = 100000000000000000;  // 10^17
+    // log10 of Magnitude lies in [(binary + 52) log10 2, (binary + 53) log10 2): with 78913 / 2^18
+    // for log10 2 the estimate is at most one off, which the loop mends.
+    int decimal = ((binary + 52) * 78913) >> 18;
+    for (;;) {
+        const int scale = 17 - decimal;  // Digits ~ Magnitude x 10^scale
+        if (scale < -1 || scale > 22)
+            return false;
+        TUInt128 quotient;
+        int rounding;  // the remainder against half a unit: -1 below, 0 at, 1 above
+        if (binary >= 0 && scale >= 0) {
+            quotient = TUInt128(mantissa << binary) * Powers10[size_t(scale)];
+            rounding = -1;
+        } else if (binary >= 0) {
+            const uint64_t whole = mantissa << binary;
+            quotient = whole / 10;
+            const uint64_t remainder = whole % 10;
+            rounding = remainder < 5 ? -1 : remainder > 5 ? 1 : 0;
+        } else if (scale >= 0) {
+            const TUInt128 product = TUInt128(mantissa) * Powers10[size_t(scale)];
+            const int shift = -binary;
+            quotient = product >> shift;
+            const TUInt128 remainder = product & ((TUInt128(1) << shift) - 1);
+            const TUInt128 half = TUInt128(1) << (shift - 1);
+            rounding = remainder < half ? -1 : remainder > half ? 1 : 0;
+        } else {
+            return false;
+        }
+        if (quotient < Lowest) {
+            --decimal;
+            continue;
+        }
+        if (quotient >= 10 * TUInt128(Lowest)) {
+            ++decimal;
+            continue;
+        }
+        uint64_t digits = uint64_t(quotient);
+        if (rounding > 0 || (rounding == 0 && (digits & 1)))
+            ++digits;
+        if (digits == 10 * Lowest) {
+            digits = Lowest;
+            ++decimal;
+        }
+        Digits = digits;
+        Exponent = decimal + 1;
+        return true;
+    }
+}
+
+// The finite Value with at most Precision significant digits and Decimals digits after the
+// point: the exact binary value is first written with 18 significant digits, then rounded.
+// Value / 10^N for N = 0..18, each a division by a constant (a multiplication), not a divide.
+template <size_t... N>
+constexpr auto MakeDividePower10(std::index_sequence<N...>)
+{
+    return std::array<uint64_t (*)(uint64_t), sizeof...(N)>{
+        [](uint64_t Value) { return Value / uint64_t(Powers10[N]); }...};
+}
+constexpr auto DividePower10 = MakeDividePower10(std::make_index_sequence<MaxPrecision + 1>());
+
+// RoundDigits and the trailing zeros on the 18 digits as an integer, and only the digits kept
+// written out: the path of every double in the range ExactDigits covers.
+void KeepDigits(TDecimal& D, uint64_t Digits, int Keep)
+{
+    int count = MaxPrecision;  // Digits lies in [10^(count - 1), 10^count)
+    if (Keep < MaxPrecision) {
+        if (Keep < 0) {
+            D = TDecimal();
+            return;
+        }
+        const int dropped = MaxPrecision - Keep;
+        const uint64_t unit = uint64_t(Powers10[size_t(dropped)]);
+        const uint64_t quotient = DividePower10[size_t(dropped)](Digits);
+        const bool up = Digits - quotient * unit >= unit / 2;  // the first digit dropped is 5 or more
+        Digits = quotient + (up ? 1 : 0);
+        count = Keep;
+        if (Digits == uint64_t(Powers10[size_t(Keep)])) {
+            Digits = 1;
+            count = 1;
+            ++D.Exponent;
+        }
+        if (Digits == 0) {
+            D = TDecimal();
+            return;
+        }
+    }
+    while (Digits % 10 == 0) {
+        Digits /= 10;
+        --count;
+    }
+    D.Count = count;
+    // Two digits a step, from the last.
+    static constexpr char Pairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                    "8081828384858687888990919293949596979899";
+    int i = count;
+    for (; i >= 2; i -= 2, Digits /= 100) {
+        const char* pair = Pairs + 2 * (Digits % 100);
+        D.Digits[size_t(i - 2)] = pair[0];
+        D.Digits[size_t(i - 1)] = pair[1];
+    }
+    if (i == 1)
+        D.Digits[0] = char('0' + Digits);
+}
+
 // The finite Value with at most Precision significant digits and Decimals digits after the
 // point: the exact binary value is first written with 18 significant digits, then rounded.
 TDecimal ToDecimal(long double Value, int Precision, int Decimals)
 {
     TDecimal d;
+    const auto kept = [&] {
+        return std::min(Precision, Decimals >= NoDecimalLimit ? Precision : d.Exponent + Decimals);
+    };
+    uint64_t digits = 0;
+    if (ExactDigits(Value, d.Negative, digits, d.Exponent)) {
+        KeepDigits(d, digits, kept());
+        return d;
+    }
     if (Value == 0)
         return d;
     d.Negative = std::signbit(Value);
-    char text[48];  // "d.ddddddddddddddddde+dddd"
     const long double magnitude = std::fabs(Value);
     const double asDouble = double(magnitude);
+    char text[48];  // "d.ddddddddddddddddde+dddd"
     const auto write = [&](auto Exact) {
         return std::to_chars(text, text + sizeof text, Exact, std::chars_format::scientific, MaxPrecision - 1).ptr;
     };
@@ -84,7 +230,7 @@ TDecimal ToDecimal(long double Value, int Precision, int Decimals)
     d.Exponent = (negativeExponent ? -e : e) + 1;
     d.Count = MaxPrecision;
 
-    const int keep = std::min(Precision, Decimals >= NoDecimalLimit ? Precision : d.Exponent + Decimals);
+    const int keep = kept();
     if (keep < d.Count)
         RoundDigits(d, keep);
     while (d.Count > 0 && d.Digits[size_t(d.Count - 1)] == '0')
@@ -92,6 +238,14 @@ TDecimal ToDecimal(long double Value, int Precision, int Decimals)
     if (d.IsZero())
         d = TDecimal();
     return d;
+}
+
+// Finite, read from the value's bits: cheaper than the x87 examination on every number.
+bool IsFinite(long double Value)
+{
+    uint16_t signExponent;
+    std::memcpy(&signExponent, reinterpret_cast<const char*>(&Value) + sizeof(uint64_t), sizeof signExponent);
+    return (signExponent & 0x7FFF) != 0x7FFF;
 }
 
 QString NonFiniteText(long double Value)
@@ -115,22 +269,35 @@ void AppendExponent(QString& Out, QChar Letter, int Exponent, bool ForcePlus, in
     Out += digits;
 }
 
-// The digits of D without sign: the integer part (at least "0"), grouped when Separator is
-// not null, then Decimals digits after the decimal separator.
-QString FixedDigits(const TDecimal& D, int Decimals, QChar Separator, const TFormatSettings& Settings)
+// The digits of D, after a '-' when Minus: the integer part (at least "0"), grouped when
+// Separator is not null, then Decimals digits after the decimal separator. Written in place,
+// as cells, footers and exports call this for every number.
+QString FixedDigits(const TDecimal& D, int Decimals, QChar Separator, const TFormatSettings& Settings, bool Minus = false)
 {
-    QString out;
     const int integerDigits = std::max(D.Exponent, 1);
-    out.reserve(integerDigits * 4 / 3 + Decimals + 1);
-    for (int place = integerDigits; place >= 1; --place) {
-        out += QLatin1Char(D.IntegerDigit(place));
-        if (!Separator.isNull() && place > 1 && place % 3 == 1)
-            out += Separator;
+    const bool grouped = !Separator.isNull();
+    const int separators = grouped ? (integerDigits - 1) / 3 : 0;
+    QString out(qsizetype(Minus) + integerDigits + separators + (Decimals > 0 ? Decimals + 1 : 0), Qt::Uninitialized);
+    char16_t* at = reinterpret_cast<char16_t*>(out.data());
+    if (Minus)
+        *at++ = u'-';
+    // The places in order are the digit indexes from Exponent - integerDigits on.
+    int index = D.Exponent - integerDigits;
+    const auto next = [&] { return char16_t(uint32_t(index) < uint32_t(D.Count) ? D.Digits[size_t(index)] : '0'); };
+    int group = (integerDigits - 1) % 3 + 1;  // digits before the next separator
+    for (int i = 0; i < integerDigits; ++i, ++index) {
+        if (group == 0) {
+            if (grouped)
+                *at++ = Separator.unicode();
+            group = 3;
+        }
+        *at++ = next();
+        --group;
     }
     if (Decimals > 0) {
-        out += Settings.DecimalSeparator;
-        for (int place = 1; place <= Decimals; ++place)
-            out += QLatin1Char(D.DecimalDigit(place));
+        *at++ = Settings.DecimalSeparator.unicode();
+        for (int i = 0; i < Decimals; ++i, ++index)
+            *at++ = next();
     }
     return out;
 }
@@ -156,7 +323,7 @@ QString Mantissa(const TDecimal& D, int Digits, const TFormatSettings& Settings)
 QString GeneralText(const TDecimal& D, int Precision, int ExponentDigits, const TFormatSettings& Settings)
 {
     if (D.Exponent <= Precision && D.Exponent >= -3)
-        return Signed(D, FixedDigits(D, std::max(D.Count - D.Exponent, 0), QChar(), Settings));
+        return FixedDigits(D, std::max(D.Count - D.Exponent, 0), QChar(), Settings, D.Negative);
     QString out = Mantissa(D, D.Count, Settings);
     AppendExponent(out, u'E', D.Exponent - 1, false, ExponentDigits);
     return Signed(D, out);
@@ -194,7 +361,7 @@ QString CurrencyText(const TDecimal& D, const QString& Amount, const TFormatSett
 
 QString FloatToText(long double Value, TFloatFormat Format, int Precision, int Digits, const TFormatSettings& Settings)
 {
-    if (!std::isfinite(Value))
+    if (!IsFinite(Value))
         return NonFiniteText(Value);
     Precision = std::clamp(Precision, 1, MaxPrecision);
     switch (Format) {
@@ -207,8 +374,10 @@ QString FloatToText(long double Value, TFloatFormat Format, int Precision, int D
         const TDecimal d = ToDecimal(Value, Precision, Digits);
         if (d.Exponent > Precision)
             return GeneralText(ToDecimal(Value, Precision, NoDecimalLimit), Precision, 0, Settings);
-        const QString amount = FixedDigits(d, Digits, Format == ffFixed ? QChar() : Settings.ThousandSeparator, Settings);
-        return Format == ffCurrency ? CurrencyText(d, amount, Settings) : Signed(d, amount);
+        const QChar separator = Format == ffFixed ? QChar() : Settings.ThousandSeparator;
+        if (Format == ffCurrency)
+            return CurrencyText(d, FixedDigits(d, Digits, separator, Settings), Settings);
+        return FixedDigits(d, Digits, separator, Settings, d.Negative);
     }
     case ffGeneral:
         break;
@@ -342,6 +511,7 @@ QString RenderPicture(const TPicture& Picture, TDecimal D, bool Minus, const TFo
     const int decimals = std::max(Picture.MinDecimals, std::clamp(D.Count - D.Exponent, 0, Picture.DecimalPlaces));
 
     QString out;
+    out.reserve(Picture.Text.size() + integerDigits * 4 / 3 + decimals + 8);
     if (Minus)
         out += u'-';
     int place = std::max(integerDigits, Picture.IntegerPlaces);  // the next integer place to write
@@ -391,7 +561,7 @@ QString RenderPicture(const TPicture& Picture, TDecimal D, bool Minus, const TFo
 
 QString FormatFloatText(QStringView Picture, long double Value, const TFormatSettings& Settings)
 {
-    if (Picture.isEmpty() || !std::isfinite(Value))
+    if (Picture.isEmpty() || !IsFinite(Value))
         return FloatToText(Value, ffGeneral, 15, 0, Settings);
     const TPictureSections sections(Picture);
     int section = sections.Use(Value > 0 ? 0 : Value < 0 ? 1 : 2);
@@ -423,19 +593,29 @@ public:
 
     QString Run()
     {
+        // A format that is one specifier gives that specifier's text itself.
         QString out;
-        out.reserve(fmt_.size() + 16);
         const qsizetype n = fmt_.size();
         while (pos_ < n) {
             const qsizetype percent = fmt_.indexOf(u'%', pos_);
             const qsizetype end = percent < 0 ? n : percent;
-            out += QStringView(fmt_).sliced(pos_, end - pos_);
+            if (end > pos_) {
+                if (out.isNull())
+                    out.reserve(n + 16);
+                out += QStringView(fmt_).sliced(pos_, end - pos_);
+            }
             pos_ = end;
             if (pos_ < n) {
                 ++pos_;
-                out += Specifier();
+                QString text = Specifier();
+                if (out.isNull())
+                    out = std::move(text);
+                else
+                    out += text;
             }
         }
+        if (out.isNull())
+            out = QStringLiteral("");
         return out;
     }
 
@@ -496,11 +676,13 @@ private:
             if (*precision < 0)  // a negative '*' precision counts as none
                 precision.reset();
         }
-        const QChar type = Peek().toLower();
+        // The type letters are ASCII, and no other character lowers to one of them.
+        const char16_t letter = Peek().unicode();
+        const char16_t type = letter >= u'A' && letter <= u'Z' ? char16_t(letter + (u'a' - u'A')) : letter;
         if (pos_ >= fmt_.size())
             FormatError(fmt_);
         ++pos_;
-        const QString text = Convert(type.unicode(), NextArg(), precision);
+        QString text = Convert(type, NextArg(), precision);
         const qsizetype padding = width ? *width - text.size() : 0;
         if (padding <= 0)
             return text;

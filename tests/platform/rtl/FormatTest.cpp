@@ -124,6 +124,29 @@ TEST_F(FormatTest, FloatToStrFFormats)
     EXPECT_EQ(FloatToStr(1.5e-5, german), QStringLiteral("1,5E-5"));
 }
 
+TEST_F(FormatTest, EighteenDigitsOfTheExactValueAtTheEdgesOfTheIntegerPath)
+{
+    // Doubles from 2^-17 up to 2^63 take their digits from integer arithmetic, the rest from
+    // to_chars: the two meet at these edges, and ties on the 18th digit go to the even digit.
+    const TFloatCase cases[] = {
+        {281474976710656.0625, "2.81474976710656062E+14"},
+        {281474976710656.1875, "2.81474976710656188E+14"},
+        {std::ldexp(1.0, -17), "7.62939453125000000E-6"},
+        {std::nextafter(std::ldexp(1.0, -17), 0.0), "7.62939453124999915E-6"},
+        {std::ldexp(1.0, 63), "9.22337203685477581E+18"},
+        {std::nextafter(std::ldexp(1.0, 63), 0.0), "9.22337203685477478E+18"},
+        {99999999999999999.0, "1.00000000000000000E+17"},
+        {-0.1, "-1.00000000000000006E-1"},
+        {1e-5, "1.00000000000000008E-5"},
+    };
+    for (const TFloatCase& c : cases) {
+        SCOPED_TRACE(c.Expected);
+        EXPECT_EQ(FloatToStrF(c.Value, ffExponent, 18, 0).toStdString(), c.Expected);
+    }
+    EXPECT_EQ(FormatFloat(QStringLiteral("0.00"), std::nextafter(std::ldexp(1.0, 63), 0.0)),
+              QStringLiteral("9223372036854774780.00"));
+}
+
 TEST_F(FormatTest, FormatFloatPictures)
 {
     struct TCase {
