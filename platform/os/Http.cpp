@@ -208,7 +208,7 @@ QString TIdHTTP::Get(const QString& AURL)
     FResponseText.clear();
     const TTarget Target = ParseUrl(AURL);
     const TDeadline Deadline = TDeadline::After(FTimeout);
-    const TSocket Socket = Connect(ResolveHost(Target.Host, Target.Port), Deadline);
+    const TSocket Socket = Connect(ResolveHost(Target.Host, Target.Port, Deadline), Deadline);
 
     const QByteArray Request = "GET " + Target.Resource + " HTTP/1.0\r\n"
                                "Host: " + Target.HostHeader + "\r\n"

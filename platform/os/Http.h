@@ -42,7 +42,8 @@ public:
     explicit TIdHTTP(TComponent* AOwner);
 
     TIdHTTPRequest* Request() { return &FRequest; }
-    // Milliseconds a Get may take, connecting and answering together; 0 or less waits for ever.
+    // Milliseconds a Get may take, the name lookup, connecting and answering together; 0 or less
+    // waits for ever.
     int32_t Timeout() const { return FTimeout; }
     void SetTimeout(int32_t Value) { FTimeout = Value; }
 

@@ -1,6 +1,8 @@
 // Socket descriptors, deadlines, host-name lookup and the socket error texts.
 #include "os/Sockets.h"
 
+#include "rtl/ServiceSlot.h"
+
 #include <arpa/inet.h>
 #include <netdb.h>
 #include <poll.h>
@@ -9,8 +11,67 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
 #include <limits>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+// A lookup running on a thread of its own, shared with the caller that waits for it: whichever
+// of the two lets go last frees it.
+struct TLookup {
+    std::mutex Lock;
+    std::condition_variable Ended;
+    bool Done = false;
+    bool Found = false;
+    in_addr Address{};
+};
+
+// Looks Name up through Resolver, waiting no longer than Deadline; false when the name has no
+// address, EIdConnectTimeout when the deadline comes first.
+bool LookupWithin(THostNameResolver& Resolver, const QByteArray& Name, in_addr& Address, const Sockets::TDeadline& Deadline)
+{
+    const auto Lookup = std::make_shared<TLookup>();
+    std::thread([Lookup, Name, &Resolver] {
+        in_addr Found{};
+        const bool Answered = Resolver.Lookup(Name, Found);
+        const std::lock_guard<std::mutex> Guard(Lookup->Lock);
+        Lookup->Done = true;
+        Lookup->Found = Answered;
+        Lookup->Address = Found;
+        Lookup->Ended.notify_all();
+    }).detach();
+    std::unique_lock<std::mutex> Guard(Lookup->Lock);
+    while (!Lookup->Done) {
+        const int Left = Deadline.RemainingMs();
+        if (Left == 0) throw EIdConnectTimeout(QStringLiteral("Connect timed out."));
+        Lookup->Ended.wait_for(Guard, std::chrono::milliseconds(Left));
+    }
+    Address = Lookup->Address;
+    return Lookup->Found;
+}
+
+}  // namespace
+
+bool THostNameResolver::Lookup(const QByteArray& Name, in_addr& Address)
+{
+    addrinfo Hints{};
+    Hints.ai_family = AF_INET;
+    addrinfo* Found = nullptr;
+    if (getaddrinfo(Name.constData(), nullptr, &Hints, &Found) != 0) return false;
+    const bool Answered = Found != nullptr;
+    if (Answered) Address = reinterpret_cast<const sockaddr_in*>(Found->ai_addr)->sin_addr;
+    freeaddrinfo(Found);
+    return Answered;
+}
+
+THostNameResolver* SetHostNameResolver(THostNameResolver* Resolver)
+{
+    return InstallService(Resolver);
+}
 
 namespace Sockets {
 
@@ -58,7 +119,7 @@ TSocket OpenSocket(int Type, int Protocol)
     return Socket;
 }
 
-sockaddr_in ResolveHost(const QString& Host, uint16_t Port)
+sockaddr_in ResolveHost(const QString& Host, uint16_t Port, const TDeadline& Deadline)
 {
     sockaddr_in Address{};
     Address.sin_family = AF_INET;
@@ -68,13 +129,10 @@ sockaddr_in ResolveHost(const QString& Host, uint16_t Port)
 
     // Names under ".invalid" are negative answers by definition (RFC 6761); they cost no lookup.
     const bool Invalid = Name.isEmpty() || Name.toLower().endsWith(".invalid") || Name.toLower() == "invalid";
-    addrinfo Hints{};
-    Hints.ai_family = AF_INET;
-    addrinfo* Found = nullptr;
-    if (Invalid || getaddrinfo(Name.constData(), nullptr, &Hints, &Found) != 0 || !Found)
-        throw EIdSocketError(QStringLiteral("Host not found: \"%1\"").arg(Host));
-    Address.sin_addr = reinterpret_cast<const sockaddr_in*>(Found->ai_addr)->sin_addr;
-    freeaddrinfo(Found);
+    THostNameResolver& Resolver = *InstalledService<THostNameResolver>();
+    const bool Found = !Invalid && (Deadline.Comes() ? LookupWithin(Resolver, Name, Address.sin_addr, Deadline)
+                                                     : Resolver.Lookup(Name, Address.sin_addr));
+    if (!Found) throw EIdSocketError(QStringLiteral("Host not found: \"%1\"").arg(Host));
     return Address;
 }
 

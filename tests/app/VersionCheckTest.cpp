@@ -4,11 +4,14 @@
 #include "os/Http.h"
 #include "os/Services.h"
 #include "support/HttpTestServer.h"
+#include "support/SilentResolver.h"
 
 #include <gtest/gtest.h>
 
 #include <QByteArray>
 #include <QString>
+
+#include <chrono>
 
 namespace {
 
@@ -143,6 +146,19 @@ TEST_F(VersionCheckTest, AnUnknownHostIsNoNewerVersion)
     } NoHost;
     SetNetworkEndpointService(&NoHost);
     EXPECT_FALSE(Check_Version(HTTP));
+    SetNetworkEndpointService(&Endpoints);
+}
+
+TEST_F(VersionCheckTest, ANameServerThatNeverAnswersEndsTheCheckWithinItsDeadline)
+{
+    // The maker's own host name, looked up through name servers that never answer.
+    SetNetworkEndpointService(nullptr);
+    {
+        TSilentResolver Silent;
+        const auto Start = std::chrono::steady_clock::now();
+        EXPECT_FALSE(Check_Version(HTTP, 300));
+        EXPECT_LT(std::chrono::steady_clock::now() - Start, std::chrono::seconds(3));
+    }
     SetNetworkEndpointService(&Endpoints);
 }
 

@@ -2,10 +2,13 @@
 #include "os/Http.h"
 #include "os/Services.h"
 #include "support/HttpTestServer.h"
+#include "support/SilentResolver.h"
 
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+
+#include <chrono>
 
 namespace {
 
@@ -133,6 +136,23 @@ TEST_F(HttpTest, AServerThatNeverAnswersTimesOut)
     Http.SetTimeout(100);
     EXPECT_THROW(Http.Get(Server.Url(VersionQuery)), EIdReadTimeout);
     EXPECT_EQ(Http.ResponseCode(), -1);
+}
+
+TEST_F(HttpTest, TheTimeoutCoversANameLookupThatNeverAnswers)
+{
+    TSilentResolver Silent;
+    Http.SetTimeout(200);
+    const auto Start = std::chrono::steady_clock::now();
+    EXPECT_THROW(Http.Get(QStringLiteral("http://www.velmora.com/")), EIdConnectTimeout);
+    const auto Took = std::chrono::steady_clock::now() - Start;
+    EXPECT_GE(Took, std::chrono::milliseconds(190));
+    // Well within the time a blocked lookup would hold the caller (for ever, here).
+    EXPECT_LT(Took, std::chrono::seconds(3));
+
+    // A dotted address asks no name server.
+    TestHttpServer Server("HTTP/1.0 200 OK\r\n\r\nVER. 1.005");
+    EXPECT_EQ(Http.Get(Server.Url(VersionQuery)), QStringLiteral("VER. 1.005"));
+    EXPECT_EQ(Silent.Lookups(), 1);
 }
 
 TEST_F(HttpTest, ARefusedConnectionRaises)
