@@ -7,6 +7,7 @@
 #include "os/XmlDoc.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Files.h"
+#include "windows/Dialogs.h"
 
 #include <QDir>
 #include <QTemporaryFile>
@@ -75,10 +76,8 @@ void Set_Program_Folders()
     QString Data = Path_Exe;
     if (!FolderWritable(Data)) {
         Data = User_Data_Folder();
-        try {
-            ForceDirectories(Data);
-        } catch (const Exception&) {
-        }
+        // Start-up goes on; saves into the folder then fail with messages of their own.
+        if (!ForceDirectories(Data)) ShowExceptionBox(EInOutError(QStringLiteral("Unable to create directory %1").arg(Data)));
     }
     FDataFolder = Data;
     Path_Master = InFolder(Data, QStringLiteral("MASTER"));

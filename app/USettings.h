@@ -6,7 +6,8 @@
 class TXMLDocument;
 
 // Path_Exe from the program-folder service; Path_Master, Path_Projects and Path_Language in the data
-// folder, each created (one level) when missing.
+// folder, each created (one level) when missing. A per-user data folder that cannot be created is
+// reported in the exception box.
 void Set_Program_Folders();
 // The folder of the settings file and of MASTER, PROJECTS and LANGUAGE: Path_Exe, or the per-user
 // data folder when Path_Exe cannot be written. Empty before Set_Program_Folders.

@@ -3,18 +3,18 @@
 
 #include "UComon.h"
 
+#include "rtl/Exceptions.h"
 #include "rtl/Files.h"
-
-#include <exception>
 
 TProgramRun Start_Program(const QString& NomeSW, const QString& Parameter, bool tipo, uint32_t LimitMs,
                           const QString& Directory)
 {
     // Started programs get no window of ours here, so the show mode has nothing to choose.
     (void)tipo;
+    // Only a failure to start is "not started"; anything else (out of memory) goes on up.
     try {
         return RunProgramAndWait(NomeSW, Parameter, Directory, LimitMs);
-    } catch (const std::exception&) {
+    } catch (const Exception&) {
         return prNotStarted;
     }
 }

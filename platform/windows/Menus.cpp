@@ -217,8 +217,9 @@ int32_t GetMenuItemCount(HMENU Menu)
 
 bool DestroyMenu(HMENU Menu)
 {
+    const bool Destroyed = Menu != nullptr;
     delete Menu;
-    return Menu != nullptr;
+    return Destroyed;
 }
 
 int32_t TrackPopupMenu(HMENU Menu, UINT Flags, int32_t X, int32_t Y, int32_t, HWND Wnd, const TRect*)

@@ -2,6 +2,8 @@
 #include "UComon.h"
 #include "UStartProgram.h"
 
+#include "os/Services.h"
+#include "rtl/Exceptions.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +13,8 @@
 #include <chrono>
 #include <csignal>
 #include <functional>
+#include <memory>
+#include <new>
 #include <thread>
 
 #include <sys/types.h>
@@ -77,6 +81,23 @@ TEST(StartProgramTest, AProgramThatCannotStartIsNotWaitedFor)
     const QString NotExecutable = Dir.Write(QStringLiteral("plain.sh"), "#!/bin/sh\nexit 0\n");
     for (const QString& Program : {Dir.File(QStringLiteral("missing")), NotExecutable, Dir.Path(), QString()})
         EXPECT_EQ(Start_Program(Program, QString(), false), prNotStarted) << qPrintable(Program);
+}
+
+TEST(StartProgramTest, OnlyAFailureToStartCountsAsNotStarted)
+{
+    struct TFailingLauncher : TProcessLauncher {
+        bool OutOfMemory = false;
+        std::unique_ptr<TProcess> Start(const QString&, const QString&, const QString&) override
+        {
+            if (OutOfMemory) throw std::bad_alloc();
+            throw EInOutError(QStringLiteral("no process"));
+        }
+    } Launcher;
+    TProcessLauncher* Replaced = SetProcessLauncher(&Launcher);
+    EXPECT_EQ(Start_Program(QStringLiteral("updater"), QString(), false), prNotStarted);
+    Launcher.OutOfMemory = true;
+    EXPECT_THROW(Start_Program(QStringLiteral("updater"), QString(), false), std::bad_alloc);
+    SetProcessLauncher(Replaced);
 }
 
 } // namespace

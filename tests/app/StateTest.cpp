@@ -5,6 +5,7 @@
 
 #include "os/Services.h"
 #include "os/XmlDoc.h"
+#include "support/DialogScript.h"
 #include "support/TempFolder.h"
 
 #include "ProjectFiles.h"
@@ -189,6 +190,27 @@ TEST_F(StateTest, AProgramFolderThatCannotBeWrittenUsesTheUserDataFolder)
 
     qputenv("XDG_DATA_HOME", "relative/path");
     EXPECT_EQ(User_Data_Folder(), QDir::homePath() + QStringLiteral("/.local/share/kt20418"));
+    if (HadData)
+        qputenv("XDG_DATA_HOME", OldData);
+    else
+        qunsetenv("XDG_DATA_HOME");
+}
+
+TEST_F(StateTest, AUserDataFolderThatCannotBeCreatedIsReported)
+{
+    const QByteArray OldData = qgetenv("XDG_DATA_HOME");
+    const bool HadData = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+    // Both the program folder and the per-user data folder lie below a plain file.
+    Program.Write(QStringLiteral("file"), "x");
+    qputenv("XDG_DATA_HOME", Program.File(QStringLiteral("file")).toUtf8());
+    Service.Folder = Program.File(QStringLiteral("file/bin"));
+    DialogScript().Answer(mrOk);
+    Set_Program_Folders();
+    ASSERT_EQ(DialogScript().Boxes().size(), 1u);
+    EXPECT_EQ(DialogScript().Boxes()[0].Text,
+              QStringLiteral("Unable to create directory ") + Program.File(QStringLiteral("file/kt20418")) + u'.');
+    EXPECT_EQ(DialogScript().Boxes()[0].Icon, mtError);
+    EXPECT_EQ(Data_Folder(), Program.File(QStringLiteral("file/kt20418")));
     if (HadData)
         qputenv("XDG_DATA_HOME", OldData);
     else

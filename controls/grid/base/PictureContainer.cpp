@@ -85,11 +85,11 @@ void THTMLPicture::Assign(TPersistent* Source)
     FFrameCount = -1;
     FNextCount = -1;
     FTimerCount = -1;
-    // Back to frame 1 of the bytes still held (OnFrameChange fires); bytes that do not decode
-    // are replaced or left below anyway.
+    // Back to frame 1 of the bytes still held (OnFrameChange fires). Bytes that do not decode
+    // are replaced or left below anyway, so only that failure is let go.
     try {
         SetFrame(1);
-    } catch (const Exception&) {
+    } catch (const EInvalidGraphic&) {
     }
     // An empty picture keeps no decoded image.
     gpPicture.reset();
