@@ -24,10 +24,10 @@ TParGenReader::TParGenReader(const QString& FileName) : FXML(std::make_unique<TX
 
 TParGenReader::~TParGenReader() = default;
 
-bool TParGenReader::Find(const QString& Name, QString& Text) const
+bool TParGenReader::Find(TParGen_Element Element, QString& Text) const
 {
     const IXMLNode Root = FXML->ChildNodes().First();
-    const IXMLNode Value = Root ? Root->ChildNodes().FindNode(Name) : nullptr;
+    const IXMLNode Value = Root ? Root->ChildNodes().FindNode(ParGen_Name(Element)) : nullptr;
     if (!Value || Value->NodeType() != ntElement) return false;
     try {
         Text = Value->Text();
@@ -38,14 +38,14 @@ bool TParGenReader::Find(const QString& Name, QString& Text) const
     }
 }
 
-QString TParGenReader::Text(const QString& Name, const QString& Default) const
+QString TParGenReader::Text(TParGen_Element Element, const QString& Default) const
 {
     QString Value;
-    return Find(Name, Value) ? Value : Default;
+    return Find(Element, Value) ? Value : Default;
 }
 
-int32_t TParGenReader::Int(const QString& Name, int32_t Default) const
+int32_t TParGenReader::Int(TParGen_Element Element, int32_t Default) const
 {
     QString Value;
-    return Find(Name, Value) ? Decimal_Value(Value, Default) : Default;
+    return Find(Element, Value) ? Decimal_Value(Value, Default) : Default;
 }

@@ -1,6 +1,8 @@
 // Values of the configuration file ParGen.xml, looked up by element name with a default.
 #pragma once
 
+#include "ParGenNames.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -27,13 +29,13 @@ public:
 
     // The element's text as it stands; Default when there is no such element or it holds more
     // than plain text.
-    QString Text(const QString& Name, const QString& Default = QString()) const;
+    QString Text(TParGen_Element Element, const QString& Default = QString()) const;
     // The element's text read by Decimal_Value; Default when the element is missing or does not read.
-    int32_t Int(const QString& Name, int32_t Default) const;
+    int32_t Int(TParGen_Element Element, int32_t Default) const;
 
 private:
-    // The text of the element Name; false when there is none or it holds more than plain text.
-    bool Find(const QString& Name, QString& Text) const;
+    // The text of the element; false when there is none or it holds more than plain text.
+    bool Find(TParGen_Element Element, QString& Text) const;
 
     std::unique_ptr<TXMLDocument> FXML;
 };

@@ -19,6 +19,7 @@
 #include "windows/StdCtrls.h"
 
 #include <functional>
+#include <iterator>
 #include <memory>
 
 TFParGen* FParGen = nullptr;
@@ -54,34 +55,36 @@ enum TField_Kind {
     fkBaud_Choice     // the index of the baud-rate choice, always 0
 };
 
-// One element of ParGen.xml, in the order of the file.
+// One element of ParGen.xml, in the order of the file, with the text the window shows when the
+// file lacks it.
 struct TField {
-    const char* Element;
+    TParGen_Element Element;
     TField_Kind Kind;
     TEdit* TFParGen::*Edit;
     const char* Default;
 };
 
 const TField Fields[] = {
-    {"EtherNetIP_IP1", fkEdit, &TFParGen::E_IP1, "192"},
-    {"EtherNetIP_IP2", fkEdit, &TFParGen::E_IP2, "168"},
-    {"EtherNetIP_IP3", fkEdit, &TFParGen::E_IP3, "0"},
-    {"EtherNetIP_IP4", fkEdit, &TFParGen::E_IP4, "5"},
-    {"EtherNetIP_SM1", fkEdit, &TFParGen::E_SM1, "255"},
-    {"EtherNetIP_SM2", fkEdit, &TFParGen::E_SM2, "255"},
-    {"EtherNetIP_SM3", fkEdit, &TFParGen::E_SM3, "255"},
-    {"EtherNetIP_SM4", fkEdit, &TFParGen::E_SM4, "0"},
-    {"EtherNetIP_GAT1", fkEdit, &TFParGen::E_GAT1, "192"},
-    {"EtherNetIP_GAT2", fkEdit, &TFParGen::E_GAT2, "168"},
-    {"EtherNetIP_GAT3", fkEdit, &TFParGen::E_GAT3, "0"},
-    {"EtherNetIP_GAT4", fkEdit, &TFParGen::E_GAT4, "1"},
-    {"EtherNetIP_EN_GAT", fkGateway_Switch, nullptr, "0"},
-    {"EtherNetIP_PORT", fkFixed_Edit, &TFParGen::E_PORT, "44818"},
-    {"EtherNetIP_NB_Input", fkEdit, &TFParGen::E_NB_Input, "496"},
-    {"EtherNetIP_NB_Output", fkEdit, &TFParGen::E_NB_Output, "496"},
-    {"PROFIBUS_SLAVE_ID_DEV", fkEdit, &TFParGen::E_ID_DEV_PROFI_Slave, "10"},
-    {"PROFIBUS_SLAVE_BAUDRATE", fkBaud_Choice, nullptr, "0"},
+    {pgIP1, fkEdit, &TFParGen::E_IP1, "192"},
+    {pgIP2, fkEdit, &TFParGen::E_IP2, "168"},
+    {pgIP3, fkEdit, &TFParGen::E_IP3, "0"},
+    {pgIP4, fkEdit, &TFParGen::E_IP4, "5"},
+    {pgSM1, fkEdit, &TFParGen::E_SM1, "255"},
+    {pgSM2, fkEdit, &TFParGen::E_SM2, "255"},
+    {pgSM3, fkEdit, &TFParGen::E_SM3, "255"},
+    {pgSM4, fkEdit, &TFParGen::E_SM4, "0"},
+    {pgGAT1, fkEdit, &TFParGen::E_GAT1, "192"},
+    {pgGAT2, fkEdit, &TFParGen::E_GAT2, "168"},
+    {pgGAT3, fkEdit, &TFParGen::E_GAT3, "0"},
+    {pgGAT4, fkEdit, &TFParGen::E_GAT4, "1"},
+    {pgEN_GAT, fkGateway_Switch, nullptr, "0"},
+    {pgPORT, fkFixed_Edit, &TFParGen::E_PORT, "44818"},
+    {pgNB_Input, fkEdit, &TFParGen::E_NB_Input, "496"},
+    {pgNB_Output, fkEdit, &TFParGen::E_NB_Output, "496"},
+    {pgID_DEV, fkEdit, &TFParGen::E_ID_DEV_PROFI_Slave, "10"},
+    {pgBAUDRATE, fkBaud_Choice, nullptr, "0"},
 };
+static_assert(std::size(Fields) == ParGen_Element_Count);
 
 // One check of Controllo_Dati: the edit's number must lie in Min..Max, else message Message
 // (followed by Max when Shows_Max). Gateway checks apply only while the gateway is switched on.
@@ -308,9 +311,8 @@ void TFParGen::FormShow(TObject*)
         }
     }
     for (const TField& Field : Fields) {
-        const QString Element = QString::fromLatin1(Field.Element);
         const QString Default = QString::fromLatin1(Field.Default);
-        const QString Text = Reader ? Reader->Text(Element, Default) : Default;
+        const QString Text = Reader ? Reader->Text(Field.Element, Default) : Default;
         switch (Field.Kind) {
         case fkEdit: (this->*Field.Edit)->SetText(Text); break;
         case fkFixed_Edit: (this->*Field.Edit)->SetText(Default); break;
@@ -338,7 +340,7 @@ void TFParGen::Btn_OKClick(TObject*)
     if (!Controllo_Dati()) return;
     XML1->SetActive(true);
     XML1->ChildNodes().Clear();
-    const IXMLNode Root = XML1->AddChild(QStringLiteral("Par_Gen"));
+    const IXMLNode Root = XML1->AddChild(ParGen_Root());
     XML1->ChildNodes().Add(XML1->CreateNode(QStringLiteral("SW_VERSION = ") + SW_Version, ntComment));
     for (const TField& Field : Fields) {
         QString Text;
@@ -348,7 +350,7 @@ void TFParGen::Btn_OKClick(TObject*)
         case fkGateway_Switch: Text = CB_EN_GAT->Checked() ? QStringLiteral("1") : QStringLiteral("0"); break;
         case fkBaud_Choice: Text = QString::number(CB_Baud_PROFI_Slave->ItemIndex()); break;
         }
-        Root->AddChild(QString::fromLatin1(Field.Element))->SetText(Text);
+        Root->AddChild(ParGen_Name(Field.Element))->SetText(Text);
     }
     XML1->SaveToFile(File_ParGen);
     SetModalResult(mrOk);

@@ -246,8 +246,8 @@ bool Create_GSD_File()
     if (!FileExists(File_ParGen)) return Error(No_ParGen_Message);
     try {
         const TParGenReader ParGen(File_ParGen);
-        GSD_Input_Len = ParGen.Int(QStringLiteral("EtherNetIP_NB_Input"), 0);
-        GSD_Output_Len = ParGen.Int(QStringLiteral("EtherNetIP_NB_Output"), 0);
+        GSD_Input_Len = ParGen.Int(pgNB_Input, 0);
+        GSD_Output_Len = ParGen.Int(pgNB_Output, 0);
     } catch (const Exception& E) {
         ShowExceptionBox(EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(File_ParGen, E.Message())));
         return false;

@@ -100,18 +100,18 @@ void Read_ParGen_Parameters()
     } catch (const Exception& E) {
         throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(File_ParGen, E.Message()));
     }
-    const auto Octets = [&](const QString& Prefix, int32_t Offset, const int32_t (&Defaults)[4]) {
+    const auto Octets = [&](TParGen_Element First, int32_t Offset, const int32_t (&Defaults)[4]) {
         for (int32_t I = 0; I < 4; ++I)
-            Bank_Parameters.Set8(Offset + I, LowByte(ParGen->Int(Prefix + QString::number(I + 1), Defaults[I])));
+            Bank_Parameters.Set8(Offset + I, LowByte(ParGen->Int(ParGen_Octet(First, I), Defaults[I])));
     };
-    Octets(QStringLiteral("EtherNetIP_IP"), Bank_Ofs_IP, {192, 168, 0, 5});
-    Octets(QStringLiteral("EtherNetIP_SM"), Bank_Ofs_SM, {255, 255, 255, 0});
-    Octets(QStringLiteral("EtherNetIP_GAT"), Bank_Ofs_GAT, {192, 168, 0, 1});
+    Octets(pgIP1, Bank_Ofs_IP, {192, 168, 0, 5});
+    Octets(pgSM1, Bank_Ofs_SM, {255, 255, 255, 0});
+    Octets(pgGAT1, Bank_Ofs_GAT, {192, 168, 0, 1});
     // Read after the octets: a gateway that is not switched on overrides them.
-    if (ParGen->Text(QStringLiteral("EtherNetIP_EN_GAT")) != u"1") SetOctets(Bank_Ofs_GAT, {255, 255, 255, 255});
-    Bank_Parameters.Set32(Bank_Ofs_NB_Input, static_cast<uint32_t>(ParGen->Int(QStringLiteral("EtherNetIP_NB_Input"), 0)));
-    Bank_Parameters.Set32(Bank_Ofs_NB_Output, static_cast<uint32_t>(ParGen->Int(QStringLiteral("EtherNetIP_NB_Output"), 0)));
-    Bank_Parameters.Set8(Bank_Ofs_PROFIBUS_ID, LowByte(ParGen->Int(QStringLiteral("PROFIBUS_SLAVE_ID_DEV"), 10)));
+    if (ParGen->Text(pgEN_GAT) != u"1") SetOctets(Bank_Ofs_GAT, {255, 255, 255, 255});
+    Bank_Parameters.Set32(Bank_Ofs_NB_Input, static_cast<uint32_t>(ParGen->Int(pgNB_Input, 0)));
+    Bank_Parameters.Set32(Bank_Ofs_NB_Output, static_cast<uint32_t>(ParGen->Int(pgNB_Output, 0)));
+    Bank_Parameters.Set8(Bank_Ofs_PROFIBUS_ID, LowByte(ParGen->Int(pgID_DEV, 10)));
 }
 
 int32_t Append_Bank_Block(int32_t Pos, TBank_Buffer& Buffer)

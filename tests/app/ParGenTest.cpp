@@ -1,5 +1,6 @@
 // The communication parameters window: layout, the octet edits' full stop, validation, ParGen.xml written and read back, Cancel.
 #include "ConfigWindowTest.h"
+#include "ParGenNames.h"
 #include "UParGen.h"
 
 #include "button/LbButton.h"
@@ -35,15 +36,13 @@ const std::vector<std::pair<QString, QString>> Default_Elements = {
 };
 
 // The edits in the order of the elements above (the gateway switch and the baud rate have none).
-const std::vector<std::pair<QString, TEditField>> Element_Edits = {
-    {"EtherNetIP_IP1", &TFParGen::E_IP1},   {"EtherNetIP_IP2", &TFParGen::E_IP2},
-    {"EtherNetIP_IP3", &TFParGen::E_IP3},   {"EtherNetIP_IP4", &TFParGen::E_IP4},
-    {"EtherNetIP_SM1", &TFParGen::E_SM1},   {"EtherNetIP_SM2", &TFParGen::E_SM2},
-    {"EtherNetIP_SM3", &TFParGen::E_SM3},   {"EtherNetIP_SM4", &TFParGen::E_SM4},
-    {"EtherNetIP_GAT1", &TFParGen::E_GAT1}, {"EtherNetIP_GAT2", &TFParGen::E_GAT2},
-    {"EtherNetIP_GAT3", &TFParGen::E_GAT3}, {"EtherNetIP_GAT4", &TFParGen::E_GAT4},
-    {"EtherNetIP_PORT", &TFParGen::E_PORT}, {"EtherNetIP_NB_Input", &TFParGen::E_NB_Input},
-    {"EtherNetIP_NB_Output", &TFParGen::E_NB_Output}, {"PROFIBUS_SLAVE_ID_DEV", &TFParGen::E_ID_DEV_PROFI_Slave},
+const std::vector<std::pair<TParGen_Element, TEditField>> Element_Edits = {
+    {pgIP1, &TFParGen::E_IP1},   {pgIP2, &TFParGen::E_IP2},   {pgIP3, &TFParGen::E_IP3},
+    {pgIP4, &TFParGen::E_IP4},   {pgSM1, &TFParGen::E_SM1},   {pgSM2, &TFParGen::E_SM2},
+    {pgSM3, &TFParGen::E_SM3},   {pgSM4, &TFParGen::E_SM4},   {pgGAT1, &TFParGen::E_GAT1},
+    {pgGAT2, &TFParGen::E_GAT2}, {pgGAT3, &TFParGen::E_GAT3}, {pgGAT4, &TFParGen::E_GAT4},
+    {pgPORT, &TFParGen::E_PORT}, {pgNB_Input, &TFParGen::E_NB_Input}, {pgNB_Output, &TFParGen::E_NB_Output},
+    {pgID_DEV, &TFParGen::E_ID_DEV_PROFI_Slave},
 };
 
 // The elements of a written ParGen.xml: (name, text) of the root's children, in order.
@@ -94,12 +93,12 @@ protected:
     std::vector<std::pair<QString, QString>> Shown() const
     {
         std::vector<std::pair<QString, QString>> List;
-        for (const auto& [Name, Field] : Element_Edits) {
-            if (Name == u"EtherNetIP_PORT")
-                List.emplace_back(QStringLiteral("EtherNetIP_EN_GAT"), Window->CB_EN_GAT->Checked() ? "1" : "0");
-            List.emplace_back(Name, Edit(Field)->Text());
+        for (const auto& [Element, Field] : Element_Edits) {
+            if (Element == pgPORT)
+                List.emplace_back(ParGen_Name(pgEN_GAT), Window->CB_EN_GAT->Checked() ? "1" : "0");
+            List.emplace_back(ParGen_Name(Element), Edit(Field)->Text());
         }
-        List.emplace_back(QStringLiteral("PROFIBUS_SLAVE_BAUDRATE"), QString::number(Window->CB_Baud_PROFI_Slave->ItemIndex()));
+        List.emplace_back(ParGen_Name(pgBAUDRATE), QString::number(Window->CB_Baud_PROFI_Slave->ItemIndex()));
         return List;
     }
 
@@ -107,6 +106,15 @@ protected:
 };
 
 // ---- Filling ----
+
+TEST(ParGenNamesTest, TheTableNamesTheElementsOfTheFileInItsOrder)
+{
+    ASSERT_EQ(Default_Elements.size(), size_t(ParGen_Element_Count));
+    for (int32_t E = 0; E < ParGen_Element_Count; ++E)
+        EXPECT_EQ(ParGen_Name(static_cast<TParGen_Element>(E)), Default_Elements[size_t(E)].first);
+    EXPECT_EQ(ParGen_Root(), QStringLiteral("Par_Gen"));
+    EXPECT_EQ(ParGen_Octet(pgGAT1, 3), pgGAT4);
+}
 
 TEST_F(ParGenTest, WithoutParGenXmlEveryFieldTakesItsDefault)
 {
@@ -275,8 +283,8 @@ TEST_P(ParGenValidationTest, ChecksInOrderAndTheFirstFailureWins)
     XML.LoadFromFile(File_ParGen);
     std::vector<std::pair<QString, QString>> Typed = {{"EtherNetIP_NB_Input", "32"}, {"EtherNetIP_NB_Output", "16"}};
     for (const auto& [Field, Text] : Case.Entries)
-        for (const auto& [Name, Edit] : Element_Edits)
-            if (Edit == Field) Typed.emplace_back(Name, Text);
+        for (const auto& [Element, Edit] : Element_Edits)
+            if (Edit == Field) Typed.emplace_back(ParGen_Name(Element), Text);
     if (Case.Gateway) Typed.emplace_back(QStringLiteral("EtherNetIP_EN_GAT"), QStringLiteral("1"));
     EXPECT_EQ(Elements(XML), With(Typed));
 }
