@@ -1,4 +1,4 @@
-// Fuzz target: picture files (BMP, ICO, JPEG, PNG, GIF) read and drawn.
+// Fuzz target: picture files (BMP, ICO, JPEG, PNG, GIF) read, drawn, written and read again.
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
 #include "graphics/Picture.h"
@@ -6,6 +6,7 @@
 #include "rtl/Streams.h"
 
 #include <cstdint>
+#include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
@@ -14,10 +15,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
     try {
         picture.LoadFromStream(&stream);
     } catch (const Exception&) {
+        // A picture that does not read leaves none behind.
+        if (picture.Graphic()) std::abort();
         return 0;
     }
+    TGraphic* graphic = picture.Graphic();
+    if (!graphic || graphic->Width() < 0 || graphic->Height() < 0) std::abort();
     TBitmap target;
     target.SetSize(32, 32);
-    if (picture.Graphic()) target.Canvas()->StretchDraw(Rect(0, 0, 32, 32), picture.Graphic());
+    target.Canvas()->StretchDraw(Rect(0, 0, 32, 32), graphic);
+
+    // What a picture writes reads back as a picture of the same kind and size.
+    TBytesStream written;
+    picture.SaveToStream(&written);
+    written.SetPosition(0);
+    TPicture again;
+    again.LoadFromStream(&written);
+    if (!again.Graphic() || again.Graphic()->ClassName() != graphic->ClassName() ||
+        again.Width() != picture.Width() || again.Height() != picture.Height())
+        std::abort();
     return 0;
 }

@@ -1,9 +1,9 @@
-// The HTTP/1.0 GET exchange: the URL, the request, the wait for the whole answer and its parsing.
+// The HTTP/1.0 GET exchange: the URL, the request and the wait for the whole answer.
 #include "os/Http.h"
 
+#include "os/private/HttpAnswer.h"
+
 #include <QByteArray>
-#include <QList>
-#include <QStringDecoder>
 #include <QUrl>
 
 #include <poll.h>
@@ -25,18 +25,6 @@ struct TTarget {
     QByteArray HostHeader;
     QByteArray Resource;
 };
-
-struct TAnswer {
-    QByteArray StatusLine;
-    int32_t Code = 0;
-    QList<QByteArray> Headers;
-    QByteArray Body;
-};
-
-[[noreturn]] void Malformed(const QString& Why)
-{
-    throw EIdException(QStringLiteral("Malformed HTTP answer: %1").arg(Why));
-}
 
 TTarget ParseUrl(const QString& AURL)
 {
@@ -88,42 +76,6 @@ void SendAll(int Fd, const QByteArray& Data, const TDeadline& Deadline)
     }
 }
 
-// The value of header Name (compared without case), trimmed; empty when it is missing.
-QByteArray HeaderValue(const TAnswer& Answer, QByteArrayView Name)
-{
-    for (const QByteArray& Line : Answer.Headers) {
-        const qsizetype Colon = Line.indexOf(':');
-        if (Colon > 0 && Line.first(Colon).trimmed().compare(Name, Qt::CaseInsensitive) == 0)
-            return Line.sliced(Colon + 1).trimmed();
-    }
-    return QByteArray();
-}
-
-// Reads the status line and headers into Answer; the offset of the body, -1 when the header has
-// not ended yet.
-qsizetype ReadHeader(const QByteArray& Data, TAnswer& Answer)
-{
-    qsizetype Pos = 0;
-    for (;;) {
-        const qsizetype End = Data.indexOf('\n', Pos);
-        if (End < 0) return -1;
-        QByteArray Line = Data.sliced(Pos, End - Pos);
-        if (Line.endsWith('\r')) Line.chop(1);
-        Pos = End + 1;
-        if (Line.isEmpty()) return Pos;
-        if (Answer.StatusLine.isEmpty()) Answer.StatusLine = Line;
-        else Answer.Headers << Line;
-    }
-}
-
-// The body length the answer's header announces; -1 when it names none or a malformed one.
-qsizetype AnnouncedLength(const TAnswer& Answer)
-{
-    bool Read = false;
-    const qsizetype Length = HeaderValue(Answer, "Content-Length").toLongLong(&Read);
-    return Read && Length >= 0 ? Length : -1;
-}
-
 // What the server sends until it closes the connection, as HTTP/1.0 has it, or until the body
 // the header announces has come whole, so a server keeping the connection open is not waited for.
 QByteArray ReceiveAll(int Fd, const TDeadline& Deadline)
@@ -146,54 +98,14 @@ QByteArray ReceiveAll(int Fd, const TDeadline& Deadline)
         // Only the new bytes are searched for the header's end, so a header that never ends costs no more.
         if (!HeaderSeen && (Answer.indexOf("\n\n", From) >= 0 || Answer.indexOf("\n\r\n", From) >= 0)) {
             HeaderSeen = true;
-            TAnswer Header;
-            const qsizetype BodyAt = ReadHeader(Answer, Header);
-            const qsizetype Length = BodyAt < 0 ? -1 : AnnouncedLength(Header);
+            THttpAnswer Header;
+            const qsizetype BodyAt = ReadHttpHeader(Answer, Header);
+            const qsizetype Length = BodyAt < 0 ? -1 : AnnouncedHttpLength(Header);
             if (Length > LargestAnswer) throw TooLarge();
             if (Length >= 0) Expected = BodyAt + Length;
         }
         if (Expected >= 0 && Answer.size() >= Expected) return Answer;
     }
-}
-
-TAnswer ParseAnswer(const QByteArray& Data)
-{
-    TAnswer Answer;
-    const qsizetype Pos = ReadHeader(Data, Answer);
-    if (Pos < 0) Malformed(QStringLiteral("the header does not end"));
-
-    // "HTTP/1.x 200 OK": a three-digit code after the version.
-    const QList<QByteArray> Status = Answer.StatusLine.split(' ');
-    bool CodeRead = false;
-    if (Status.size() >= 2 && Status[0].startsWith("HTTP/") && Status[1].size() == 3
-        && std::all_of(Status[1].begin(), Status[1].end(), [](char C) { return C >= '0' && C <= '9'; }))
-        Answer.Code = Status[1].toInt(&CodeRead);
-    if (!CodeRead) Malformed(QStringLiteral("no status line"));
-
-    Answer.Body = Data.sliced(Pos);
-    const QByteArray Length = HeaderValue(Answer, "Content-Length");
-    if (!Length.isEmpty()) {
-        bool LengthRead = false;
-        const qsizetype Expected = Length.toLongLong(&LengthRead);
-        if (!LengthRead || Expected < 0) Malformed(QStringLiteral("bad Content-Length"));
-        if (Expected > Answer.Body.size()) Malformed(QStringLiteral("the connection closed before the whole body came"));
-        Answer.Body.truncate(Expected);
-    }
-    return Answer;
-}
-
-QString BodyText(const TAnswer& Answer)
-{
-    const QByteArray Type = HeaderValue(Answer, "Content-Type");
-    const qsizetype At = Type.toLower().indexOf("charset=");
-    if (At >= 0) {
-        QByteArray Charset = Type.sliced(At + 8);
-        if (const qsizetype Semicolon = Charset.indexOf(';'); Semicolon >= 0) Charset.truncate(Semicolon);
-        Charset = Charset.trimmed().replace('"', "");
-        QStringDecoder Decoder(Charset.constData());
-        if (Decoder.isValid()) return Decoder.decode(Answer.Body);
-    }
-    return QString::fromLatin1(Answer.Body);
 }
 
 }  // namespace
@@ -216,11 +128,11 @@ QString TIdHTTP::Get(const QString& AURL)
                                "User-Agent: " + FRequest.UserAgent().toUtf8() + "\r\n"
                                "\r\n";
     SendAll(Socket.Fd(), Request, Deadline);
-    const TAnswer Answer = ParseAnswer(ReceiveAll(Socket.Fd(), Deadline));
+    const THttpAnswer Answer = ParseHttpAnswer(ReceiveAll(Socket.Fd(), Deadline));
 
     FResponseCode = Answer.Code;
     FResponseText = QString::fromLatin1(Answer.StatusLine);
-    const QString Body = BodyText(Answer);
+    const QString Body = HttpBodyText(Answer);
     if (Answer.Code < 200 || Answer.Code > 299) throw EIdHTTPProtocolException(FResponseText, Answer.Code, Body);
     return Body;
 }
