@@ -1,7 +1,7 @@
 // The main window TFQuillaneFirmWare: the step wizard, the start-up of the shared state and the creation of every window.
 #pragma once
 
-#include "os/Process.h"
+#include "os/Services.h"
 #include "windows/ExtCtrls.h"
 #include "windows/Forms.h"
 

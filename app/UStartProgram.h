@@ -1,7 +1,7 @@
 // Starting an outside program and waiting for it to end, and where the updater program lies.
 #pragma once
 
-#include "os/Process.h"
+#include "os/Services.h"
 
 #include <QString>
 

@@ -1,8 +1,7 @@
 // Child processes started with posix_spawn, polled with waitpid and reaped after we stop watching them.
 #include "os/Process.h"
 
-#include "os/Services.h"
-#include "windows/WinApi.h"
+#include "rtl/Clock.h"
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -112,11 +111,4 @@ bool WaitForProgram(TProcess& Process, uint32_t LimitMs)
         Sleep(10);
     }
     return true;
-}
-
-TProgramRun RunProgramAndWait(const QString& FileName, const QString& Parameters, const QString& Directory, uint32_t LimitMs)
-{
-    const std::unique_ptr<TProcess> Process = StartProcess(FileName, Parameters, Directory);
-    if (!Process) return prNotStarted;
-    return WaitForProgram(*Process, LimitMs) ? prEnded : prStillRunning;
 }

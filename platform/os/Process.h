@@ -33,9 +33,3 @@ std::unique_ptr<TProcess> SpawnProcess(const QString& Program, const QStringList
 // it ends or LimitMs have passed on the tick count (GetTickCount64). True when it ended; it is
 // left running otherwise.
 bool WaitForProgram(TProcess& Process, uint32_t LimitMs);
-
-enum TProgramRun { prNotStarted, prEnded, prStillRunning };
-
-// Starts FileName through the process launcher (see StartProcess) and waits for it as
-// WaitForProgram does.
-TProgramRun RunProgramAndWait(const QString& FileName, const QString& Parameters, const QString& Directory, uint32_t LimitMs);

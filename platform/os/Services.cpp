@@ -95,6 +95,13 @@ std::unique_ptr<TProcess> StartProcess(const QString& FileName, const QString& P
     return InstalledService<TProcessLauncher>()->Start(FileName, Parameters, Directory);
 }
 
+TProgramRun RunProgramAndWait(const QString& FileName, const QString& Parameters, const QString& Directory, uint32_t LimitMs)
+{
+    const std::unique_ptr<TProcess> Process = StartProcess(FileName, Parameters, Directory);
+    if (!Process) return prNotStarted;
+    return WaitForProgram(*Process, LimitMs) ? prEnded : prStillRunning;
+}
+
 // ---- URL opener ----
 
 bool TUrlOpener::OpenUrl(const QString& Url)

@@ -58,6 +58,12 @@ public:
 TProcessLauncher* SetProcessLauncher(TProcessLauncher* Launcher);
 std::unique_ptr<TProcess> StartProcess(const QString& FileName, const QString& Parameters, const QString& Directory);
 
+enum TProgramRun { prNotStarted, prEnded, prStillRunning };
+
+// Starts FileName through the process launcher (see StartProcess) and waits for it as
+// WaitForProgram does.
+TProgramRun RunProgramAndWait(const QString& FileName, const QString& Parameters, const QString& Directory, uint32_t LimitMs);
+
 // ---- URL opener ----
 class TUrlOpener {
 public:

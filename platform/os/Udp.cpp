@@ -1,7 +1,7 @@
 // Binding, sending and receiving of the UDP endpoint.
 #include "os/Udp.h"
 
-#include "windows/Forms.h"
+#include "rtl/EventExceptions.h"
 
 #include <QSocketNotifier>
 
@@ -110,7 +110,7 @@ void TIdUDPServer::ReadPending()
             if (OnUDPRead) OnUDPRead(this, Data, Binding);
         }
     } catch (...) {
-        Application->HandleException(this);
+        HandleEventException(this);
     }
 }
 

@@ -47,7 +47,8 @@ public:
     // Raises EIdSocketError when the endpoint is not active.
     bool ReceiveBuffer(QByteArray& ABuffer, QString& VPeerIP, uint16_t& VPeerPort, int32_t ATimeout);
 
-    // Runs on the user-interface thread; an exception it raises goes to Application->HandleException.
+    // Runs on the user-interface thread; an exception it raises goes to HandleEventException
+    // (the application's HandleException).
     std::function<void(TIdUDPServer* ASender, const QByteArray& AData, const TIdSocketHandle& ABinding)> OnUDPRead;
 
 private:

@@ -4,6 +4,7 @@
 #include "graphics/Canvas.h"
 #include "graphics/DrawText.h"
 #include "graphics/GraphicsObjects.h"
+#include "rtl/EventExceptions.h"
 #include "rtl/Files.h"
 #include "rtl/Strings.h"
 #include "windows/Dialogs.h"
@@ -51,10 +52,15 @@ void ReportException(TObject* Sender)
 
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner)
 {
+    // Layers below the windows (a socket's readiness) report through the application too.
+    SetEventExceptionHandler([](TObject* Sender) {
+        if (Application) Application->HandleException(Sender);
+    });
 }
 
 TApplication::~TApplication()
 {
+    SetEventExceptionHandler(nullptr);
     if (FHintTimerWnd) DeallocateHWnd(FHintTimerWnd);
 }
 

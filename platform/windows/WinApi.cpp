@@ -8,9 +8,7 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QElapsedTimer>
 #include <QHash>
-#include <QThread>
 
 #include <algorithm>
 #include <array>
@@ -281,69 +279,6 @@ UINT_PTR SetTimer(HWND Wnd, UINT_PTR IDEvent, UINT Elapse, void*)
 bool KillTimer(HWND Wnd, UINT_PTR IDEvent)
 {
     return TMessageQueue::Instance().KillTimer(Wnd, IDEvent);
-}
-
-// ---- Clock ----
-
-namespace {
-
-class TRealClock : public TClockService {
-public:
-    TRealClock() { FTimer.start(); }
-    uint64_t Milliseconds() override { return static_cast<uint64_t>(FTimer.elapsed()); }
-    void Sleep(uint32_t Ms) override { QThread::msleep(Ms); }
-
-private:
-    QElapsedTimer FTimer;
-};
-
-TClockService& RealClock()
-{
-    static TRealClock Real;
-    return Real;
-}
-
-TClockService*& CurrentClock()
-{
-    static TClockService* Current = &RealClock();
-    return Current;
-}
-
-}  // namespace
-
-void TClockService::TimeChanged()
-{
-    TMessageQueue::Instance().CheckTimers();
-}
-
-TClockService* SetClockService(TClockService* Clock)
-{
-    TClockService* Previous = CurrentClock();
-    CurrentClock() = Clock ? Clock : &RealClock();
-    TMessageQueue::Instance().CheckTimers();
-    return Previous;
-}
-
-namespace WindowsInternal {
-uint64_t ClockMilliseconds()
-{
-    return CurrentClock()->Milliseconds();
-}
-}  // namespace WindowsInternal
-
-uint32_t GetTickCount()
-{
-    return static_cast<uint32_t>(CurrentClock()->Milliseconds());
-}
-
-uint64_t GetTickCount64()
-{
-    return CurrentClock()->Milliseconds();
-}
-
-void Sleep(uint32_t Ms)
-{
-    CurrentClock()->Sleep(Ms);
 }
 
 // ---- Focus, capture, activation ----

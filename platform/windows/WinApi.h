@@ -1,6 +1,7 @@
-// The Win32-style window functions: handles, sent and posted messages, timers, focus, capture, key state and the clock.
+// The Win32-style window functions: handles, sent and posted messages, timers, focus, capture and key state (the clock is rtl/Clock).
 #pragma once
 
+#include "rtl/Clock.h"
 #include "windows/Messages.h"
 
 #include <QString>
@@ -39,27 +40,6 @@ UINT RegisterWindowMessage(const QString& Name);
 UINT_PTR SetTimer(HWND Wnd, UINT_PTR IDEvent, UINT Elapse, void* TimerFunc = nullptr);
 // Stops the timer and drops its WM_TIMER still waiting in the queue.
 bool KillTimer(HWND Wnd, UINT_PTR IDEvent);
-
-// ---- Clock ----
-// The time source of GetTickCount, Sleep and the timers. The real clock is the default; tests
-// install their own, the program never does.
-class TClockService {
-public:
-    virtual ~TClockService() = default;
-    // Milliseconds of a monotonic clock.
-    virtual uint64_t Milliseconds() = 0;
-    // Blocks the caller for Ms milliseconds without processing messages.
-    virtual void Sleep(uint32_t Ms) = 0;
-
-protected:
-    // Tells the timers that the time moved in another way than by waiting (a test clock).
-    static void TimeChanged();
-};
-// Installs Clock (nil: the real clock) and returns the one it replaces. The caller keeps ownership.
-TClockService* SetClockService(TClockService* Clock);
-uint32_t GetTickCount();
-uint64_t GetTickCount64();
-void Sleep(uint32_t Ms);
 
 // ---- Focus, capture, activation ----
 HWND GetFocus();

@@ -37,6 +37,7 @@ TMessageQueue::TMessageQueue()
     FWake.setSingleShot(true);
     FWake.setTimerType(Qt::PreciseTimer);
     connect(&FWake, &QTimer::timeout, this, [this] { CheckTimers(); });
+    SetClockWatcher([] { Instance().CheckTimers(); });
 }
 
 void TMessageQueue::Post(HWND Wnd, const TMessage& Message)
@@ -49,7 +50,7 @@ void TMessageQueue::SetTimer(HWND Wnd, UINT_PTR Id, UINT Elapse)
 {
     TTimer& Timer = FTimers[{Wnd, Id}];
     Timer.Interval = Elapse;
-    Timer.Due = ClockMilliseconds() + Elapse;
+    Timer.Due = GetTickCount64() + Elapse;
     CheckTimers();
 }
 
@@ -62,7 +63,7 @@ bool TMessageQueue::KillTimer(HWND Wnd, UINT_PTR Id)
 
 void TMessageQueue::CheckTimers()
 {
-    const uint64_t Now = ClockMilliseconds();
+    const uint64_t Now = GetTickCount64();
     uint64_t Next = std::numeric_limits<uint64_t>::max();
     for (auto& [Key, Timer] : FTimers) {
         if (Timer.Queued) continue;

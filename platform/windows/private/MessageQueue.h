@@ -13,8 +13,6 @@
 
 namespace WindowsInternal {
 
-uint64_t ClockMilliseconds();
-
 class TMessageQueue : public QObject {
 public:
     static TMessageQueue& Instance();
@@ -25,7 +23,8 @@ public:
 
     void SetTimer(HWND Wnd, UINT_PTR Id, UINT Elapse);
     bool KillTimer(HWND Wnd, UINT_PTR Id);
-    // Queues a WM_TIMER for each timer that is due and waits for the next.
+    // Queues a WM_TIMER for each timer that is due and waits for the next; it also runs whenever
+    // the clock (rtl/Clock) was replaced or moved.
     void CheckTimers();
 
     // Records whether the next paint of Wnd must erase the background first.

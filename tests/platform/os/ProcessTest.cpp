@@ -2,8 +2,8 @@
 #include "os/Process.h"
 #include "os/Services.h"
 
+#include "rtl/Clock.h"
 #include "support/TempFolder.h"
-#include "windows/WinApi.h"
 
 #include <gtest/gtest.h>
 
