@@ -13,6 +13,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 namespace {
 
 QRgb Rgb(TColor Color)
@@ -29,7 +31,7 @@ struct TPixel {
     TColor Color;
 };
 
-void ExpectPixels(const QImage& Image, std::initializer_list<TPixel> Pixels, const char* Name)
+void ExpectPixels(const QImage& Image, const std::vector<TPixel>& Pixels, const char* Name)
 {
     for (const TPixel& Pixel : Pixels) {
         const int32_t X = Pixel.X < 0 ? Image.width() + Pixel.X : Pixel.X;
@@ -91,7 +93,7 @@ TEST_F(ExtCtrlsTest, APanelDrawsItsOuterBevelBorderAndInnerBevel)
         TPanelBevel Inner;
         int32_t BevelWidth;
         int32_t BorderWidth;
-        std::initializer_list<TPixel> Pixels;
+        std::vector<TPixel> Pixels;
     };
     const std::vector<TCase> Cases = {
         {"raised",
@@ -156,7 +158,7 @@ TEST_F(ExtCtrlsTest, ABevelDrawsItsShapeInItsStyle)
         const char* Name;
         TBevelShape Shape;
         TBevelStyle Style;
-        std::initializer_list<TPixel> Pixels;
+        std::vector<TPixel> Pixels;
     };
     const std::vector<TCase> Cases = {
         {"lowered box", bsBox, bsLowered, {{0, 0, clBtnShadow}, {0, -1, clBtnShadow}, {-1, 0, clBtnHighlight}, {-1, -1, clBtnHighlight}, {5, 5, clWhite}}},
@@ -183,7 +185,7 @@ TEST_F(ExtCtrlsTest, AShapeIsDrawnWithItsPenAndFilledWithItsBrush)
     struct TCase {
         const char* Name;
         TShapeType Type;
-        std::initializer_list<TPixel> Pixels;
+        std::vector<TPixel> Pixels;
     };
     const std::vector<TCase> Cases = {
         {"rectangle", stRectangle, {{0, 0, clRed}, {-1, -1, clRed}, {30, 20, clBlue}, {1, 1, clBlue}}},
