@@ -42,15 +42,16 @@ void TDropDownForm::AdjustClientRect(TRect& Rect)
     InflateRect(Rect, -Border, -Border);
 }
 
-// Until the pop-up first shows, its content keeps its own size: the pop-up is sized from it.
+// While the pop-up is hidden its content keeps its size, from which the next opening sizes the
+// pop-up; showing aligns it.
 void TDropDownForm::AlignControls(TControl* AControl, TRect& Rect)
 {
-    if (HandleAllocated()) TForm::AlignControls(AControl, Rect);
+    if (Visible()) TForm::AlignControls(AControl, Rect);
 }
 
-void TDropDownForm::CreateWnd()
+void TDropDownForm::DoShow()
 {
-    TForm::CreateWnd();
+    TForm::DoShow();
     Realign();
 }
 

@@ -46,7 +46,7 @@ protected:
     void CreateParams(TCreateParams& Params) override;
     void AdjustClientRect(TRect& Rect) override;
     void AlignControls(TControl* AControl, TRect& Rect) override;
-    void CreateWnd() override;
+    void DoShow() override;
     void Dispatch(TMessage& Message) override;
     void Paint() override;
 

@@ -255,7 +255,8 @@ void TExtCustomDropDown::WMPaint(TMessage& Message)
 void TExtCustomDropDown::WMNCPaint(TMessage& Message)
 {
     TCustomMaskEdit::Dispatch(Message);
-    if (FBorderColor != clNone || FFocusBorderColor != clNone) PaintBorder();
+    // Here every paint repaints the frame too, so the flat look is drawn again with it.
+    if (FBorderColor != clNone || FFocusBorderColor != clNone || FFlat) PaintBorder();
 }
 
 void TExtCustomDropDown::CMEnter(TMessage& Message)
