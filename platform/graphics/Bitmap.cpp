@@ -2,6 +2,7 @@
 #include "graphics/Bitmap.h"
 
 #include "graphics/Canvas.h"
+#include "graphics/private/Surfaces.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Streams.h"
 
@@ -24,18 +25,18 @@ class TBitmapCanvas : public TCanvas {
 public:
     explicit TBitmapCanvas(TBitmap* ABitmap) : FBitmap(ABitmap) {}
     // The painter ends before FNowhere goes.
-    ~TBitmapCanvas() override { BindImage(nullptr); }
+    ~TBitmapCanvas() override { BindImage(*this, nullptr); }
 
 protected:
     void CreateHandle() override
     {
         if (!FBitmap->FImage) {
             // Drawing on an empty bitmap goes nowhere.
-            BindImage(&FNowhere);
+            BindImage(*this, &FNowhere);
             return;
         }
         FBitmap->SyncImage();
-        BindImage(FBitmap->FImage.get());
+        BindImage(*this, FBitmap->FImage.get());
     }
     void Changing() override
     {
@@ -352,6 +353,8 @@ struct TBitmap::TDib {
     // A DIB from its info header on; BitsOffset < 0 means the rows follow the colour table.
     static TDib FromDib(const QByteArray& Data, qsizetype BitsOffset, qsizetype& Used);
     static TDib FromImage(const QImage& Image);
+    // The pixels ready to draw: Converted receives a copy when the stored bytes need a change.
+    static const QImage& DrawablePixels(TBitmap& Bitmap, QImage& Converted);
     // Image's pixels converted to Format.
     static TDib Convert(const QImage& Image, TPixelFormat Format, TAlphaFormat Alpha);
 };
@@ -584,7 +587,7 @@ void TBitmap::SyncBits()
 
 void TBitmap::UnbindCanvas()
 {
-    if (FCanvas) FCanvas->BindImage(nullptr);
+    if (FCanvas) BindImage(*FCanvas, nullptr);
 }
 
 void TBitmap::Assign(TPersistent* Source)
@@ -617,38 +620,44 @@ void TBitmap::Assign(TPersistent* Source)
     FSaveStream = source->FSaveStream;
 }
 
-const QImage& TBitmap::DrawablePixels(QImage& Converted)
+const QImage& TBitmap::TDib::DrawablePixels(TBitmap& Bitmap, QImage& Converted)
 {
-    if (IsPaletteFormat()) {
-        SyncBits();
-        SyncImage();
-        return *FImage;
+    if (Bitmap.IsPaletteFormat()) {
+        Bitmap.SyncBits();
+        Bitmap.SyncImage();
+        return *Bitmap.FImage;
     }
-    if (FImage->format() != QImage::Format_RGB32) return *FImage;
+    if (Bitmap.FImage->format() != QImage::Format_RGB32) return *Bitmap.FImage;
     // Ignored alpha bytes must read as opaque to the painter.
-    for (int32_t y = 0; y < FHeight; ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(FImage->constScanLine(y));
-        if (std::all_of(row, row + FWidth, [](QRgb pixel) { return qAlpha(pixel) == 255; })) continue;
-        Converted = FImage->copy();
-        for (int32_t fix = y; fix < FHeight; ++fix) {
+    for (int32_t y = 0; y < Bitmap.FHeight; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(Bitmap.FImage->constScanLine(y));
+        if (std::all_of(row, row + Bitmap.FWidth, [](QRgb pixel) { return qAlpha(pixel) == 255; })) continue;
+        Converted = Bitmap.FImage->copy();
+        for (int32_t fix = y; fix < Bitmap.FHeight; ++fix) {
             auto* pixels = reinterpret_cast<QRgb*>(Converted.scanLine(fix));
-            for (int32_t x = 0; x < FWidth; ++x) pixels[x] |= 0xFF000000u;
+            for (int32_t x = 0; x < Bitmap.FWidth; ++x) pixels[x] |= 0xFF000000u;
         }
         return Converted;
     }
-    return *FImage;
+    return *Bitmap.FImage;
 }
 
-QImage TBitmap::ToImage()
+void TBitmap::GetPixels(TGraphicPixels& Pixels)
 {
-    if (Empty()) return QImage();
+    if (Empty()) return;
     QImage converted;
-    return DrawablePixels(converted);
+    Pixels.Image = TDib::DrawablePixels(*this, converted);
 }
 
-void TBitmap::AssignImage(const QImage& Image)
+void TSurfaces::AssignImage(TBitmap& Bitmap, const QImage& Image)
 {
-    Adopt(TDib::FromImage(Image));
+    Bitmap.Adopt(TBitmap::TDib::FromImage(Image));
+}
+
+bool TBitmap::AssignPixels(TGraphic* Source)
+{
+    AssignImage(*this, ImageOf(*Source));
+    return true;
 }
 
 void TBitmap::Draw(TCanvas* ACanvas, const TRect& Rect)
@@ -659,7 +668,7 @@ void TBitmap::Draw(TCanvas* ACanvas, const TRect& Rect)
         return;
     }
     QImage converted;
-    const QImage* pixels = &DrawablePixels(converted);
+    const QImage* pixels = &TDib::DrawablePixels(*this, converted);
     QImage keyed;
     if (Transparent()) {
         const COLORREF key = COLORREF(TransparentColor());
@@ -672,7 +681,7 @@ void TBitmap::Draw(TCanvas* ACanvas, const TRect& Rect)
         }
         pixels = &keyed;
     }
-    if (QPainter* painter = ACanvas->Painter())
+    if (QPainter* painter = PainterOf(*ACanvas))
         painter->drawImage(QRect(Rect.Left, Rect.Top, Rect.Width(), Rect.Height()), *pixels);
 }
 
@@ -734,7 +743,7 @@ void TBitmap::SetPixelFormat(TPixelFormat Value)
         return;
     }
     QImage converted;
-    Adopt(TDib::Convert(DrawablePixels(converted), Value, FAlphaFormat));
+    Adopt(TDib::Convert(TDib::DrawablePixels(*this, converted), Value, FAlphaFormat));
 }
 
 void TBitmap::SetAlphaFormat(TAlphaFormat Value)

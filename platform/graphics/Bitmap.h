@@ -110,15 +110,14 @@ public:
     void Dormant() {}
     void FreeImage() {}
 
-    // The pixels for the platform layer: palette formats as 32-bit colours, 32-bit pixels with
-    // their alpha only when AlphaFormat counts it.
-    QImage ToImage() override;
-    // Takes Image's size and pixels; the pixel format follows the image's (indexed 8-bit and 1-bit
-    // images keep their colour tables, 32-bit images with alpha become pf32bit afDefined).
-    void AssignImage(const QImage& Image);
+protected:
+    // Any picture's pixels.
+    bool AssignPixels(TGraphic* Source) override;
 
 private:
     friend class TBitmapCanvas;
+    friend class TSurfaces;
+    void GetPixels(TGraphicPixels& Pixels) override;
     struct TDib;
 
     // Replaces the content with Dib's and fires OnChange.
@@ -131,8 +130,6 @@ private:
     void SyncBits();
     // The canvas stops drawing into the paint image; its next drawing binds it again.
     void UnbindCanvas();
-    // The pixels ready to draw: Converted receives a copy when the stored bytes need a change.
-    const QImage& DrawablePixels(QImage& Converted);
     // The colour of pixel (X, Y), which must lie inside the bitmap.
     TColor PixelColor(int32_t X, int32_t Y) const;
     void ReadStream(TStream* Stream, int64_t Size);

@@ -4,6 +4,7 @@
 #include "graphics/private/DeviceContext.h"
 #include "graphics/FontMapper.h"
 #include "graphics/Graphic.h"
+#include "graphics/private/Surfaces.h"
 #include "rtl/Exceptions.h"
 
 #include <QPainterPath>
@@ -116,22 +117,22 @@ TCanvas::TCanvas()
 
 TCanvas::~TCanvas() = default;
 
-void TCanvas::BindImage(QImage* Image)
+void TSurfaces::BindImage(TCanvas& Canvas, QImage* Image)
 {
-    FDC->BindImage(Image);
-    FState.Clear();
+    Canvas.FDC->BindImage(Image);
+    Canvas.FState.Clear();
 }
 
-void TCanvas::BindPainter(QPainter* Painter)
+void TSurfaces::BindPainter(TCanvas& Canvas, QPainter* Painter)
 {
-    FDC->BindPainter(Painter);
-    FState.Clear();
+    Canvas.FDC->BindPainter(Painter);
+    Canvas.FState.Clear();
 }
 
-QPainter* TCanvas::Painter()
+QPainter* TSurfaces::Painter(TCanvas& Canvas)
 {
-    if (!FDC->Bound()) CreateHandle();
-    return FDC->Begin();
+    if (!Canvas.FDC->Bound()) Canvas.CreateHandle();
+    return Canvas.FDC->Begin();
 }
 
 bool TCanvas::HandleAllocated() const

@@ -14,8 +14,6 @@
 #include <memory>
 #include <span>
 
-class QImage;
-class QPainter;
 class TCanvas;
 class TGraphic;
 struct TDeviceContext;
@@ -61,15 +59,8 @@ public:
     TCanvas();
     ~TCanvas() override;
 
-    // --- Binding to a surface (platform-internal) ---
-    // Draws into Image from now on; nullptr unbinds and ends any painter on the old image. The owner
-    // of the image unbinds (or rebinds) before the image is destroyed or reallocated.
-    void BindImage(QImage* Image);
-    // Draws through Painter (a window's paint event); its clip bounds all drawing. nullptr unbinds.
-    void BindPainter(QPainter* Painter);
-    // The active painter with the canvas's origin and clip applied, source-over composition and no
-    // antialiasing; an unbound canvas first asks CreateHandle for a surface. nullptr without one.
-    QPainter* Painter();
+    // --- The surface ---
+    // A canvas draws on the image or painter the layer binds it to (graphics/private/Surfaces.h).
     bool HandleAllocated() const;
     // The device context for the GDI functions: the canvas itself, with its tools selected.
     TCanvas* Handle();
@@ -150,6 +141,7 @@ protected:
     virtual void CreateHandle() {}
 
 private:
+    friend class TSurfaces;
     enum TCanvasState { csHandleValid, csFontValid, csPenValid, csBrushValid };
     // Binds a surface if needed (EInvalidOperation when none comes) and selects the tools not yet selected.
     void RequiredState(TSet<TCanvasState> State);

@@ -1,8 +1,8 @@
 // TGraphic's file handling, change notification and pixels; the resource folder.
 #include "graphics/Graphic.h"
 
-#include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
+#include "graphics/private/Surfaces.h"
 #include "rtl/Streams.h"
 
 #include <QDir>
@@ -38,26 +38,34 @@ void TGraphic::SetModified(bool Value)
     else FModified = false;
 }
 
-QImage TGraphic::ToImage()
+void TGraphic::GetPixels(TGraphicPixels& Pixels)
 {
-    if (Empty()) return QImage();
-    QImage image(Width(), Height(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    {
-        TCanvas canvas;
-        canvas.BindImage(&image);
-        Draw(&canvas, Rect(0, 0, Width(), Height()));
-    }
-    return image;
+    if (Empty()) return;
+    Pixels.Image = QImage(Width(), Height(), QImage::Format_ARGB32_Premultiplied);
+    Pixels.Image.fill(Qt::transparent);
+    TCanvas canvas;
+    BindImage(canvas, &Pixels.Image);
+    Draw(&canvas, Rect(0, 0, Width(), Height()));
+    BindImage(canvas, nullptr);
+}
+
+QImage TSurfaces::ImageOf(TGraphic& Graphic)
+{
+    TGraphicPixels pixels;
+    Graphic.GetPixels(pixels);
+    return std::move(pixels.Image);
 }
 
 void TGraphic::AssignTo(TPersistent* Dest)
 {
-    if (auto* bitmap = dynamic_cast<TBitmap*>(Dest)) {
-        bitmap->AssignImage(ToImage());
-        return;
-    }
+    auto* picture = dynamic_cast<TGraphic*>(Dest);
+    if (picture && picture->AssignPixels(this)) return;
     TPersistent::AssignTo(Dest);
+}
+
+bool TGraphic::AssignPixels(TGraphic*)
+{
+    return false;
 }
 
 void TGraphic::Changed()

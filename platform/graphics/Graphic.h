@@ -10,8 +10,8 @@
 #include <functional>
 #include <memory>
 
-class QImage;
 class TCanvas;
+class TGraphicPixels;
 class TStream;
 
 class TGraphic : public TPersistent {
@@ -47,19 +47,22 @@ public:
     // True marks the picture changed (and fires OnChange); false only clears the flag.
     void SetModified(bool Value);
 
-    // The picture at its own size, for the platform layer: the default draws it onto a transparent
-    // 32-bit image.
-    virtual QImage ToImage();
-
     std::function<void(TObject* Sender)> OnChange;
 
 protected:
-    // A bitmap destination receives the picture's pixels (ToImage).
+    // A picture that takes pixels (a bitmap) receives this one's (AssignPixels).
     void AssignTo(TPersistent* Dest) override;
     // Marks the picture modified and fires OnChange.
     virtual void Changed();
+    // Takes Source's pixels when this class of picture can hold any picture's; false otherwise.
+    virtual bool AssignPixels(TGraphic* Source);
 
 private:
+    friend class TSurfaces;
+    // The picture at its own size (graphics/private/Surfaces.h): the default draws it onto a
+    // transparent 32-bit image.
+    virtual void GetPixels(TGraphicPixels& Pixels);
+
     bool FTransparent = false;
     bool FModified = false;
 };

@@ -4,6 +4,7 @@
 #include "graphics/Bitmap.h"
 #include "graphics/private/CursorFile.h"
 #include "graphics/Canvas.h"
+#include "graphics/private/Surfaces.h"
 #include "rtl/Streams.h"
 
 #include <QImage>
@@ -75,7 +76,7 @@ QImage DecodeDib(const QByteArray& Image)
         InvalidIcon();
     }
     if (bitCount == 32) bitmap.SetAlphaFormat(afDefined);
-    QImage pixels = bitmap.ToImage().convertToFormat(QImage::Format_ARGB32);
+    QImage pixels = ImageOf(bitmap).convertToFormat(QImage::Format_ARGB32);
     const int32_t width = pixels.width();
     const int32_t height = pixels.height();
     bool hasAlpha = false;
@@ -152,7 +153,7 @@ void TIcon::Assign(TPersistent* Source)
 void TIcon::Draw(TCanvas* ACanvas, const TRect& Rect)
 {
     if (!FImage) return;
-    if (QPainter* painter = ACanvas->Painter())
+    if (QPainter* painter = PainterOf(*ACanvas))
         painter->drawImage(QRect(Rect.Left, Rect.Top, Rect.Width(), Rect.Height()), *FImage);
 }
 
@@ -210,7 +211,7 @@ void TIcon::SaveToStream(TStream* Stream)
     Stream->WriteBytes(FData);
 }
 
-QImage TIcon::ToImage()
+void TIcon::GetPixels(TGraphicPixels& Pixels)
 {
-    return FImage ? *FImage : QImage();
+    if (FImage) Pixels.Image = *FImage;
 }

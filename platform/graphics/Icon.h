@@ -40,9 +40,9 @@ public:
     // Writes the icon file as it was read (nothing for an empty icon).
     void SaveToStream(TStream* Stream) override;
 
-    QImage ToImage() override;
-
 private:
+    void GetPixels(TGraphicPixels& Pixels) override;
+
     QByteArray FData;
     std::unique_ptr<QImage> FImage;
     int32_t FRequestedWidth = 0;

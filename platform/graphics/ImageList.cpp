@@ -3,6 +3,7 @@
 
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
+#include "graphics/private/Surfaces.h"
 #include "rtl/Exceptions.h"
 
 #include <QImage>
@@ -34,7 +35,7 @@ std::unique_ptr<TBitmap> Silhouette(const QImage& Image, TColor Color)
             out[x] = qAlpha(in[x]) >= 128 && !SameRgb(in[x], qRgb(255, 255, 255)) ? color : 0;
     }
     auto bitmap = std::make_unique<TBitmap>();
-    bitmap->AssignImage(shape);
+    AssignImage(*bitmap, shape);
     return bitmap;
 }
 
@@ -76,7 +77,7 @@ void TCustomImageList::SetSize(int32_t AWidth, int32_t AHeight)
 template <typename F>
 std::vector<std::unique_ptr<TBitmap>> TCustomImageList::Split(TBitmap* Image, const F& Transparent) const
 {
-    const QImage source = Image->ToImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage source = ImageOf(*Image).convertToFormat(QImage::Format_ARGB32);
     const int32_t count = std::max(1, source.width() / FWidth);
     const int32_t rows = std::min(FHeight, source.height());
     std::vector<std::unique_ptr<TBitmap>> images;
@@ -92,14 +93,14 @@ std::vector<std::unique_ptr<TBitmap>> TCustomImageList::Split(TBitmap* Image, co
                 out[x] = Transparent(left + x, y, in[left + x]) ? 0 : in[left + x];
         }
         images.push_back(std::make_unique<TBitmap>());
-        images.back()->AssignImage(tile);
+        AssignImage(*images.back(), tile);
     }
     return images;
 }
 
 std::vector<std::unique_ptr<TBitmap>> TCustomImageList::SplitMasked(TBitmap* Image, TBitmap* Mask) const
 {
-    const QImage mask = Mask ? Mask->ToImage() : QImage();
+    const QImage mask = Mask ? ImageOf(*Mask) : QImage();
     return Split(Image, [&mask](int32_t X, int32_t Y, QRgb) {
         return X < mask.width() && Y < mask.height() && SameRgb(mask.pixel(X, Y), qRgb(255, 255, 255));
     });
@@ -183,7 +184,7 @@ void TCustomImageList::Draw(TCanvas* Canvas, int32_t X, int32_t Y, int32_t Index
         Canvas->Draw(X, Y, image);
         return;
     }
-    const QImage pixels = image->ToImage();
+    const QImage pixels = ImageOf(*image);
     Canvas->Brush()->SetColor(clBtnHighlight);
     Canvas->Draw(X + 1, Y + 1, Silhouette(pixels, clBtnHighlight).get());
     Canvas->Brush()->SetColor(clBtnShadow);

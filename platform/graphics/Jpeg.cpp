@@ -2,6 +2,7 @@
 #include "graphics/Jpeg.h"
 
 #include "graphics/Bitmap.h"
+#include "graphics/private/Surfaces.h"
 #include "rtl/Streams.h"
 
 #include <QImage>
@@ -461,7 +462,7 @@ void TJPEGImage::DIBNeeded()
     if (FBitmap || FData.isEmpty()) return;
     const TDecodeSettings settings{FGrayscale, FPerformance, 1u << FScale, FSmoothing};
     auto bitmap = std::make_unique<TBitmap>();
-    bitmap->AssignImage(Decode(FData, settings));
+    AssignImage(*bitmap, Decode(FData, settings));
     FBitmap = std::move(bitmap);
 }
 
@@ -474,14 +475,14 @@ void TJPEGImage::Compress()
 {
     DIBNeeded();
     if (!FBitmap || FBitmap->Empty()) return;
-    FData = Encode(FBitmap->ToImage(), FCompressionQuality, FGrayscale, FProgressiveEncoding);
+    FData = Encode(ImageOf(*FBitmap), FCompressionQuality, FGrayscale, FProgressiveEncoding);
     FImageWidth = FBitmap->Width();
     FImageHeight = FBitmap->Height();
 }
 
-QImage TJPEGImage::ToImage()
+void TJPEGImage::GetPixels(TGraphicPixels& Pixels)
 {
-    if (Empty()) return QImage();
+    if (Empty()) return;
     DIBNeeded();
-    return FBitmap->ToImage();
+    Pixels.Image = ImageOf(*FBitmap);
 }

@@ -74,13 +74,12 @@ public:
     // Compresses the bitmap anew with the current settings.
     void Compress();
 
-    QImage ToImage() override;
-
 protected:
     // A bitmap destination receives the decoded bitmap.
     void AssignTo(TPersistent* Dest) override;
 
 private:
+    void GetPixels(TGraphicPixels& Pixels) override;
     void ReadStream(TStream* Stream, int64_t Size);
     // Applies a setting that changes decoding: the picture is kept as data and decoded anew.
     template <typename T>

@@ -3,6 +3,7 @@
 
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
+#include "graphics/private/Surfaces.h"
 #include "rtl/Streams.h"
 
 #include <QBuffer>
@@ -38,7 +39,7 @@ void TQtImage::Assign(TPersistent* Source)
 void TQtImage::Draw(TCanvas* ACanvas, const TRect& Rect)
 {
     if (!FImage) return;
-    if (QPainter* painter = ACanvas->Painter())
+    if (QPainter* painter = PainterOf(*ACanvas))
         painter->drawImage(QRect(Rect.Left, Rect.Top, Rect.Width(), Rect.Height()), *FImage);
 }
 
@@ -72,7 +73,7 @@ void TQtImage::Resize(int32_t AWidth, int32_t AHeight)
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(0, 0, *FImage);
     }
-    SetImage(resized);
+    TSurfaces::SetImage(*this, resized);
 }
 
 bool TQtImage::Empty() const
@@ -113,23 +114,23 @@ void TQtImage::SaveToStream(TStream* Stream)
     Stream->WriteBytes(FData);
 }
 
-QImage TQtImage::ToImage()
+void TQtImage::GetPixels(TGraphicPixels& Pixels)
 {
-    return FImage ? *FImage : QImage();
+    if (FImage) Pixels.Image = *FImage;
 }
 
-void TQtImage::SetImage(const QImage& Image)
+void TSurfaces::SetImage(TQtImage& Picture, const QImage& Image)
 {
-    FImage = Image.isNull() ? nullptr : std::make_unique<QImage>(Image);
-    FData.clear();
-    Changed();
+    Picture.FImage = Image.isNull() ? nullptr : std::make_unique<QImage>(Image);
+    Picture.FData.clear();
+    Picture.Changed();
 }
 
 TPngImage::TPngImage() : TQtImage("png", "PNG") {}
 
 void TPngImage::Assign(TPersistent* Source)
 {
-    if (auto* bitmap = dynamic_cast<TBitmap*>(Source)) SetImage(bitmap->ToImage());
+    if (auto* bitmap = dynamic_cast<TBitmap*>(Source)) TSurfaces::SetImage(*this, ImageOf(*bitmap));
     else TQtImage::Assign(Source);
 }
 

@@ -35,14 +35,12 @@ public:
     // EInvalidGraphicOperation "Cannot write a <kind> image" when Qt has no writer for the format.
     void SaveToStream(TStream* Stream) override;
 
-    QImage ToImage() override;
-
 protected:
     TQtImage(const char* Format, const char* Kind);
-    // Replaces the pixels; the file data goes.
-    void SetImage(const QImage& Image);
 
 private:
+    friend class TSurfaces;
+    void GetPixels(TGraphicPixels& Pixels) override;
     void Resize(int32_t AWidth, int32_t AHeight);
 
     const char* FFormat;

@@ -2,6 +2,7 @@
 #include "graphics/Region.h"
 
 #include "graphics/private/DeviceContext.h"
+#include "graphics/private/Surfaces.h"
 
 #include <QPainterPath>
 #include <QPolygon>
@@ -35,9 +36,15 @@ QRegion CurrentClip(const TDeviceContext& DC)
 } // namespace
 
 TRegion::TRegion() : FData(std::make_unique<QRegion>()) {}
-TRegion::TRegion(const QRegion& Data) : FData(std::make_unique<QRegion>(Data)) {}
 TRegion::TRegion(const TRegion& Other) : FData(std::make_unique<QRegion>(*Other.FData)) {}
 TRegion::~TRegion() = default;
+
+TRegion TSurfaces::MakeRegion(const QRegion& Region)
+{
+    TRegion result;
+    *result.FData = Region;
+    return result;
+}
 
 TRegion& TRegion::operator=(const TRegion& Other)
 {
@@ -64,7 +71,7 @@ bool operator==(const TRegion& A, const TRegion& B)
 
 TRegion CreateRectRgn(int32_t Left, int32_t Top, int32_t Right, int32_t Bottom)
 {
-    return TRegion(QRegion(NormalRect(Left, Top, Right, Bottom)));
+    return RegionOf(QRegion(NormalRect(Left, Top, Right, Bottom)));
 }
 
 TRegion CreateRectRgnIndirect(const TRect& Rect)
@@ -77,19 +84,19 @@ TRegion CreateRoundRectRgn(int32_t Left, int32_t Top, int32_t Right, int32_t Bot
     const QRect box = NormalRect(Left, Top, Right, Bottom);
     const int rw = std::min(std::abs(WidthEllipse), box.width());
     const int rh = std::min(std::abs(HeightEllipse), box.height());
-    if (rw < 2 || rh < 2) return TRegion(QRegion(box));
+    if (rw < 2 || rh < 2) return RegionOf(QRegion(box));
     QRegion region = QRegion(box.adjusted(rw / 2, 0, -(rw / 2), 0)) | QRegion(box.adjusted(0, rh / 2, 0, -(rh / 2)));
     const QRect corner(box.topLeft(), QSize(rw, rh));
     region |= QRegion(corner, QRegion::Ellipse);
     region |= QRegion(corner.translated(box.width() - rw, 0), QRegion::Ellipse);
     region |= QRegion(corner.translated(0, box.height() - rh), QRegion::Ellipse);
     region |= QRegion(corner.translated(box.width() - rw, box.height() - rh), QRegion::Ellipse);
-    return TRegion(region);
+    return RegionOf(region);
 }
 
 TRegion CreateEllipticRgn(int32_t Left, int32_t Top, int32_t Right, int32_t Bottom)
 {
-    return TRegion(QRegion(NormalRect(Left, Top, Right, Bottom), QRegion::Ellipse));
+    return RegionOf(QRegion(NormalRect(Left, Top, Right, Bottom), QRegion::Ellipse));
 }
 
 TRegion CreateEllipticRgnIndirect(const TRect& Rect)
@@ -101,42 +108,42 @@ TRegion CreatePolygonRgn(std::span<const TPoint> Points, int32_t FillMode)
 {
     QPolygon polygon;
     for (const TPoint& p : Points) polygon.append(QPoint(p.X, p.Y));
-    return TRegion(QRegion(polygon, FillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill));
+    return RegionOf(QRegion(polygon, FillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill));
 }
 
 int32_t CombineRgn(TRegion& Dest, const TRegion& A, const TRegion& B, int32_t Mode)
 {
     switch (Mode) {
-    case RGN_AND: Dest.Data() = A.Data() & B.Data(); break;
-    case RGN_OR: Dest.Data() = A.Data() | B.Data(); break;
-    case RGN_XOR: Dest.Data() = A.Data() ^ B.Data(); break;
-    case RGN_DIFF: Dest.Data() = A.Data() - B.Data(); break;
-    case RGN_COPY: Dest.Data() = A.Data(); break;
+    case RGN_AND: QtRegion(Dest) = QtRegion(A) & QtRegion(B); break;
+    case RGN_OR: QtRegion(Dest) = QtRegion(A) | QtRegion(B); break;
+    case RGN_XOR: QtRegion(Dest) = QtRegion(A) ^ QtRegion(B); break;
+    case RGN_DIFF: QtRegion(Dest) = QtRegion(A) - QtRegion(B); break;
+    case RGN_COPY: QtRegion(Dest) = QtRegion(A); break;
     default: return RGN_ERROR;
     }
-    return Kind(Dest.Data());
+    return Kind(QtRegion(Dest));
 }
 
 int32_t OffsetRgn(TRegion& Region, int32_t X, int32_t Y)
 {
-    Region.Data().translate(X, Y);
-    return Kind(Region.Data());
+    QtRegion(Region).translate(X, Y);
+    return Kind(QtRegion(Region));
 }
 
 bool SetRectRgn(TRegion& Region, int32_t Left, int32_t Top, int32_t Right, int32_t Bottom)
 {
-    Region.Data() = QRegion(NormalRect(Left, Top, Right, Bottom));
+    QtRegion(Region) = QRegion(NormalRect(Left, Top, Right, Bottom));
     return true;
 }
 
 bool PtInRegion(const TRegion& Region, int32_t X, int32_t Y)
 {
-    return Region.Data().contains(QPoint(X, Y));
+    return QtRegion(Region).contains(QPoint(X, Y));
 }
 
 bool RectInRegion(const TRegion& Region, const TRect& Rect)
 {
-    return Region.Data().intersects(ToQRect(Rect));
+    return QtRegion(Region).intersects(ToQRect(Rect));
 }
 
 bool EqualRgn(const TRegion& A, const TRegion& B)
@@ -146,19 +153,19 @@ bool EqualRgn(const TRegion& A, const TRegion& B)
 
 int32_t GetRgnBox(const TRegion& Region, TRect& Box)
 {
-    Box = FromQRect(Region.Data().boundingRect());
-    return Kind(Region.Data());
+    Box = FromQRect(QtRegion(Region).boundingRect());
+    return Kind(QtRegion(Region));
 }
 
 bool FillRgn(HDC DC, const TRegion& Region, HBRUSH Brush)
 {
-    DC->DC().Fill(AreaOf(Region.Data()), ToDCBrush(*Brush), false);
+    DC->DC().Fill(AreaOf(QtRegion(Region)), ToDCBrush(*Brush), false);
     return true;
 }
 
 bool FrameRgn(HDC DC, const TRegion& Region, HBRUSH Brush, int32_t Width, int32_t Height)
 {
-    const QRegion& area = Region.Data();
+    const QRegion& area = QtRegion(Region);
     const QRegion inside = area & area.translated(Width, 0) & area.translated(-Width, 0) & area.translated(0, Height) &
                            area.translated(0, -Height);
     DC->DC().Fill(AreaOf(area - inside), ToDCBrush(*Brush), false);
@@ -168,7 +175,7 @@ bool FrameRgn(HDC DC, const TRegion& Region, HBRUSH Brush, int32_t Width, int32_
 bool PaintRgn(HDC DC, const TRegion& Region)
 {
     TDeviceContext& dc = DC->DC();
-    dc.Fill(AreaOf(Region.Data()), dc.State.Brush, true);
+    dc.Fill(AreaOf(QtRegion(Region)), dc.State.Brush, true);
     return true;
 }
 
@@ -176,7 +183,7 @@ bool InvertRgn(HDC DC, const TRegion& Region)
 {
     if (QPainter* painter = DC->DC().Begin()) {
         painter->setCompositionMode(QPainter::RasterOp_NotDestination);
-        painter->fillPath(AreaOf(Region.Data()), Qt::black);
+        painter->fillPath(AreaOf(QtRegion(Region)), Qt::black);
     }
     return true;
 }
@@ -196,11 +203,11 @@ int32_t ExtSelectClipRgn(HDC DC, const TRegion* Region, int32_t Mode)
     }
     const QRegion current = CurrentClip(dc);
     switch (Mode) {
-    case RGN_AND: dc.State.Clip = current & Region->Data(); break;
-    case RGN_OR: dc.State.Clip = current | Region->Data(); break;
-    case RGN_XOR: dc.State.Clip = current ^ Region->Data(); break;
-    case RGN_DIFF: dc.State.Clip = current - Region->Data(); break;
-    case RGN_COPY: dc.State.Clip = Region->Data(); break;
+    case RGN_AND: dc.State.Clip = current & QtRegion(*Region); break;
+    case RGN_OR: dc.State.Clip = current | QtRegion(*Region); break;
+    case RGN_XOR: dc.State.Clip = current ^ QtRegion(*Region); break;
+    case RGN_DIFF: dc.State.Clip = current - QtRegion(*Region); break;
+    case RGN_COPY: dc.State.Clip = QtRegion(*Region); break;
     default: return RGN_ERROR;
     }
     return Kind(*dc.State.Clip);
@@ -240,7 +247,7 @@ int32_t GetClipRgn(HDC DC, TRegion& Region)
 {
     const TDeviceContext& dc = DC->DC();
     if (!dc.State.Clip) return 0;
-    Region.Data() = *dc.State.Clip;
+    QtRegion(Region) = *dc.State.Clip;
     return 1;
 }
 

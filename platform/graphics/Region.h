@@ -23,12 +23,9 @@ public:
     QList<TRect> Rects() const;
     friend bool operator==(const TRegion& A, const TRegion& B);
 
-    // Platform-internal: the pixels as a Qt region.
-    explicit TRegion(const QRegion& Data);
-    const QRegion& Data() const { return *FData; }
-    QRegion& Data() { return *FData; }
-
 private:
+    // The Qt region behind it (graphics/private/Surfaces.h).
+    friend class TSurfaces;
     std::unique_ptr<QRegion> FData;
 };
 

@@ -4,6 +4,7 @@
 #include "graphics/GraphicsObjects.h"
 #include "windows/private/ClassicLook.h"
 #include "windows/private/Window.h"
+#include "windows/private/WindowWidget.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -68,11 +69,10 @@ TButtonControl::TButtonControl(TComponent* AOwner) : TWinControl(AOwner)
     SetTabStop(true);
 }
 
-QWidget* TButtonControl::MakeButton(QWidget* Widget)
+void TButtonControl::MakeButton(TWidgetRequest& Request)
 {
-    auto* Button = static_cast<QAbstractButton*>(Widget);
+    auto* Button = static_cast<QAbstractButton*>(Request.Widget);
     QObject::connect(Button, &QAbstractButton::clicked, Button, [this] { NotifyParent(BN_CLICKED); });
-    return Button;
 }
 
 void TButtonControl::CreateWnd()
@@ -165,11 +165,14 @@ void TButton::CreateParams(TCreateParams& Params)
     Params.Style |= FDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
 }
 
-QWidget* TButton::CreateWindowWidget(const TCreateParams& Params, QWidget* ParentWidget)
+void TButton::CreateWindowWidget(TWidgetRequest& Request)
 {
+    const TCreateParams& Params = Request.Params;
+    QWidget* ParentWidget = Request.Parent;
     auto* Button = new TPushButtonWidget(Params.Caption, ParentWidget);
     Button->setAutoDefault(false);
-    return MakeButton(Button);
+    Request.Widget = Button;
+    MakeButton(Request);
 }
 
 void TButton::CreateWnd()
@@ -268,12 +271,15 @@ void TCustomCheckBox::CreateParams(TCreateParams& Params)
     if (FAlignment == taLeftJustify) Params.Style |= BS_LEFTTEXT;
 }
 
-QWidget* TCustomCheckBox::CreateWindowWidget(const TCreateParams& Params, QWidget* ParentWidget)
+void TCustomCheckBox::CreateWindowWidget(TWidgetRequest& Request)
 {
+    const TCreateParams& Params = Request.Params;
+    QWidget* ParentWidget = Request.Parent;
     auto* Button = new TCheckBoxWidget(Params.Caption, ParentWidget);
     Button->setTristate(true);
     PlaceCaption(Button, Params);
-    return MakeButton(Button);
+    Request.Widget = Button;
+    MakeButton(Request);
 }
 
 void TCustomCheckBox::CreateWnd()
@@ -339,12 +345,15 @@ void TRadioButton::CreateParams(TCreateParams& Params)
     if (FAlignment == taLeftJustify) Params.Style |= BS_LEFTTEXT;
 }
 
-QWidget* TRadioButton::CreateWindowWidget(const TCreateParams& Params, QWidget* ParentWidget)
+void TRadioButton::CreateWindowWidget(TWidgetRequest& Request)
 {
+    const TCreateParams& Params = Request.Params;
+    QWidget* ParentWidget = Request.Parent;
     auto* Button = new TRadioButtonWidget(Params.Caption, ParentWidget);
     Button->setAutoExclusive(false);
     PlaceCaption(Button, Params);
-    return MakeButton(Button);
+    Request.Widget = Button;
+    MakeButton(Request);
 }
 
 void TRadioButton::CreateWnd()

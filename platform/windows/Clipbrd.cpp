@@ -3,6 +3,7 @@
 
 #include "graphics/Bitmap.h"
 #include "graphics/Picture.h"
+#include "graphics/private/Surfaces.h"
 #include "windows/WinApi.h"
 #include "windows/private/ClipboardFormats.h"
 
@@ -239,7 +240,7 @@ void TClipboard::Assign(TPersistent* Source)
     }
     const TOpened Opened(*this);
     Adding();
-    PendingContent().setImageData(Graphic->ToImage());
+    PendingContent().setImageData(ImageOf(*Graphic));
 }
 
 void TClipboard::AssignTo(TPersistent* Dest)
@@ -257,7 +258,7 @@ void TClipboard::AssignTo(TPersistent* Dest)
         if (Mime && Mime->hasImage()) Image = qvariant_cast<QImage>(Mime->imageData());
     }
     if (Image.isNull()) throw EInvalidGraphic(QStringLiteral("Unsupported clipboard format"));
-    (Bitmap ? Bitmap : Picture->Bitmap())->AssignImage(Image);
+    AssignImage(*(Bitmap ? Bitmap : Picture->Bitmap()), Image);
 }
 
 TClipboard* Clipboard()

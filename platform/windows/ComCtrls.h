@@ -218,7 +218,7 @@ public:
     std::function<void(TObject* Sender)> OnChange;
 
 protected:
-    QWidget* CreateWindowWidget(const TCreateParams& Params, QWidget* ParentWidget) override;
+    void CreateWindowWidget(TWidgetRequest& Request) override;
     void Dispatch(TMessage& Message) override;
     void DefaultHandler(TMessage& Message) override;
     virtual void Changed();
@@ -279,7 +279,7 @@ public:
     std::function<void(TObject* Sender, TScrollCode ScrollCode, int32_t& ScrollPos)> OnScroll;
 
 protected:
-    QWidget* CreateWindowWidget(const TCreateParams& Params, QWidget* ParentWidget) override;
+    void CreateWindowWidget(TWidgetRequest& Request) override;
     void Dispatch(TMessage& Message) override;
     void DefaultHandler(TMessage& Message) override;
     virtual void Change();
@@ -351,7 +351,7 @@ public:
     std::function<void(TObject* Sender)> OnCloseUp;
 
 protected:
-    QWidget* CreateWindowWidget(const TCreateParams& Params, QWidget* ParentWidget) override;
+    void CreateWindowWidget(TWidgetRequest& Request) override;
     void CreateWnd() override;
     void Dispatch(TMessage& Message) override;
     void DefaultHandler(TMessage& Message) override;

@@ -25,6 +25,7 @@
 
 class QWidget;
 class TBasicAction;
+class TWidgetRequest;
 class TBrush;
 class TCanvas;
 class TControlActionLink;
@@ -440,10 +441,11 @@ protected:
     virtual void CreateWnd();
     virtual void DestroyWnd();
     void DestroyHandle();
-    // Makes the widget that is the window. The default is a plain widget whose events all become
-    // messages; a stock control returns a Qt widget (a line edit...) that it wraps: its events
-    // become messages too, and DefaultHandler hands them back to the widget.
-    virtual QWidget* CreateWindowWidget(const TCreateParams& Params, QWidget* ParentWidget);
+    // Makes the widget that is the window for the request (windows/private/WindowWidget.h): the
+    // default is a plain widget whose events all become messages; a stock control makes a Qt widget
+    // (a line edit...) that it wraps: its events become messages too, and DefaultHandler hands
+    // them back to the widget.
+    virtual void CreateWindowWidget(TWidgetRequest& Request);
 
     virtual void AlignControls(TControl* AControl, TRect& Rect);
     virtual void AdjustClientRect(TRect& Rect);

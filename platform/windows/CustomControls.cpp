@@ -2,6 +2,7 @@
 #include "windows/Controls.h"
 
 #include "graphics/Canvas.h"
+#include "graphics/private/Surfaces.h"
 #include "windows/private/ControlCanvas.h"
 #include "windows/private/WindowWidget.h"
 
@@ -32,12 +33,12 @@ void TControlCanvas::CreateHandle()
 TCanvasBinding::TCanvasBinding(TCanvas* Canvas, HDC DC) : FCanvas(Canvas)
 {
     FCanvas->Lock();
-    FCanvas->BindPainter(DC->Painter());
+    BindPainter(*FCanvas, PainterOf(*DC));
 }
 
 TCanvasBinding::~TCanvasBinding()
 {
-    FCanvas->BindPainter(nullptr);
+    BindPainter(*FCanvas, nullptr);
     FCanvas->Unlock();
 }
 

@@ -256,9 +256,10 @@ void TCustomEdit::CreateParams(TCreateParams& Params)
     if (FBorderStyle == bsSingle) Params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
-QWidget* TCustomEdit::CreateWindowWidget(const TCreateParams&, QWidget* ParentWidget)
+void TCustomEdit::CreateWindowWidget(TWidgetRequest& Request)
 {
-    return new TEditView(ParentWidget);
+    QWidget* ParentWidget = Request.Parent;
+    Request.Widget = new TEditView(ParentWidget);
 }
 
 void TCustomEdit::CreateWnd()

@@ -133,7 +133,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& Params) override;
-    QWidget* CreateWindowWidget(const TCreateParams& Params, QWidget* ParentWidget) override;
+    void CreateWindowWidget(TWidgetRequest& Request) override;
     void CreateWnd() override;
     void DestroyWnd() override;
     void Dispatch(TMessage& Message) override;
@@ -285,7 +285,8 @@ protected:
     bool ClicksDisabled() const { return FClicksDisabled; }
     void SetClicksDisabled(bool Value) { FClicksDisabled = Value; }
     // Makes the Qt button of the window: its caption, and its clicks sent as BN_CLICKED.
-    QWidget* MakeButton(QWidget* Button);
+    // Reports the clicks of the Qt button the request made.
+    void MakeButton(TWidgetRequest& Request);
 
 private:
     void ShowColors();
@@ -312,7 +313,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& Params) override;
-    QWidget* CreateWindowWidget(const TCreateParams& Params, QWidget* ParentWidget) override;
+    void CreateWindowWidget(TWidgetRequest& Request) override;
     void CreateWnd() override;
     void Dispatch(TMessage& Message) override;
     void DefaultHandler(TMessage& Message) override;
@@ -345,7 +346,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& Params) override;
-    QWidget* CreateWindowWidget(const TCreateParams& Params, QWidget* ParentWidget) override;
+    void CreateWindowWidget(TWidgetRequest& Request) override;
     void CreateWnd() override;
     void Dispatch(TMessage& Message) override;
     // The next state of a click.
@@ -374,7 +375,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& Params) override;
-    QWidget* CreateWindowWidget(const TCreateParams& Params, QWidget* ParentWidget) override;
+    void CreateWindowWidget(TWidgetRequest& Request) override;
     void CreateWnd() override;
     void Dispatch(TMessage& Message) override;
     // A radio button given the focus by the keyboard is clicked.

@@ -4,6 +4,7 @@
 #include "graphics/Canvas.h"
 #include "graphics/Gdi.h"
 #include "graphics/GraphicsObjects.h"
+#include "graphics/private/Surfaces.h"
 #include "rtl/Exceptions.h"
 #include "windows/Forms.h"
 #include "windows/private/Cursors.h"
@@ -97,7 +98,9 @@ void TWinControl::CreateWnd()
     CreateParams(Params);
     QWidget* ParentWidget = Parent() ? Parent()->FWidget : nullptr;
     const bool Owned = ParentWidget && IsOwnedPopup(this, Params);
-    FWidget = CreateWindowWidget(Params, Owned ? ParentWidget->window() : ParentWidget);
+    TWidgetRequest Request{Params, Owned ? ParentWidget->window() : ParentWidget};
+    CreateWindowWidget(Request);
+    FWidget = Request.Widget;
     const bool TopLevel = !ParentWidget || Owned;
     FHandle = RegisterWindow(this, FWidget, Params.Style & ~WS_VISIBLE, Params.ExStyle);
     auto* Hook = new TWindowHook(this, FHandle, FWidget);
@@ -119,9 +122,10 @@ void TWinControl::CreateWnd()
     Perform(WM_SETFONT, reinterpret_cast<WPARAM>(Font()), 0);
 }
 
-QWidget* TWinControl::CreateWindowWidget(const TCreateParams&, QWidget* ParentWidget)
+void TWinControl::CreateWindowWidget(TWidgetRequest& Request)
 {
-    return new TWindowWidget(ParentWidget);
+    QWidget* ParentWidget = Request.Parent;
+    Request.Widget = new TWindowWidget(ParentWidget);
 }
 
 void TWinControl::InsertWidgetInZOrder()
@@ -1026,44 +1030,44 @@ void TWinControl::PaintControls(HDC DC, TControl* First)
 {
     auto Start = First ? std::find(FControls.begin(), FControls.end(), First) : FControls.begin();
     if (Start == FControls.end()) Start = FControls.begin();
-    QPainter* Painter = DC->Painter();
+    QPainter* Painter = PainterOf(*DC);
     if (!Painter) return;
     const TRect Clip = DC->ClipRect();
     for (auto It = Start; It != FControls.end(); ++It) {
         TControl* Control = *It;
         TRect Overlap;
         if (!Control->Visible() || !IntersectRect(Overlap, Control->BoundsRect(), Clip)) continue;
-        Painter = DC->Painter();
+        Painter = PainterOf(*DC);
         Painter->save();
         Painter->translate(Control->Left(), Control->Top());
         Painter->setClipRect(QRect(0, 0, Control->Width(), Control->Height()), Qt::IntersectClip);
         TCanvas ControlDC;
-        ControlDC.BindPainter(Painter);
+        BindPainter(ControlDC, Painter);
         try {
             Control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(&ControlDC), 0);
         } catch (...) {
-            ControlDC.BindPainter(nullptr);
+            BindPainter(ControlDC, nullptr);
             Painter->restore();
             throw;
         }
-        ControlDC.BindPainter(nullptr);
+        BindPainter(ControlDC, nullptr);
         Painter->restore();
     }
 }
 
 void TWinControl::PaintTo(HDC DC, int32_t X, int32_t Y)
 {
-    QPainter* Painter = DC->Painter();
+    QPainter* Painter = PainterOf(*DC);
     if (!Painter) return;
     Painter->save();
     Painter->translate(X, Y);
     TCanvas Target;
-    Target.BindPainter(Painter);
+    BindPainter(Target, Painter);
     FControlState.Include(csPaintCopy);
     Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(&Target), reinterpret_cast<LPARAM>(&Target));
     Perform(WM_PAINT, reinterpret_cast<WPARAM>(&Target), 0);
     FControlState.Exclude(csPaintCopy);
-    Target.BindPainter(nullptr);
+    BindPainter(Target, nullptr);
     Painter->restore();
     for (TWinControl* Child : FWinControls)
         if (Child->Visible() && !(Child->FWidget && Child->FWidget->isWindow())) Child->PaintTo(DC, X + Child->Left(), Y + Child->Top());

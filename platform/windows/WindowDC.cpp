@@ -4,6 +4,7 @@
 #include "graphics/Canvas.h"
 #include "graphics/Region.h"
 #include "graphics/private/DeviceContext.h"
+#include "graphics/private/Surfaces.h"
 #include "windows/private/Window.h"
 #include "windows/private/WindowOverlay.h"
 #include "windows/private/WindowWidget.h"
@@ -41,10 +42,10 @@ int32_t SetWindowRgn(HWND Wnd, const TRegion* Region, bool Redraw)
         Widget->clearMask();
         Widget->setProperty(RegionProperty, QVariant());
     } else {
-        const QRegion Shape = Region->Data().translated(FrameOrigin(Wnd, Widget));
+        const QRegion Shape = QtRegion(*Region).translated(FrameOrigin(Wnd, Widget));
         // Qt reads an empty mask as no mask: a pixel outside the widget leaves nothing showing.
         Widget->setMask(Shape.isEmpty() ? QRegion(-1, -1, 1, 1) : Shape);
-        Widget->setProperty(RegionProperty, Region->Data());
+        Widget->setProperty(RegionProperty, QtRegion(*Region));
     }
     if (Redraw) Widget->update();
     return 1;
@@ -56,9 +57,9 @@ int32_t GetWindowRgn(HWND Wnd, TRegion& Region)
     if (!Widget) return RGN_ERROR;
     const QVariant Stored = Widget->property(RegionProperty);
     if (!Stored.isValid()) return RGN_ERROR;
-    Region.Data() = Stored.value<QRegion>();
+    QtRegion(Region) = Stored.value<QRegion>();
     if (Region.IsEmpty()) return NULLREGION;
-    return Region.Data().rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
+    return QtRegion(Region).rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
 }
 
 // ---- Device contexts of a window ----
@@ -82,13 +83,13 @@ HDC OpenDC(HWND Wnd, bool ClientArea)
     if (!Wnd) {
         // The screen: a surface to measure on.
         static QImage Scratch(1, 1, QImage::Format_RGB32);
-        Canvas->BindImage(&Scratch);
+        BindImage(*Canvas, &Scratch);
     } else {
         TWindowOverlay* Overlay = OverlayOf(Wnd, true);
         if (!Overlay) return nullptr;
         const QWidget* Widget = WidgetOf(Wnd);
         QImage& Pixels = Overlay->Pixels();
-        Canvas->BindImage(&Pixels);
+        BindImage(*Canvas, &Pixels);
         QPoint Origin;
         QRect Clip = Pixels.rect();
         if (ClientArea) {
@@ -126,7 +127,7 @@ int32_t ReleaseDC(HWND Wnd, HDC DC)
     if (Found == Open.end() || Found->Wnd != Wnd) return 0;
     const std::unique_ptr<TCanvas> Canvas = std::move(Found->Canvas);
     Open.erase(Found);
-    Canvas->BindImage(nullptr);
+    BindImage(*Canvas, nullptr);
     if (TWindowOverlay* Overlay = Wnd ? OverlayOf(Wnd, false) : nullptr) Overlay->Drawn(Overlay->rect());
     return 1;
 }

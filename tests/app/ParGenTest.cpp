@@ -7,9 +7,9 @@
 #include "os/XmlDoc.h"
 #include "rtl/Files.h"
 #include "support/Artifacts.h"
+#include "support/LayerInternals.h"
 #include "support/Render.h"
 #include "windows/ListControls.h"
-#include "windows/private/Window.h"
 
 #include <QFile>
 #include <QWidget>
@@ -462,7 +462,7 @@ TEST_F(ParGenTest, TheCloseBoxDiscardsChangesWithoutAsking)
 {
     EXPECT_EQ(Run_Modal(Window.get(), [&] {
                   Retype(Window->E_IP1, QStringLiteral("11"));
-                  WindowsInternal::WidgetOf(Window->Handle())->windowHandle()->close();
+                  WidgetOf(Window->Handle())->windowHandle()->close();
               }),
               mrCancel);
     EXPECT_TRUE(DialogScript().Boxes().empty());

@@ -2,6 +2,7 @@
 #include "windows/private/ScreenCanvas.h"
 
 #include "graphics/Canvas.h"
+#include "graphics/private/Surfaces.h"
 
 #include <QImage>
 
@@ -11,7 +12,7 @@ TCanvas* ScreenCanvas()
 {
     static QImage Surface(1, 1, QImage::Format_RGB32);
     static TCanvas Canvas;
-    if (!Canvas.HandleAllocated()) Canvas.BindImage(&Surface);
+    if (!Canvas.HandleAllocated()) BindImage(Canvas, &Surface);
     return &Canvas;
 }
 

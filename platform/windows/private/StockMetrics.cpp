@@ -4,6 +4,7 @@
 #include "graphics/Canvas.h"
 #include "graphics/DrawText.h"
 #include "graphics/GraphicsObjects.h"
+#include "graphics/private/Surfaces.h"
 
 #include <QApplication>
 #include <QImage>
@@ -18,10 +19,10 @@ auto Measured(const TFont* Font, F&& Measure)
 {
     static QImage Scratch(1, 1, QImage::Format_RGB32);
     TCanvas Canvas;
-    Canvas.BindImage(&Scratch);
+    BindImage(Canvas, &Scratch);
     Canvas.Font()->Assign(const_cast<TFont*>(Font));
     const auto Result = Measure(Canvas);
-    Canvas.BindImage(nullptr);
+    BindImage(Canvas, nullptr);
     return Result;
 }
 

@@ -5,6 +5,7 @@
 #include "graphics/private/DeviceContext.h"
 #include "graphics/FontMapper.h"
 #include "graphics/GraphicsObjects.h"
+#include "graphics/private/Surfaces.h"
 #include "windows/Forms.h"
 #include "windows/private/MessageQueue.h"
 #include "windows/private/PopupWindow.h"
@@ -479,21 +480,21 @@ bool TWindowHook::PaintEvent(QObject* Receiver, QEvent* Event)
     QPainter WindowPainter(Widget);
     if (!FClientMargins.isNull()) {
         TCanvas WindowDC;
-        WindowDC.BindPainter(&WindowPainter);
+        BindPainter(WindowDC, &WindowPainter);
         SendMessage(FWnd, WM_NCPAINT, reinterpret_cast<WPARAM>(&WindowDC), 0);
-        WindowDC.BindPainter(nullptr);
+        BindPainter(WindowDC, nullptr);
     }
     const QRegion Update = Paint->region().intersected(ClientArea).translated(-ClientArea.topLeft());
     {
         QPainter ClientPainter(&Backing);
         ClientPainter.setClipRegion(Update);
         TCanvas DC;
-        DC.BindPainter(&ClientPainter);
+        BindPainter(DC, &ClientPainter);
         FPaintDC = &DC;
         if (TMessageQueue::Instance().TakeErase(FWnd)) SendMessage(FWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(&DC), 0);
         SendMessage(FWnd, WM_PAINT, 0, 0);
         FPaintDC = nullptr;
-        DC.BindPainter(nullptr);
+        BindPainter(DC, nullptr);
     }
     WindowPainter.setClipRegion(Update.translated(ClientArea.topLeft()));
     WindowPainter.drawImage(ClientArea.topLeft(), Backing);
@@ -549,7 +550,7 @@ void TWindowHook::BindDirect(TCanvas* Canvas, const TPoint& Origin, const TRect&
     static QImage Scratch(1, 1, QImage::Format_RGB32);
     auto* Widget = dynamic_cast<TWindowWidget*>(FWidget.data());
     if (!Widget) {
-        Canvas->BindImage(&Scratch);
+        BindImage(*Canvas, &Scratch);
         return;
     }
     QImage& Backing = Widget->Backing();
@@ -559,7 +560,7 @@ void TWindowHook::BindDirect(TCanvas* Canvas, const TPoint& Origin, const TRect&
         Resized.fill(Qt::white);
         Backing = Resized;
     }
-    Canvas->BindImage(&Backing);
+    BindImage(*Canvas, &Backing);
     Canvas->DC().State.ViewportOrg = QPoint(Origin.X, Origin.Y);
     Canvas->DC().State.Clip = QRegion(Clip.Left, Clip.Top, Clip.Width(), Clip.Height());
     if (std::find(FDirect.begin(), FDirect.end(), Canvas) == FDirect.end()) FDirect.push_back(Canvas);
@@ -571,12 +572,12 @@ void TWindowHook::ReleaseDirect(TCanvas* Canvas)
     const auto Found = std::find(FDirect.begin(), FDirect.end(), Canvas);
     if (Found == FDirect.end()) return;
     FDirect.erase(Found);
-    Canvas->BindImage(nullptr);
+    BindImage(*Canvas, nullptr);
 }
 
 void TWindowHook::ReleaseAllDirect()
 {
-    for (TCanvas* Canvas : std::exchange(FDirect, {})) Canvas->BindImage(nullptr);
+    for (TCanvas* Canvas : std::exchange(FDirect, {})) BindImage(*Canvas, nullptr);
 }
 
 // ---- Top-level windows ----

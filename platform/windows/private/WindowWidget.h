@@ -17,6 +17,15 @@ class QKeyEvent;
 class QMouseEvent;
 class QPainter;
 
+// What TWinControl::CreateWindowWidget is asked for: a widget for the window's parameters under
+// Parent (nil for a top-level window), which it puts in Widget.
+class TWidgetRequest {
+public:
+    const TCreateParams& Params;
+    QWidget* Parent = nullptr;
+    QWidget* Widget = nullptr;
+};
+
 namespace WindowsInternal {
 
 // The border a window's style gives it: the frame of a top-level window (outside its widget), the

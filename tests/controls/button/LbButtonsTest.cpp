@@ -3,6 +3,7 @@
 
 #include "button/LbButtons.h"
 #include "graphics/DrawText.h"
+#include "support/LayerInternals.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +24,7 @@ QImage Paint(const TLbFace& Face)
     Bitmap.Canvas()->Brush()->SetColor(Sentinel);
     Bitmap.Canvas()->FillRect(Rect(0, 0, Face.Width, Face.Height));
     Draw_Button_Face(Bitmap.Canvas(), Face);
-    return Bitmap.ToImage();
+    return ImageOf(Bitmap);
 }
 
 class FaceTest : public ::testing::Test {
@@ -145,7 +146,7 @@ QImage Gradient(TColor From, TColor To, const TRect& Area, int32_t Width, int32_
     Bitmap.Canvas()->Brush()->SetColor(Sentinel);
     Bitmap.Canvas()->FillRect(Rect(0, 0, Width, Height));
     Fill_Gradient(Bitmap.Canvas(), From, To, Area.Left, Area.Top, Area.Right, Area.Bottom);
-    return Bitmap.ToImage();
+    return ImageOf(Bitmap);
 }
 
 TEST(GradientTest, EachRowShowsTheLastBandStartingThere)
@@ -194,7 +195,7 @@ TEST(GlyphTest, DrawsOneCellWithItsBottomLeftColourTransparent)
     Target.Canvas()->Brush()->SetColor(clWhite);
     Target.Canvas()->FillRect(Rect(0, 0, 20, 20));
     Draw_Glyph(Target.Canvas(), Strip.get(), 3, 2, CellSize, 0, CellSize, CellSize);
-    const QImage Image = Target.ToImage();
+    const QImage Image = ImageOf(Target);
     EXPECT_EQ(InkBounds(Image, Rgb(CellColors[1]), Image.rect()), QRect(3, 2, CellSize, CellSize));
     EXPECT_EQ(ColorAt(Image, 3, 2 + CellSize - 1), ColorText(clWhite));
     EXPECT_EQ(ColorAt(Image, 3 + 4, 2 + 3), ColorText(clWhite));

@@ -6,7 +6,7 @@
 #include "dropdown/ExtHeader.h"
 #include "dropdown/PopupAppearance.h"
 #include "windows/SizeConstraints.h"
-#include "windows/private/Window.h"
+#include "support/LayerInternals.h"
 
 #include <gtest/gtest.h>
 
@@ -66,7 +66,7 @@ TEST_F(DropCycleTest, ClickOpensInEventOrderAsAQtPopupAndEnterCloses)
     ClickButton(DropDown);
     ASSERT_TRUE(Open());
     EXPECT_EQ(Log, (QStringList{"before drop down", "drop down"}));
-    const QWidget* Widget = WindowsInternal::WidgetOf(Popup()->Handle());
+    const QWidget* Widget = WidgetOf(Popup()->Handle());
     ASSERT_NE(Widget, nullptr);
     EXPECT_EQ(Widget->windowType(), Qt::Popup);
     EXPECT_EQ(GetWindow(Popup()->Handle(), GW_OWNER), Form->Handle());

@@ -5,6 +5,7 @@
 #include "graphics/DrawText.h"
 #include "graphics/Gdi.h"
 #include "graphics/Region.h"
+#include "support/LayerInternals.h"
 
 #include <QPainter>
 
@@ -349,7 +350,7 @@ TEST_F(CanvasEdgeTest, XorFiguresThroughABoundPainterKeepItsClip)
     painter.translate(clip.topLeft());
     painter.setClipRect(0, 0, clip.width(), clip.height());
     TCanvas canvas;
-    canvas.BindPainter(&painter);
+    BindPainter(canvas, &painter);
     canvas.Pen()->SetMode(pmXor);
     canvas.Pen()->SetColor(clWhite);
     canvas.Brush()->SetColor(clYellow);
@@ -367,7 +368,7 @@ TEST_F(CanvasEdgeTest, XorFiguresThroughABoundPainterKeepItsClip)
     }
     EXPECT_NE(Image, before);
     draw();
-    canvas.BindPainter(nullptr);
+    BindPainter(canvas, nullptr);
     painter.end();
     EXPECT_EQ(Image, before);
 }

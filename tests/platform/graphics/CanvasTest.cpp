@@ -7,6 +7,7 @@
 #include "graphics/Region.h"
 #include "rtl/Exceptions.h"
 #include "support/Artifacts.h"
+#include "support/LayerInternals.h"
 
 #include <QPainter>
 
@@ -40,14 +41,14 @@ public:
 // A canvas that finds its surface only when drawing needs one.
 class TLazyCanvas : public TCanvas {
 public:
-    ~TLazyCanvas() override { BindImage(nullptr); }
+    ~TLazyCanvas() override { BindImage(*this, nullptr); }
     QImage Surface{8, 8, QImage::Format_RGB32};
 
 protected:
     void CreateHandle() override
     {
         Surface.fill(Qt::white);
-        BindImage(&Surface);
+        BindImage(*this, &Surface);
     }
 };
 
@@ -468,7 +469,7 @@ TEST_F(CanvasTest, CopyRectStretchesWithTheCopyMode)
     sourceImage.setPixel(0, 0, qRgb(255, 0, 0));
     sourceImage.setPixel(1, 0, qRgb(0, 0, 255));
     TCanvas source;
-    source.BindImage(&sourceImage);
+    BindImage(source, &sourceImage);
 
     Canvas.CopyRect(Rect(0, 0, 4, 2), &source, Rect(0, 0, 2, 1));
     EXPECT_EQ(At(0, 0), RGB(255, 0, 0));
@@ -497,7 +498,7 @@ TEST_F(CanvasTest, DrawingWithoutASurfaceRaises)
 {
     TCanvas unbound;
     EXPECT_FALSE(unbound.HandleAllocated());
-    EXPECT_EQ(unbound.Painter(), nullptr);
+    EXPECT_EQ(PainterOf(unbound), nullptr);
     EXPECT_THROW(unbound.FillRect(Rect(0, 0, 1, 1)), EInvalidOperation);
     EXPECT_THROW(unbound.Handle(), EInvalidOperation);
 }
@@ -511,7 +512,7 @@ TEST_F(CanvasTest, ADescendantBindsItsSurfaceOnDemand)
     EXPECT_EQ(ColorOf(drawn.Surface.pixel(1, 1)), RGB(255, 0, 0));
 
     TLazyCanvas painted;
-    EXPECT_NE(painted.Painter(), nullptr);
+    EXPECT_NE(PainterOf(painted), nullptr);
     EXPECT_TRUE(painted.HandleAllocated());
 }
 
@@ -532,11 +533,11 @@ TEST_F(CanvasTest, ABoundPainterKeepsItsOriginAndClip)
     painter.translate(10, 5);
     painter.setClipRect(0, 0, 6, 6);
     TCanvas canvas;
-    canvas.BindPainter(&painter);
+    BindPainter(canvas, &painter);
     canvas.Brush()->SetColor(clRed);
     canvas.FillRect(Rect(-5, -5, 20, 20));
     EXPECT_EQ(canvas.Pixels(0, 0), static_cast<TColor>(RGB(255, 0, 0)));
-    canvas.BindPainter(nullptr);
+    BindPainter(canvas, nullptr);
     painter.end();
     EXPECT_EQ(Ink(), QRect(10, 5, 6, 6));
 }
@@ -547,10 +548,10 @@ TEST_F(CanvasTest, RebindingStartsAFreshState)
     Canvas.MoveTo(7, 7);
     QImage other(10, 10, QImage::Format_RGB32);
     other.fill(Qt::white);
-    Canvas.BindImage(&other);
+    BindImage(Canvas, &other);
     EXPECT_EQ(Canvas.ClipRect(), Rect(0, 0, 10, 10));
     EXPECT_EQ(Canvas.PenPos(), Point(0, 0));
-    Canvas.BindImage(nullptr);
+    BindImage(Canvas, nullptr);
     EXPECT_FALSE(Canvas.HandleAllocated());
 }
 
@@ -559,7 +560,7 @@ TEST_F(CanvasTest, SavesAShapesSheet)
     QImage sheet(240, 120, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     TCanvas canvas;
-    canvas.BindImage(&sheet);
+    BindImage(canvas, &sheet);
     canvas.Brush()->SetColor(clSkyBlue);
     canvas.Rectangle(5, 5, 45, 35);
     canvas.Ellipse(50, 5, 100, 35);
@@ -580,6 +581,6 @@ TEST_F(CanvasTest, SavesAShapesSheet)
     canvas.Font()->SetOrientation(450);
     canvas.Brush()->SetStyle(bsClear);
     canvas.TextOut(120, 115, QStringLiteral("turned 45"));
-    canvas.BindImage(nullptr);
+    BindImage(canvas, nullptr);
     SaveArtifact(sheet, QStringLiteral("canvas-shapes"));
 }

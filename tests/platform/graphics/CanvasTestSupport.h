@@ -3,6 +3,7 @@
 
 #include "graphics/Canvas.h"
 #include "graphics/Colors.h"
+#include "support/LayerInternals.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,7 @@ protected:
     void SetUp() override
     {
         Image.fill(Qt::white);
-        Canvas.BindImage(&Image);
+        BindImage(Canvas, &Image);
     }
 
     COLORREF At(int X, int Y) const { return ColorOf(Image.pixel(X, Y)); }

@@ -3,6 +3,7 @@
 
 #include "graphics/DrawText.h"
 #include "support/Artifacts.h"
+#include "support/LayerInternals.h"
 
 namespace {
 
@@ -296,7 +297,7 @@ TEST_F(DrawTextTest, SavesATextSheet)
     QImage sheet(300, 160, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     TCanvas canvas;
-    canvas.BindImage(&sheet);
+    BindImage(canvas, &sheet);
     canvas.Font()->SetName(QStringLiteral("Verdana"));
     const struct {
         TRect Box;
@@ -318,6 +319,6 @@ TEST_F(DrawTextTest, SavesATextSheet)
         canvas.Brush()->SetColor(clInfoBk);
         DrawText(canvas.Handle(), QString::fromLatin1(s.Text), -1, box, s.Format);
     }
-    canvas.BindImage(nullptr);
+    BindImage(canvas, nullptr);
     SaveArtifact(sheet, QStringLiteral("drawtext-sheet"));
 }

@@ -6,6 +6,7 @@
 #include "graphics/Gdi.h"
 #include "graphics/Region.h"
 #include "support/Artifacts.h"
+#include "support/LayerInternals.h"
 
 #include <functional>
 
@@ -24,7 +25,7 @@ class GdiTest : public TPaintTest {
 protected:
     // A canvas over a small image of its own, for blit sources.
     struct TSource {
-        explicit TSource(int W, int H) : Image(W, H, QImage::Format_RGB32) { Canvas.BindImage(&Image); }
+        explicit TSource(int W, int H) : Image(W, H, QImage::Format_RGB32) { BindImage(Canvas, &Image); }
         QImage Image;
         TCanvas Canvas;
     };
@@ -333,7 +334,7 @@ TEST_F(GdiTest, AlphaBlendMixesWithConstantAndPerPixelAlpha)
     QImage premultiplied(1, 1, QImage::Format_ARGB32_Premultiplied);
     premultiplied.setPixel(0, 0, qRgba(128, 0, 0, 128));
     TCanvas alpha;
-    alpha.BindImage(&premultiplied);
+    BindImage(alpha, &premultiplied);
     BLENDFUNCTION perPixel;
     perPixel.AlphaFormat = AC_SRC_ALPHA;
     ASSERT_TRUE(AlphaBlend(Canvas.Handle(), 4, 0, 3, 3, alpha.Handle(), 0, 0, 1, 1, perPixel));
@@ -347,7 +348,7 @@ TEST_F(GdiTest, AlphaBlendMixesWithConstantAndPerPixelAlpha)
     perPixel.SourceConstantAlpha = 0;
     AlphaBlend(Canvas.Handle(), 10, 0, 1, 1, alpha.Handle(), 0, 0, 1, 1, perPixel);
     EXPECT_EQ(At(10, 0), White);
-    alpha.BindImage(nullptr);
+    BindImage(alpha, nullptr);
 
     // A source rectangle reaching past the source fails and draws nothing.
     for (QRect area : {QRect(1, 1, 2, 2), QRect(-1, 0, 2, 2), QRect(0, 0, 3, 1)})
@@ -566,7 +567,7 @@ TEST_F(GdiTest, SavesAControlsSheet)
     QImage sheet(260, 110, QImage::Format_RGB32);
     sheet.fill(QColorOf(GetSysColor(COLOR_BTNFACE)));
     TCanvas canvas;
-    canvas.BindImage(&sheet);
+    BindImage(canvas, &sheet);
     HDC dc = canvas.Handle();
     const uint32_t edges[] = {EDGE_RAISED, EDGE_SUNKEN, EDGE_ETCHED, EDGE_BUMP};
     for (int i = 0; i < 4; ++i) {
@@ -599,6 +600,6 @@ TEST_F(GdiTest, SavesAControlsSheet)
     const GRADIENT_RECT rect{0, 1};
     GradientFill(dc, vertices, {&rect, 1}, GRADIENT_FILL_RECT_H);
     canvas.DrawFocusRect(Rect(168, 74, 257, 100));
-    canvas.BindImage(nullptr);
+    BindImage(canvas, nullptr);
     SaveArtifact(sheet, QStringLiteral("gdi-controls"));
 }

@@ -4,6 +4,7 @@
 #include "graphics/ImageList.h"
 #include "rtl/Exceptions.h"
 #include "support/Artifacts.h"
+#include "support/LayerInternals.h"
 
 #include <gtest/gtest.h>
 
@@ -159,7 +160,7 @@ TEST_F(ImageListTest, DisabledImagesAreEmbossed)
             EXPECT_EQ(target.Canvas()->Pixels(x, y), expected[size_t(y)][size_t(x)]);
         }
     EXPECT_EQ(target.Canvas()->Brush()->Color(), clBtnShadow);
-    SaveArtifact(target.ToImage().scaled(60, 60), QStringLiteral("imagelist-disabled"));
+    SaveArtifact(ImageOf(target).scaled(60, 60), QStringLiteral("imagelist-disabled"));
 }
 
 TEST_F(ImageListTest, ReplaceDeleteAndClear)

@@ -1,13 +1,12 @@
 // System metrics and font, the 3-D look passed down to children, and finding the control under a screen point.
 #include "support/Input.h"
+#include "support/LayerInternals.h"
 #include "support/Render.h"
 #include "Recorder.h"
 
 #include "graphics/DrawText.h"
 #include "windows/SystemMetrics.h"
 #include "windows/WindowDC.h"
-#include "windows/private/Window.h"
-#include "windows/private/WindowWidget.h"
 
 #include <gtest/gtest.h>
 
@@ -24,10 +23,10 @@ TEST(SystemMetricsTest, AnswersTheLayersOwnSizes)
     EXPECT_EQ(GetSystemMetrics(SM_CXVSCROLL), Area.verticalScrollBar()->sizeHint().width());
     EXPECT_EQ(GetSystemMetrics(SM_CYHSCROLL), GetSystemMetrics(SM_CXVSCROLL));
     // As thick as the borders NonClientMargins gives windows.
-    EXPECT_EQ(WindowsInternal::NonClientMargins(WS_BORDER, 0, false).left(), GetSystemMetrics(SM_CXBORDER));
-    EXPECT_EQ(WindowsInternal::NonClientMargins(WS_BORDER, 0, false).top(), GetSystemMetrics(SM_CYBORDER));
-    EXPECT_EQ(WindowsInternal::NonClientMargins(0, WS_EX_CLIENTEDGE, false).left(), GetSystemMetrics(SM_CXEDGE));
-    EXPECT_EQ(WindowsInternal::NonClientMargins(0, WS_EX_CLIENTEDGE, false).top(), GetSystemMetrics(SM_CYEDGE));
+    EXPECT_EQ(NonClientMargins(WS_BORDER, 0, false).left(), GetSystemMetrics(SM_CXBORDER));
+    EXPECT_EQ(NonClientMargins(WS_BORDER, 0, false).top(), GetSystemMetrics(SM_CYBORDER));
+    EXPECT_EQ(NonClientMargins(0, WS_EX_CLIENTEDGE, false).left(), GetSystemMetrics(SM_CXEDGE));
+    EXPECT_EQ(NonClientMargins(0, WS_EX_CLIENTEDGE, false).top(), GetSystemMetrics(SM_CYEDGE));
     EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), Screen->Width());
     EXPECT_EQ(GetSystemMetrics(-1), 0);
 }

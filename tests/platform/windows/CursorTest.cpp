@@ -1,16 +1,14 @@
 // Cursors: loading our cursor resources with their hot spots, the screen's registry, the cursor a
 // control shows under the pointer, and reading back what a window shows through its canvas.
 #include "support/Input.h"
+#include "support/LayerInternals.h"
 #include "support/Render.h"
 #include "Recorder.h"
 
 #include "graphics/Bitmap.h"
 #include "graphics/Picture.h"
-#include "graphics/private/CursorFile.h"
 #include "rtl/Exceptions.h"
 #include "windows/ExtCtrls.h"
-#include "windows/private/Cursors.h"
-#include "windows/private/Window.h"
 
 #include <gtest/gtest.h>
 
@@ -51,8 +49,8 @@ TEST(CursorTest, PointerResourceHasItsHotSpotAtThePipetteTip)
 {
     TCursorHandle Cursor{LoadCursor(0, QStringLiteral("VYX_POINTER"))};
     ASSERT_NE(Cursor.Handle, nullptr);
-    EXPECT_EQ(Cursor.Handle->Cursor.hotSpot(), QPoint(1, 30));
-    const QImage Image = Cursor.Handle->Cursor.pixmap().toImage();
+    EXPECT_EQ(QtCursor(Cursor.Handle).hotSpot(), QPoint(1, 30));
+    const QImage Image = QtCursor(Cursor.Handle).pixmap().toImage();
     ASSERT_EQ(Image.size(), QSize(32, 32));
     EXPECT_EQ(qAlpha(Image.pixel(1, 30)), 255) << "the tip is drawn";
     EXPECT_EQ(Image.pixel(1, 30) & 0xFFFFFF, 0u) << "the tip is black";
@@ -88,9 +86,9 @@ TEST(CursorTest, CursorFilesAreReadWithTheirHotSpotKeptInside)
 
 TEST(CursorTest, ScreenKeepsRegisteredCursorsAndGivesStockOnesOtherwise)
 {
-    EXPECT_EQ(Screen->Cursors(crHandPoint)->Cursor.shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(QtCursor(Screen->Cursors(crHandPoint)).shape(), Qt::PointingHandCursor);
     EXPECT_EQ(Screen->Cursors(crHandPoint), Screen->Cursors(crHandPoint)) << "one handle per index";
-    EXPECT_EQ(Screen->Cursors(1234)->Cursor.shape(), Qt::ArrowCursor) << "an index that names nothing";
+    EXPECT_EQ(QtCursor(Screen->Cursors(1234)).shape(), Qt::ArrowCursor) << "an index that names nothing";
 
     HCURSOR Pointer = LoadCursor(0, QStringLiteral("VYX_POINTER"));
     Screen->SetCursors(crPointer, Pointer);
@@ -98,7 +96,7 @@ TEST(CursorTest, ScreenKeepsRegisteredCursorsAndGivesStockOnesOtherwise)
     Screen->SetCursors(crPointer, Pointer);
     EXPECT_EQ(Screen->Cursors(crPointer), Pointer) << "registering the same handle again keeps it";
     Screen->SetCursors(crPointer, nullptr);
-    EXPECT_EQ(Screen->Cursors(crPointer)->Cursor.shape(), Qt::ArrowCursor);
+    EXPECT_EQ(QtCursor(Screen->Cursors(crPointer)).shape(), Qt::ArrowCursor);
 }
 
 TEST(CursorTest, ControlUnderThePointerShowsTheRegisteredCursor)
@@ -110,7 +108,7 @@ TEST(CursorTest, ControlUnderThePointerShowsTheRegisteredCursor)
     Form->Show();
     ProcessPendingEvents();
 
-    QWidget* Widget = WindowsInternal::WidgetOf(Form->Handle());
+    QWidget* Widget = WidgetOf(Form->Handle());
     Input::MoveMouse(Form.get(), {20, 20});
     EXPECT_EQ(Widget->cursor().shape(), Qt::BitmapCursor);
     EXPECT_EQ(Widget->cursor().hotSpot(), QPoint(1, 30));

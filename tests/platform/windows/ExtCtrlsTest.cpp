@@ -1,5 +1,6 @@
 // Panels, bevels, shapes, images and link labels: their pixels, client areas, sizes and link clicks.
 #include "support/Input.h"
+#include "support/LayerInternals.h"
 #include "support/Render.h"
 #include "Recorder.h"
 
@@ -7,7 +8,6 @@
 #include "graphics/GraphicsObjects.h"
 #include "graphics/Picture.h"
 #include "windows/ExtCtrls.h"
-#include "windows/private/Window.h"
 
 #include <gtest/gtest.h>
 
@@ -300,7 +300,7 @@ TEST_F(ExtCtrlsTest, ALinkLabelDrawsItsLinksInTheLinkColourUnderTheHandCursor)
     }
     EXPECT_GT(Plain, 10);
     EXPECT_GT(Link, 10);
-    const QWidget* Widget = WindowsInternal::WidgetOf(Label->Handle());
+    const QWidget* Widget = WidgetOf(Label->Handle());
     Input::MoveMouse(Label, {LinkStart + 3, 5});
     EXPECT_EQ(Widget->cursor().shape(), Qt::PointingHandCursor);
     Input::MoveMouse(Label, {2, 5});

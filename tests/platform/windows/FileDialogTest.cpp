@@ -2,8 +2,8 @@
 #include "rtl/Files.h"
 #include "rtl/Strings.h"
 #include "support/DialogScript.h"
+#include "support/LayerInternals.h"
 #include "support/TempFolder.h"
-#include "windows/private/Window.h"
 
 #include <gtest/gtest.h>
 
@@ -248,7 +248,7 @@ TEST_F(DialogOpenSaveTest, TheRealDialogAsksWithQtsOwnDialog)
     TFileDialogService* Scripted = SetFileDialogService(nullptr);
     auto Dialog = GsdDialog();
     QTimer::singleShot(0, [&] {
-        auto* Shown = qobject_cast<QFileDialog*>(WindowsInternal::ModalWidget());
+        auto* Shown = qobject_cast<QFileDialog*>(ModalWidget());
         ASSERT_NE(Shown, nullptr);
         EXPECT_EQ(Shown->windowTitle(), "Save As");
         EXPECT_EQ(Shown->acceptMode(), QFileDialog::AcceptSave);

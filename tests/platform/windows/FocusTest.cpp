@@ -1,14 +1,13 @@
 // Focus changes: WM_KILLFOCUS before WM_SETFOCUS, CM_EXIT/CM_ENTER on active-control changes only.
 #include "support/Input.h"
+#include "support/LayerInternals.h"
 #include "support/Render.h"
 #include "Recorder.h"
-#include "windows/private/Window.h"
 
 #include <gtest/gtest.h>
 
 #include <QWidget>
 
-using WindowsInternal::WidgetOf;
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include "support/Artifacts.h"
 #include "support/Input.h"
 #include "Recorder.h"
+#include "support/LayerInternals.h"
 #include "support/Render.h"
 #include "windows/StdCtrls.h"
-#include "windows/private/Window.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,6 @@
 #include <QWidget>
 #include <QWindow>
 
-using WindowsInternal::WidgetOf;
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include "Recorder.h"
 #include "support/DialogScript.h"
 #include "support/Input.h"
+#include "support/LayerInternals.h"
 #include "support/Render.h"
-#include "windows/private/Window.h"
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
@@ -249,7 +249,7 @@ TModalResult ShowRealBox(const std::function<void(QMessageBox&)>& Act)
 {
     TMessageBoxService* Scripted = SetMessageBoxService(nullptr);
     QTimer::singleShot(0, [&] {
-        auto* Box = qobject_cast<QMessageBox*>(WindowsInternal::ModalWidget());
+        auto* Box = qobject_cast<QMessageBox*>(ModalWidget());
         ASSERT_NE(Box, nullptr);
         Act(*Box);
     });

@@ -1,4 +1,5 @@
 // Drawing on windows outside their paint cycle: window and client contexts, wrapped widgets, WM_NCPAINT after each paint.
+#include "support/LayerInternals.h"
 #include "support/Render.h"
 #include "Recorder.h"
 
@@ -6,14 +7,10 @@
 #include "graphics/GraphicsObjects.h"
 #include "windows/StdCtrls.h"
 #include "windows/WindowDC.h"
-#include "windows/private/Window.h"
-#include "windows/private/WindowOverlay.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-using namespace WindowsInternal;
 
 QRgb Rgb(TColor Color)
 {
@@ -83,14 +80,14 @@ TEST_F(WindowDCTest, WindowContextReachesTheFrameClientContextStartsInside)
     ReleaseDC(Framed->Handle(), Client);
     EXPECT_EQ(ReleaseDC(Framed->Handle(), Client), 0) << "released twice";
     ProcessPendingEvents();
-    const QImage& Drawn = OverlayOf(Framed->Handle(), false)->Pixels();
+    const QImage Drawn = OverlayPixels(Framed->Handle());
     EXPECT_EQ(Drawn.pixel(0, 0), Rgb(clBlue));
     EXPECT_EQ(Drawn.pixel(1, 1), Rgb(clYellow)) << "the client area starts inside the one-pixel border";
     EXPECT_EQ(Drawn.pixel(0, 11), 0u) << "nothing drawn outside the client area";
     // What the window repaints replaces what was drawn there.
     Framed->Invalidate();
     ProcessPendingEvents();
-    EXPECT_EQ(Drawn.pixel(0, 0), 0u);
+    EXPECT_EQ(OverlayPixels(Framed->Handle()).pixel(0, 0), 0u);
 }
 
 TEST_F(WindowDCTest, WindowWithoutAFrameOfOursGetsNCPaintAfterEachPaint)

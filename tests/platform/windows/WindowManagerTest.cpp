@@ -2,10 +2,10 @@
 // that leaves the look of the windows beneath alone, keys handed on to the modal window, and hints.
 #include "Recorder.h"
 #include "support/Input.h"
+#include "support/LayerInternals.h"
 #include "support/Render.h"
 #include "windows/Dialogs.h"
 #include "windows/StdCtrls.h"
-#include "windows/private/Window.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,6 @@
 #include <QWidget>
 #include <QWindow>
 
-using WindowsInternal::WidgetOf;
 
 namespace {
 
@@ -136,13 +135,13 @@ TEST_F(WindowManagerTest, AKeyThatReachesTheWindowBeneathAMessageBoxGoesToTheBox
     TMessageBoxService* Scripted = SetMessageBoxService(nullptr);
     bool Over = false;
     Later([&] {
-        auto* Box = qobject_cast<QMessageBox*>(WindowsInternal::ModalWidget());
+        auto* Box = qobject_cast<QMessageBox*>(ModalWidget());
         ASSERT_NE(Box, nullptr);
         Over = Box->windowHandle() && Box->windowHandle()->transientParent() == WindowOf(First.get());
         KeyToWindow(First.get(), Qt::Key_Return);
         // The box stays on a lost key: leave it as Esc does.
         Later([] {
-            if (QWidget* Left = WindowsInternal::ModalWidget()) QTest::keyClick(Left, Qt::Key_Escape);
+            if (QWidget* Left = ModalWidget()) QTest::keyClick(Left, Qt::Key_Escape);
         });
     });
     const int32_t Result = MessageBox(First->Handle(), QStringLiteral("Saved."), QStringLiteral("KT20418"), MB_OKCANCEL);

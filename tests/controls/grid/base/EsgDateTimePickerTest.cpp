@@ -8,9 +8,8 @@
 #include "graphics/Region.h"
 #include "support/Artifacts.h"
 #include "support/Input.h"
+#include "support/LayerInternals.h"
 #include "windows/SystemMetrics.h"
-#include "windows/private/Window.h"
-#include "windows/private/WindowOverlay.h"
 
 #include <gtest/gtest.h>
 
@@ -163,16 +162,16 @@ TEST_F(EsgDateTimePickerTest, DropButtonColoursAndTheTimeKind)
     Picker->SetHover(true);
     EXPECT_EQ(FaceAt(), ColorText(clLime));
     // A mouse button held over the button.
-    WindowsInternal::SetKeyDown(VK_LBUTTON, true);
+    SetKeyDown(VK_LBUTTON, true);
     EXPECT_TRUE(IsMouseButtonDown());
     EXPECT_EQ(FaceAt(), ColorText(clYellow));
     EXPECT_EQ(ColorText(Surface.Canvas()->Pixels(Left + 8, 1 + 8)), ColorText(clRed));
-    WindowsInternal::SetKeyDown(VK_LBUTTON, false);
+    SetKeyDown(VK_LBUTTON, false);
     // The Vista additions draw the button on the window, but never for a time picker.
     Picker->SetHover(false);
     Picker->PaintAdditions();
     ProcessPendingEvents();
-    const QImage& Drawn = WindowsInternal::OverlayOf(Picker->Handle(), false)->Pixels();
+    const QImage Drawn = OverlayPixels(Picker->Handle());
     EXPECT_EQ(Drawn.pixel(Left + 3, 3), qRgb(0, 0, 0xFF)) << "the face in ButtonColor";
     Picker->SetKind(dtkTime);
     const QImage Before = RenderControl(Picker);

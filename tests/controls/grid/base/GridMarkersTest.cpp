@@ -4,16 +4,14 @@
 #include "EditorTestSupport.h"
 #include "graphics/Region.h"
 #include "support/Artifacts.h"
+#include "support/LayerInternals.h"
 #include "windows/WindowDC.h"
-#include "windows/private/Window.h"
 
 #include <gtest/gtest.h>
 
 #include <QWidget>
 
 using namespace EditorTest;
-using namespace WindowsInternal;
-
 namespace {
 
 struct TArrowCase {

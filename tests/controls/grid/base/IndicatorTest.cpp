@@ -5,6 +5,7 @@
 #include "graphics/GraphicsObjects.h"
 #include "platform/graphics/CanvasTestSupport.h"
 #include "support/Artifacts.h"
+#include "support/LayerInternals.h"
 #include "windows/Forms.h"
 
 #include <gtest/gtest.h>
@@ -87,12 +88,12 @@ protected:
         QImage scratch(Image.size(), QImage::Format_RGB32);
         scratch.fill(Qt::white);
         TCanvas canvas;
-        canvas.BindImage(&scratch);
+        BindImage(canvas, &scratch);
         canvas.Font()->Assign(Font ? Font : Canvas.Font());
         canvas.Font()->SetColor(clBlack);
         canvas.Brush()->SetStyle(bsClear);
         canvas.TextOut(X, Y, Text);
-        canvas.BindImage(nullptr);
+        BindImage(canvas, nullptr);
         QRegion pixels;
         for (int y = Area.top(); y <= Area.bottom(); ++y)
             for (int x = Area.left(); x <= Area.right(); ++x)
@@ -106,9 +107,9 @@ protected:
         QImage reference(Image.size(), QImage::Format_RGB32);
         reference.fill(Qt::white);
         TCanvas canvas;
-        canvas.BindImage(&reference);
+        BindImage(canvas, &reference);
         DrawFrameControl(&canvas, R, Type, State);
-        canvas.BindImage(nullptr);
+        BindImage(canvas, nullptr);
         return reference;
     }
 };
@@ -366,7 +367,7 @@ TEST_F(IndicatorTest, LevelBarPercentageText)
     DrawLevelProgressBar(&Canvas, Rect(0, 0, 102, 22), 90, info);
     TCanvas measure;
     QImage scratch(1, 1, QImage::Format_RGB32);
-    measure.BindImage(&scratch);
+    BindImage(measure, &scratch);
     measure.Font()->Assign(&font);
     const TSize extent = measure.TextExtent(QStringLiteral("90%"));
     const QRect area(1, 1, 100, 20);
@@ -414,10 +415,10 @@ TEST_F(IndicatorTest, ClassicAndFlatButtonsAreFrameControls)
             DrawSpinButtons(&Canvas, nullptr, Rect(0, 10, 60, 30), look, state, Tones);
             QImage spin = FrameControl(Rect(44, 9, 59, 19), DFC_SCROLL, DFCS_SCROLLUP | flat | inactive);
             TCanvas canvas;
-            canvas.BindImage(&spin);
+            BindImage(canvas, &spin);
             TRect lower = Rect(44, 20, 59, 29);
             DrawFrameControl(&canvas, lower, DFC_SCROLL, DFCS_SCROLLDOWN | flat | inactive);
-            canvas.BindImage(nullptr);
+            BindImage(canvas, nullptr);
             EXPECT_EQ(Image, spin) << "spin " << look << " " << state;
         }
     }
@@ -463,7 +464,7 @@ TEST_F(IndicatorTest, SheetOfAllFaces)
     QImage sheet(640, 400, QImage::Format_RGB32);
     sheet.fill(QColor(248, 247, 237));
     TCanvas canvas;
-    canvas.BindImage(&sheet);
+    BindImage(canvas, &sheet);
     canvas.Font()->SetName(QStringLiteral("Verdana"));
     canvas.Brush()->SetStyle(bsClear);
     const char* looks[] = {"themed", "classic", "flat", "tones"};
@@ -527,7 +528,7 @@ TEST_F(IndicatorTest, SheetOfAllFaces)
     parent->Font()->Assign(canvas.Font());
     DrawErrorUnderline(parent.get(), &canvas, QStringLiteral("Misspelt wrod here"), Rect(70, 316, 300, 340),
                        canvas.TextHeight(QStringLiteral("M")) - 4, 9, 4);
-    canvas.BindImage(nullptr);
+    BindImage(canvas, nullptr);
     SaveArtifact(sheet, QStringLiteral("grid-base-faces"));
     EXPECT_NE(InkOf(sheet, RGB(248, 247, 237)), QRect());
 }

@@ -6,6 +6,7 @@
 #include "graphics/Gdi.h"
 #include "graphics/ImageList.h"
 #include "support/Artifacts.h"
+#include "support/LayerInternals.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -49,12 +50,12 @@ protected:
     {
         TMarkupCanvasTest::SetUp();
         Expected.fill(Qt::white);
-        Reference.BindImage(&Expected);
+        BindImage(Reference, &Expected);
         Reference.Brush()->SetStyle(bsClear);
     }
     void TearDown() override
     {
-        Reference.BindImage(nullptr);
+        BindImage(Reference, nullptr);
         TMarkupCanvasTest::TearDown();
     }
 
@@ -546,7 +547,7 @@ TEST_F(MarkupRenderTest, MarkupSheet)
     QImage sheet(420, 48 * samples.size() + 40, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     TCanvas canvas;
-    canvas.BindImage(&sheet);
+    BindImage(canvas, &sheet);
     int32_t top = 4;
     for (qsizetype i = 0; i < samples.size(); ++i) {
         const bool narrow = i >= samples.size() - 2;
@@ -560,7 +561,7 @@ TEST_F(MarkupRenderTest, MarkupSheet)
         Markup(canvas, samples[i], options);
         top = cell.Bottom + 4;
     }
-    canvas.BindImage(nullptr);
+    BindImage(canvas, nullptr);
     SaveArtifact(sheet, "markup-sheet");
     EXPECT_FALSE(InkIn(sheet, sheet.rect(), TColor(0xF4F4F4)).isEmpty());
 }

@@ -8,6 +8,7 @@
 #include "graphics/Colors.h"
 #include "graphics/DrawText.h"
 #include "rtl/Streams.h"
+#include "support/LayerInternals.h"
 
 #include <gtest/gtest.h>
 
@@ -104,9 +105,9 @@ protected:
     void SetUp() override
     {
         Image.fill(Qt::white);
-        Canvas.BindImage(&Image);
+        BindImage(Canvas, &Image);
     }
-    void TearDown() override { Canvas.BindImage(nullptr); }
+    void TearDown() override { BindImage(Canvas, nullptr); }
 
     // The size of Text in the canvas's current font, as the renderer measures a run.
     TSize Extent(const QString& Text)
