@@ -7,6 +7,7 @@
 #include "graphics/GraphicsObjects.h"
 #include "platform/graphics/CanvasTestSupport.h"
 #include "support/Artifacts.h"
+#include "support/LayerInternals.h"
 
 #include <gtest/gtest.h>
 
@@ -164,7 +165,7 @@ TEST_F(LooksTest, SelectionBoxesByStyle)
         Canvas->FillRect(Rect(0, 0, 60, 40));
         DropDown->SetSelectionColorStyle(Style);
         DropDown->DrawSelectionBackground(Canvas, Rect(5, 5, 55, 35), 0, clWhite);
-        return Bitmap.ToImage();
+        return ImageOf(Bitmap);
     };
     DropDown->SetSelectionColor(RGB(10, 20, 30));
     QImage Custom = Draw(scCustom);
