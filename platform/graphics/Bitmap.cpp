@@ -645,8 +645,8 @@ const QImage& TBitmap::TDib::DrawablePixels(TBitmap& Bitmap, QImage& Converted)
 void TBitmap::GetPixels(TGraphicPixels& Pixels)
 {
     if (Empty()) return;
-    QImage converted;
-    Pixels.Image = TDib::DrawablePixels(*this, converted);
+    QImage Converted;
+    Pixels.Image = TDib::DrawablePixels(*this, Converted);
 }
 
 void TSurfaces::AssignImage(TBitmap& Bitmap, const QImage& Image)

@@ -43,23 +43,23 @@ void TGraphic::GetPixels(TGraphicPixels& Pixels)
     if (Empty()) return;
     Pixels.Image = QImage(Width(), Height(), QImage::Format_ARGB32_Premultiplied);
     Pixels.Image.fill(Qt::transparent);
-    TCanvas canvas;
-    BindImage(canvas, &Pixels.Image);
-    Draw(&canvas, Rect(0, 0, Width(), Height()));
-    BindImage(canvas, nullptr);
+    TCanvas Canvas;
+    BindImage(Canvas, &Pixels.Image);
+    Draw(&Canvas, Rect(0, 0, Width(), Height()));
+    BindImage(Canvas, nullptr);
 }
 
 QImage TSurfaces::ImageOf(TGraphic& Graphic)
 {
-    TGraphicPixels pixels;
-    Graphic.GetPixels(pixels);
-    return std::move(pixels.Image);
+    TGraphicPixels Pixels;
+    Graphic.GetPixels(Pixels);
+    return std::move(Pixels.Image);
 }
 
 void TGraphic::AssignTo(TPersistent* Dest)
 {
-    auto* picture = dynamic_cast<TGraphic*>(Dest);
-    if (picture && picture->AssignPixels(this)) return;
+    auto* Picture = dynamic_cast<TGraphic*>(Dest);
+    if (Picture && Picture->AssignPixels(this)) return;
     TPersistent::AssignTo(Dest);
 }
 
@@ -76,8 +76,8 @@ void TGraphic::Changed()
 
 namespace {
 
-// The names of the resource folder's files, read once per folder: a window's button pictures
-// are looked up by name again and again at start-up.
+// The names of the resource folder's files, read once per folder: a window's button pictures are
+// looked up by name again and again at start-up.
 struct TResourceIndex {
     QString Folder;  // the folder the index was read from; empty before the first lookup
     // By name without extension (case-folded): each file's extension and path, in name order.
@@ -91,33 +91,33 @@ struct TResourceState {
 
 TResourceState& Resources()
 {
-    static TResourceState state;
-    return state;
+    static TResourceState State;
+    return State;
 }
 
 const TResourceIndex& ResourceIndex()
 {
-    TResourceIndex& index = Resources().Index;
-    const QString folder = ResourceFolder();
-    if (index.Folder == folder) return index;
-    index = TResourceIndex{folder, {}};
-    const QDir dir(folder);
-    for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
+    TResourceIndex& Index = Resources().Index;
+    const QString Current = ResourceFolder();
+    if (Index.Folder == Current) return Index;
+    Index = TResourceIndex{Current, {}};
+    const QDir Dir(Current);
+    for (const QString& Name : Dir.entryList(QDir::Files, QDir::Name)) {
         // As QFileInfo has them: the base name ends at the last dot, the extension follows it.
-        const qsizetype dot = name.lastIndexOf(u'.');
-        const QString base = dot < 0 ? name : name.left(dot);
-        const QString extension = dot < 0 ? QString() : name.mid(dot + 1);
-        index.Files[base.toCaseFolded()].append({extension, dir.filePath(name)});
+        const qsizetype Dot = Name.lastIndexOf(u'.');
+        const QString Base = Dot < 0 ? Name : Name.left(Dot);
+        const QString Suffix = Dot < 0 ? QString() : Name.mid(Dot + 1);
+        Index.Files[Base.toCaseFolded()].append({Suffix, Dir.filePath(Name)});
     }
-    return index;
+    return Index;
 }
 
 }  // namespace
 
 QString ResourceFolder()
 {
-    const QString& folder = Resources().Folder;
-    return folder.isEmpty() ? QStringLiteral(":/resources") : folder;
+    const QString& Folder = Resources().Folder;
+    return Folder.isEmpty() ? QStringLiteral(":/resources") : Folder;
 }
 
 void SetResourceFolder(const QString& Folder)
@@ -129,11 +129,11 @@ void SetResourceFolder(const QString& Folder)
 
 QString FindResourceFile(const QString& ResName, const QString& Extension)
 {
-    const TResourceIndex& index = ResourceIndex();
-    const auto found = index.Files.constFind(ResName.toCaseFolded());
-    if (found == index.Files.cend()) return QString();
-    for (const auto& [extension, path] : *found) {
-        if (Extension.isEmpty() || extension.compare(Extension, Qt::CaseInsensitive) == 0) return path;
+    const TResourceIndex& Index = ResourceIndex();
+    const auto Found = Index.Files.constFind(ResName.toCaseFolded());
+    if (Found == Index.Files.cend()) return QString();
+    for (const auto& [Suffix, Path] : *Found) {
+        if (Extension.isEmpty() || Suffix.compare(Extension, Qt::CaseInsensitive) == 0) return Path;
     }
     return QString();
 }

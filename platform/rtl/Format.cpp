@@ -63,13 +63,13 @@ void RoundDigits(TDecimal& D, int Keep)
 using TUInt128 = unsigned __int128;
 
 constexpr std::array<TUInt128, 23> Powers10 = [] {
-    std::array<TUInt128, 23> powers{};
-    TUInt128 power = 1;
-    for (TUInt128& p : powers) {
-        p = power;
-        power *= 10;
+    std::array<TUInt128, 23> Table{};
+    TUInt128 Power = 1;
+    for (TUInt128& Entry : Table) {
+        Entry = Power;
+        Power *= 10;
     }
-    return powers;
+    return Table;
 }();
 
 // The 18 significant digits of Value when it is exactly a double, as the integer Digits in
@@ -80,69 +80,69 @@ constexpr std::array<TUInt128, 23> Powers10 = [] {
 bool ExactDigits(long double Value, bool& Negative, uint64_t& Digits, int& Exponent)
 {
     static_assert(std::numeric_limits<long double>::digits == 64, "the x87 extended format");
-    uint64_t significand;  // the 64-bit significand, its integer bit explicit
-    uint16_t signExponent;
-    std::memcpy(&significand, &Value, sizeof significand);
-    std::memcpy(&signExponent, reinterpret_cast<const char*>(&Value) + sizeof significand, sizeof signExponent);
+    uint64_t Significand;  // the 64-bit significand, its integer bit explicit
+    uint16_t SignExponent;
+    std::memcpy(&Significand, &Value, sizeof Significand);
+    std::memcpy(&SignExponent, reinterpret_cast<const char*>(&Value) + sizeof Significand, sizeof SignExponent);
     // A double has 53 significant bits: the lowest 11 of the 64 must be clear.
-    if (!(significand >> 63) || (significand & 0x7FF) != 0)
+    if (!(Significand >> 63) || (Significand & 0x7FF) != 0)
         return false;
-    const uint64_t mantissa = significand >> 11;
-    const int binary = (signExponent & 0x7FFF) - 16383 - 52;  // |Value| = mantissa x 2^binary
-    if (binary < -69 || binary > 10)
+    const uint64_t Mantissa = Significand >> 11;
+    const int Binary = (SignExponent & 0x7FFF) - 16383 - 52;  // |Value| = Mantissa x 2^Binary
+    if (Binary < -69 || Binary > 10)
         return false;
-    Negative = signExponent >> 15;
+    Negative = SignExponent >> 15;
     constexpr uint64_t Lowest = 100000000000000000;  // 10^17
-    // log10 of Magnitude lies in [(binary + 52) log10 2, (binary + 53) log10 2): with 78913 / 2^18
+    // log10 of Magnitude lies in [(Binary + 52) log10 2, (Binary + 53) log10 2): with 78913 / 2^18
     // for log10 2 the estimate is at most one off, which the loop mends.
-    int decimal = ((binary + 52) * 78913) >> 18;
+    int Decimal = ((Binary + 52) * 78913) >> 18;
     for (;;) {
-        const int scale = 17 - decimal;  // Digits ~ Magnitude x 10^scale
-        if (scale < -1 || scale > 22)
+        const int Scale = 17 - Decimal;  // Digits ~ Magnitude x 10^Scale
+        if (Scale < -1 || Scale > 22)
             return false;
-        TUInt128 quotient;
-        int rounding;  // the remainder against half a unit: -1 below, 0 at, 1 above
-        if (binary >= 0 && scale >= 0) {
-            quotient = TUInt128(mantissa << binary) * Powers10[size_t(scale)];
-            rounding = -1;
-        } else if (binary >= 0) {
-            const uint64_t whole = mantissa << binary;
-            quotient = whole / 10;
-            const uint64_t remainder = whole % 10;
-            rounding = remainder < 5 ? -1 : remainder > 5 ? 1 : 0;
-        } else if (scale >= 0) {
-            const TUInt128 product = TUInt128(mantissa) * Powers10[size_t(scale)];
-            const int shift = -binary;
-            quotient = product >> shift;
-            const TUInt128 remainder = product & ((TUInt128(1) << shift) - 1);
-            const TUInt128 half = TUInt128(1) << (shift - 1);
-            rounding = remainder < half ? -1 : remainder > half ? 1 : 0;
+        TUInt128 Quotient;
+        int Rounding;  // the remainder against half a unit: -1 below, 0 at, 1 above
+        if (Binary >= 0 && Scale >= 0) {
+            Quotient = TUInt128(Mantissa << Binary) * Powers10[size_t(Scale)];
+            Rounding = -1;
+        } else if (Binary >= 0) {
+            const uint64_t Whole = Mantissa << Binary;
+            Quotient = Whole / 10;
+            const uint64_t Remainder = Whole % 10;
+            Rounding = Remainder < 5 ? -1 : Remainder > 5 ? 1 : 0;
+        } else if (Scale >= 0) {
+            const TUInt128 Product = TUInt128(Mantissa) * Powers10[size_t(Scale)];
+            const int Shift = -Binary;
+            Quotient = Product >> Shift;
+            const TUInt128 Remainder = Product & ((TUInt128(1) << Shift) - 1);
+            const TUInt128 Half = TUInt128(1) << (Shift - 1);
+            Rounding = Remainder < Half ? -1 : Remainder > Half ? 1 : 0;
         } else {
             return false;
         }
-        if (quotient < Lowest) {
-            --decimal;
+        if (Quotient < Lowest) {
+            --Decimal;
             continue;
         }
-        if (quotient >= 10 * TUInt128(Lowest)) {
-            ++decimal;
+        if (Quotient >= 10 * TUInt128(Lowest)) {
+            ++Decimal;
             continue;
         }
-        uint64_t digits = uint64_t(quotient);
-        if (rounding > 0 || (rounding == 0 && (digits & 1)))
-            ++digits;
-        if (digits == 10 * Lowest) {
-            digits = Lowest;
-            ++decimal;
+        uint64_t Result = uint64_t(Quotient);
+        if (Rounding > 0 || (Rounding == 0 && (Result & 1)))
+            ++Result;
+        if (Result == 10 * Lowest) {
+            Result = Lowest;
+            ++Decimal;
         }
-        Digits = digits;
-        Exponent = decimal + 1;
+        Digits = Result;
+        Exponent = Decimal + 1;
         return true;
     }
 }
 
-// The finite Value with at most Precision significant digits and Decimals digits after the
-// point: the exact binary value is first written with 18 significant digits, then rounded.
+// The finite Value with at most Precision significant Result and Decimals Result after the
+// point: the exact Binary value is first written with 18 significant Result, then rounded.
 // Value / 10^N for N = 0..18, each a division by a constant (a multiplication), not a divide.
 template <size_t... N>
 constexpr auto MakeDividePower10(std::index_sequence<N...>)
@@ -156,21 +156,21 @@ constexpr auto DividePower10 = MakeDividePower10(std::make_index_sequence<MaxPre
 // written out: the path of every double in the range ExactDigits covers.
 void KeepDigits(TDecimal& D, uint64_t Digits, int Keep)
 {
-    int count = MaxPrecision;  // Digits lies in [10^(count - 1), 10^count)
+    int Count = MaxPrecision;  // Digits lies in [10^(Count - 1), 10^Count)
     if (Keep < MaxPrecision) {
         if (Keep < 0) {
             D = TDecimal();
             return;
         }
-        const int dropped = MaxPrecision - Keep;
-        const uint64_t unit = uint64_t(Powers10[size_t(dropped)]);
-        const uint64_t quotient = DividePower10[size_t(dropped)](Digits);
-        const bool up = Digits - quotient * unit >= unit / 2;  // the first digit dropped is 5 or more
-        Digits = quotient + (up ? 1 : 0);
-        count = Keep;
+        const int Dropped = MaxPrecision - Keep;
+        const uint64_t Unit = uint64_t(Powers10[size_t(Dropped)]);
+        const uint64_t Quotient = DividePower10[size_t(Dropped)](Digits);
+        const bool Up = Digits - Quotient * Unit >= Unit / 2;  // the first digit dropped is 5 or more
+        Digits = Quotient + (Up ? 1 : 0);
+        Count = Keep;
         if (Digits == uint64_t(Powers10[size_t(Keep)])) {
             Digits = 1;
-            count = 1;
+            Count = 1;
             ++D.Exponent;
         }
         if (Digits == 0) {
@@ -180,20 +180,20 @@ void KeepDigits(TDecimal& D, uint64_t Digits, int Keep)
     }
     while (Digits % 10 == 0) {
         Digits /= 10;
-        --count;
+        --Count;
     }
-    D.Count = count;
+    D.Count = Count;
     // Two digits a step, from the last.
     static constexpr char Pairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
                                     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
                                     "8081828384858687888990919293949596979899";
-    int i = count;
-    for (; i >= 2; i -= 2, Digits /= 100) {
-        const char* pair = Pairs + 2 * (Digits % 100);
-        D.Digits[size_t(i - 2)] = pair[0];
-        D.Digits[size_t(i - 1)] = pair[1];
+    int I = Count;
+    for (; I >= 2; I -= 2, Digits /= 100) {
+        const char* Pair = Pairs + 2 * (Digits % 100);
+        D.Digits[size_t(I - 2)] = Pair[0];
+        D.Digits[size_t(I - 1)] = Pair[1];
     }
-    if (i == 1)
+    if (I == 1)
         D.Digits[0] = char('0' + Digits);
 }
 
@@ -243,9 +243,9 @@ TDecimal ToDecimal(long double Value, int Precision, int Decimals)
 // Finite, read from the value's bits: cheaper than the x87 examination on every number.
 bool IsFinite(long double Value)
 {
-    uint16_t signExponent;
-    std::memcpy(&signExponent, reinterpret_cast<const char*>(&Value) + sizeof(uint64_t), sizeof signExponent);
-    return (signExponent & 0x7FFF) != 0x7FFF;
+    uint16_t SignExponent;
+    std::memcpy(&SignExponent, reinterpret_cast<const char*>(&Value) + sizeof(uint64_t), sizeof SignExponent);
+    return (SignExponent & 0x7FFF) != 0x7FFF;
 }
 
 QString NonFiniteText(long double Value)
@@ -274,32 +274,32 @@ void AppendExponent(QString& Out, QChar Letter, int Exponent, bool ForcePlus, in
 // as cells, footers and exports call this for every number.
 QString FixedDigits(const TDecimal& D, int Decimals, QChar Separator, const TFormatSettings& Settings, bool Minus = false)
 {
-    const int integerDigits = std::max(D.Exponent, 1);
-    const bool grouped = !Separator.isNull();
-    const int separators = grouped ? (integerDigits - 1) / 3 : 0;
-    QString out(qsizetype(Minus) + integerDigits + separators + (Decimals > 0 ? Decimals + 1 : 0), Qt::Uninitialized);
-    char16_t* at = reinterpret_cast<char16_t*>(out.data());
+    const int IntegerDigits = std::max(D.Exponent, 1);
+    const bool Grouped = !Separator.isNull();
+    const int Separators = Grouped ? (IntegerDigits - 1) / 3 : 0;
+    QString Out(qsizetype(Minus) + IntegerDigits + Separators + (Decimals > 0 ? Decimals + 1 : 0), Qt::Uninitialized);
+    char16_t* At = reinterpret_cast<char16_t*>(Out.data());
     if (Minus)
-        *at++ = u'-';
-    // The places in order are the digit indexes from Exponent - integerDigits on.
-    int index = D.Exponent - integerDigits;
-    const auto next = [&] { return char16_t(uint32_t(index) < uint32_t(D.Count) ? D.Digits[size_t(index)] : '0'); };
-    int group = (integerDigits - 1) % 3 + 1;  // digits before the next separator
-    for (int i = 0; i < integerDigits; ++i, ++index) {
-        if (group == 0) {
-            if (grouped)
-                *at++ = Separator.unicode();
-            group = 3;
+        *At++ = u'-';
+    // The places in order are the digit indexes from Exponent - IntegerDigits on.
+    int Index = D.Exponent - IntegerDigits;
+    const auto Next = [&] { return char16_t(uint32_t(Index) < uint32_t(D.Count) ? D.Digits[size_t(Index)] : '0'); };
+    int Group = (IntegerDigits - 1) % 3 + 1;  // digits before the next separator
+    for (int I = 0; I < IntegerDigits; ++I, ++Index) {
+        if (Group == 0) {
+            if (Grouped)
+                *At++ = Separator.unicode();
+            Group = 3;
         }
-        *at++ = next();
-        --group;
+        *At++ = Next();
+        --Group;
     }
     if (Decimals > 0) {
-        *at++ = Settings.DecimalSeparator.unicode();
-        for (int i = 0; i < Decimals; ++i, ++index)
-            *at++ = next();
+        *At++ = Settings.DecimalSeparator.unicode();
+        for (int I = 0; I < Decimals; ++I, ++Index)
+            *At++ = Next();
     }
-    return out;
+    return Out;
 }
 
 QString Signed(const TDecimal& D, QString Text)
