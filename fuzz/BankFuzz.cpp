@@ -4,20 +4,14 @@
 
 #include "rtl/Exceptions.h"
 
-#include <QFile>
-#include <QTemporaryDir>
+#include "FuzzFiles.h"
 
 #include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
-    static const QTemporaryDir Folder;
-    File_ParGen = Folder.filePath(QStringLiteral("ParGen.xml"));
-    QFile File(File_ParGen);
-    if (!File.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
-    File.write(reinterpret_cast<const char*>(Data), qsizetype(Size));
-    File.close();
+    File_ParGen = WriteInputFile(QStringLiteral("ParGen.xml"), Data, Size);
 
     try {
         Build_Bank();

@@ -5,21 +5,17 @@
 #include "os/XmlDoc.h"
 #include "rtl/Exceptions.h"
 
+#include "FuzzFiles.h"
+
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
-    static const QTemporaryDir Folder;
-    const QString Rules = Folder.filePath(QStringLiteral("Rules.xml"));
-    const QString Output = Folder.filePath(QStringLiteral("Fuzz.eds"));
-    QFile File(Rules);
-    if (!File.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
-    File.write(reinterpret_cast<const char*>(Data), qsizetype(Size));
-    File.close();
+    const QString Rules = WriteInputFile(QStringLiteral("Rules.xml"), Data, Size);
+    const QString Output = ScratchFile(QStringLiteral("Fuzz.eds"));
     QFile::remove(Output);
 
     // One document serves as both files: each reader takes only its own sections.
@@ -35,9 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
     }
     if (XML.Active()) std::abort();
     if (Num_RxPDO < 0 || Num_RxPDO > Max_PDO || Num_TxPDO < 0 || Num_TxPDO > Max_PDO) std::abort();
-    QFile Written(Output);
-    if (!Written.open(QIODevice::ReadOnly)) std::abort();
-    const QByteArray Text = Written.readAll();
+    const QByteArray Text = ReadWholeFile(Output);
     if (!Text.startsWith("[FileInfo]\r\n") || !Text.endsWith("\r\n\r\n")) std::abort();
     return 0;
 }

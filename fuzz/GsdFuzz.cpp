@@ -6,22 +6,17 @@
 
 #include "rtl/Exceptions.h"
 
+#include "FuzzFiles.h"
+
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
-    static const QTemporaryDir Folder;
-    const QString ParGen = Folder.filePath(QStringLiteral("ParGen.xml"));
-    const QString Output = Folder.filePath(QStringLiteral("Fuzz.gsd"));
-    {
-        QFile File(ParGen);
-        if (!File.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
-        File.write(reinterpret_cast<const char*>(Data), qsizetype(Size));
-    }
+    const QString ParGen = WriteInputFile(QStringLiteral("ParGen.xml"), Data, Size);
+    const QString Output = ScratchFile(QStringLiteral("Fuzz.gsd"));
     QFile::remove(Output);
 
     // The sizes as the writer's step reads them; a file that does not read is reported there.
@@ -43,8 +38,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
         return 0;
     }
     Write_GSD_File(Output);
-    QFile Written(Output);
-    if (!Written.open(QIODevice::ReadOnly)) std::abort();
-    if (Written.readAll().toStdString() != GsdExpected::ExpectedGsd(GSD_Input_Len, GSD_Output_Len)) std::abort();
+    if (ReadWholeFile(Output).toStdString() != GsdExpected::ExpectedGsd(GSD_Input_Len, GSD_Output_Len)) std::abort();
     return 0;
 }

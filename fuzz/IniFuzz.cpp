@@ -3,8 +3,7 @@
 #include "os/IniFiles.h"
 #include "rtl/Exceptions.h"
 
-#include <QFile>
-#include <QTemporaryDir>
+#include "FuzzFiles.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -34,22 +33,12 @@ TValues Read(TCustomIniFile& Ini)
     return Values;
 }
 
-void WriteFile(const QString& FileName, const uint8_t* Data, size_t Size)
-{
-    QFile File(FileName);
-    if (!File.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
-    File.write(reinterpret_cast<const char*>(Data), qsizetype(Size));
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
-    static const QTemporaryDir Folder;
-    const QString FileName = Folder.filePath(QStringLiteral("fuzz.ini"));
-
     // The in-memory object: what it writes it reads back unchanged.
-    WriteFile(FileName, Data, Size);
+    const QString FileName = WriteInputFile(QStringLiteral("fuzz.ini"), Data, Size);
     TValues Memory;
     {
         TMemIniFile Ini(FileName);
@@ -61,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 
     // The write-through object: values come back cut to 2047 characters, and a write elsewhere
     // rewrites the file without changing what the other sections read.
-    WriteFile(FileName, Data, Size);
+    WriteInputFile(QStringLiteral("fuzz.ini"), Data, Size);
     TIniFile Profile(FileName);
     const TValues Before = Read(Profile);
     for (const auto& [Section, Ident, Value] : Before)

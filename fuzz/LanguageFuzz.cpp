@@ -4,20 +4,14 @@
 
 #include "rtl/Exceptions.h"
 
-#include <QFile>
-#include <QTemporaryDir>
+#include "FuzzFiles.h"
 
 #include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
-    static const QTemporaryDir Folder;
-    const QString FileName = Folder.filePath(QStringLiteral("Fuzz.lng"));
-    QFile File(FileName);
-    if (!File.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
-    File.write(reinterpret_cast<const char*>(Data), qsizetype(Size));
-    File.close();
+    const QString FileName = WriteInputFile(QStringLiteral("Fuzz.lng"), Data, Size);
 
     Load_Default_Language();
     try {

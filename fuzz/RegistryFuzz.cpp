@@ -2,20 +2,12 @@
 // back after a change.
 #include "os/Registry.h"
 
-#include <QFile>
-#include <QTemporaryDir>
+#include "FuzzFiles.h"
 
 #include <cstdint>
 #include <cstdlib>
 
 namespace {
-
-QByteArray FileBytes(const QString& FileName)
-{
-    QFile File(FileName);
-    if (!File.open(QIODevice::ReadOnly)) std::abort();
-    return File.readAll();
-}
 
 // Reads every value of the open key with the reader of its type: sizes fit the types and no
 // reader refuses a value of its own type.
@@ -59,13 +51,7 @@ void Change(const QString& FileName)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
-    static const QTemporaryDir Folder;
-    const QString FileName = Folder.filePath(QStringLiteral("registry.xml"));
-    {
-        QFile File(FileName);
-        if (!File.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
-        File.write(reinterpret_cast<const char*>(Data), qsizetype(Size));
-    }
+    const QString FileName = WriteInputFile(QStringLiteral("registry.xml"), Data, Size);
     SetRegistryFile(FileName);
     for (HKEY Root : {HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
         TRegistry Registry(KEY_READ);
@@ -84,9 +70,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
     // What the store writes after a change it reads back unchanged: the same change again
     // writes the same file.
     Change(FileName);
-    const QByteArray Written = FileBytes(FileName);
+    const QByteArray Written = ReadWholeFile(FileName);
     Change(FileName);
-    if (FileBytes(FileName) != Written) std::abort();
+    if (ReadWholeFile(FileName) != Written) std::abort();
     SetRegistryFile(QString());
     return 0;
 }

@@ -4,8 +4,7 @@
 
 #include "os/XmlDoc.h"
 
-#include <QFile>
-#include <QTemporaryDir>
+#include "FuzzFiles.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -28,13 +27,8 @@ struct TValues {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
-    static const QTemporaryDir Folder;
-    const QString Input = Folder.filePath(QStringLiteral("Quillan.xml"));
-    const QString Output = Folder.filePath(QStringLiteral("Written.xml"));
-    QFile File(Input);
-    if (!File.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
-    File.write(reinterpret_cast<const char*>(Data), qsizetype(Size));
-    File.close();
+    const QString Input = WriteInputFile(QStringLiteral("Quillan.xml"), Data, Size);
+    const QString Output = ScratchFile(QStringLiteral("Written.xml"));
 
     TXMLDocument XML(nullptr);
     Read_Settings_File(XML, Input);
