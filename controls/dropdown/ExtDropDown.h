@@ -21,6 +21,7 @@ class TDropDownForm;
 class TExtButtonAppearance;
 class TFooterAppearance;
 class THeaderAppearance;
+class TItemAppearance;
 class TLabel;
 
 enum TDropDownEditType {
@@ -165,6 +166,8 @@ public:
     virtual void SetSelectionColorStyle(TSelectionColorStyle Value);
     void SetComponentStyle(TVyxStyle AStyle) override;
     void SetColorTones(const TColorTones& ATones) override;
+    // The hot and selected colours of an item picker's appearance for a style; nothing for nil.
+    void ApplyItemAppearanceStyle(TItemAppearance* Appearance, TVyxStyle AStyle);
 
     // ---- The label ----
     QString LabelCaption() const;

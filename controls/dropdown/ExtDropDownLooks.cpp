@@ -4,6 +4,7 @@
 #include "dropdown/DropDownButton.h"
 #include "dropdown/DropDownUtil.h"
 #include "dropdown/ExtButtonAppearance.h"
+#include "dropdown/ItemAppearance.h"
 #include "dropdown/PopupAppearance.h"
 
 #include "grid/base/ExtUtil.h"
@@ -258,4 +259,83 @@ void TExtCustomDropDown::DrawDropDownGradient(TCanvas* Canvas, TColor FromColor,
                                               const TRect& R, bool Direction)
 {
     DrawStepGradient(Canvas, FromColor, ToColor, Steps, R, !Direction);
+}
+
+void TExtCustomDropDown::ApplyItemAppearanceStyle(TItemAppearance* Appearance, TVyxStyle AStyle)
+{
+    if (!Appearance || AStyle == tsCustom) return;
+    TItemAppearance& A = *Appearance;
+    A.SetBorderColorHot(clNone);
+    A.SetBorderColorSelected(clNone);
+    A.SetColorSelectedText(clBlack);
+    A.SetColorHotText(clBlack);
+    const auto Hot = [&A](TColor Color, TColor ColorTo, TColor Mirror, TColor MirrorTo) {
+        A.SetColorHot(Color);
+        A.SetColorHotTo(ColorTo);
+        A.SetColorMirrorHot(Mirror);
+        A.SetColorMirrorHotTo(MirrorTo);
+    };
+    const auto Selected = [&A](TColor Color, TColor ColorTo, TColor Mirror, TColor MirrorTo) {
+        A.SetColorSelected(Color);
+        A.SetColorSelectedTo(ColorTo);
+        A.SetColorMirrorSelected(Mirror);
+        A.SetColorMirrorSelectedTo(MirrorTo);
+    };
+    const auto Frame = [&A](TColor Border, TColor Top, TColor Bottom, TColor Edge) {
+        A.SetBorderColor(Border);
+        A.SetBorderColorTop(Top);
+        A.SetBorderColorBottom(Bottom);
+        A.SetEdgeColor(Edge);
+    };
+    switch (AStyle) {
+    case tsOffice2003Blue:
+    case tsOffice2003Silver:
+    case tsOffice2003Olive:
+    case tsWhidbey:
+    case tsOffice2007Luna:
+    case tsOffice2007Obsidian:
+    case tsOffice2007Silver: {
+        Hot(RGB(255, 253, 235), RGB(255, 236, 172), RGB(255, 218, 89), RGB(255, 233, 164));
+        Selected(RGB(255, 217, 170), RGB(255, 187, 110), RGB(254, 174, 66), RGB(254, 225, 122));
+        const bool Office2007 = AStyle == tsOffice2007Luna || AStyle == tsOffice2007Obsidian || AStyle == tsOffice2007Silver;
+        if (Office2007) Frame(RGB(254, 174, 66), RGB(255, 254, 244), RGB(255, 248, 202), RGB(223, 217, 195));
+        else Frame(RGB(254, 174, 66), clNone, clNone, clNone);
+        break;
+    }
+    case tsOffice2003Classic:
+        Hot(RGB(182, 189, 210), RGB(182, 189, 210), clNone, clNone);
+        Selected(RGB(133, 146, 181), RGB(133, 146, 181), clNone, clNone);
+        Frame(RGB(128, 128, 128), clNone, clNone, clNone);
+        break;
+    case tsWindowsXP:
+        Hot(RGB(198, 211, 239), RGB(198, 211, 239), clNone, clNone);
+        Selected(clHighlight, clNone, clNone, clNone);
+        Frame(clHighlight, clNone, clNone, clNone);
+        A.SetColorSelectedText(clHighlightText);
+        break;
+    case tsWindowsVista:
+        Hot(RGB(249, 253, 255), RGB(240, 250, 255), clNone, clNone);
+        Selected(RGB(240, 249, 254), RGB(215, 240, 253), clNone, clNone);
+        Frame(RGB(154, 223, 254), RGB(246, 251, 253), RGB(231, 245, 253), RGB(203, 237, 252));
+        break;
+    case tsWindows7:
+        Hot(RGB(250, 251, 253), RGB(235, 243, 253), clNone, clNone);
+        Selected(RGB(220, 235, 252), RGB(193, 219, 252), clNone, clNone);
+        Frame(RGB(125, 162, 206), RGB(235, 244, 253), RGB(219, 234, 253), RGB(174, 197, 224));
+        break;
+    case tsTerminal:
+        Hot(RGB(192, 192, 192), RGB(192, 192, 192), clNone, clNone);
+        Selected(clHighlight, clNone, clNone, clNone);
+        Frame(RGB(128, 128, 128), clNone, clNone, clNone);
+        A.SetColorSelectedText(clHighlightText);
+        break;
+    case tsOffice2010Blue:
+    case tsOffice2010Silver:
+    case tsOffice2010Black:
+        Hot(RGB(253, 249, 217), RGB(253, 227, 138), RGB(253, 227, 138), RGB(253, 249, 217));
+        Selected(RGB(255, 238, 123), RGB(255, 208, 108), RGB(255, 208, 108), RGB(255, 238, 123));
+        Frame(RGB(194, 138, 48), clNone, clNone, clNone);
+        break;
+    case tsCustom: break;
+    }
 }
