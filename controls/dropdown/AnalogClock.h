@@ -22,6 +22,9 @@ enum TWatchStyle {
     wsSuperNova, wsSports, wsSmooth
 };
 
+// The clock colours of a component style; shared with the time picker's clock appearance.
+void ApplyWatchComponentStyle(TWatchAppearance* Appearance, TVyxStyle AStyle);
+
 class TExtWatch : public TCustomControl, public IVyxStyle {
 public:
     explicit TExtWatch(TComponent* AOwner);

@@ -61,9 +61,8 @@ void SetHands(TWatchAppearance* A, TColor Color)
 
 }  // namespace
 
-void TExtWatch::SetComponentStyle(TVyxStyle AStyle)
+void ApplyWatchComponentStyle(TWatchAppearance* A, TVyxStyle AStyle)
 {
-    TWatchAppearance* A = FAppearance.get();
     A->SetCenterPointOuterBorderColor(clBlack);
     A->HourFont()->SetColor(clBlack);
     A->AMPMFont()->SetColor(clBlack);
@@ -85,6 +84,11 @@ void TExtWatch::SetComponentStyle(TVyxStyle AStyle)
         A->AMPMFont()->SetColor(H(0xF0F1F2));
         A->HourFont()->SetColor(H(0xF0F1F2));
     }
+}
+
+void TExtWatch::SetComponentStyle(TVyxStyle AStyle)
+{
+    ApplyWatchComponentStyle(FAppearance.get(), AStyle);
 }
 
 void TExtWatch::SetStyle(TWatchStyle Value)

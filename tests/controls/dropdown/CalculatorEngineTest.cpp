@@ -1,7 +1,8 @@
-// TCalculatorEngine: key sequences of the Part's calculator on a display formatted like the calculator's edit.
-#include "dropdown/CalculatorEngine.h"
+// TCalculatorEngine: key sequences on the calculator's own edit, by the operation codes of the keys.
+#include "PickerTestSupport.h"
 
-#include "dropdown/DropDownUtil.h"
+#include "dropdown/Calculator.h"
+#include "dropdown/CalculatorEngine.h"
 
 #include "rtl/Format.h"
 #include "rtl/FormatSettings.h"
@@ -13,34 +14,26 @@
 
 namespace {
 
-// The calculator edit's number display: Precision decimals, thousand separators in money form.
-class TTestDisplay : public TCalcDisplay {
+// The calculator's own edit as the display, on a form: Precision decimals, thousand separators in money form.
+class TTestDisplay {
 public:
-    QString Text() const override { return FText; }
-    void SetText(const QString& Value) override
+    TTestDisplay() : Form(PickerTest::MakeForm(200, 100))
     {
-        QString S = Value.isEmpty() ? QStringLiteral("0") : Value;
-        if (Precision > 0 && S != QStringLiteral("Error"))
-            S = Format(QStringLiteral("%.") + QString::number(Precision) + (Money ? QStringLiteral("n") : QStringLiteral("f")),
-                       {StrToFloatDef(StripThousandSeparators(S), 0)});
-        FText = S;
+        Calc = PickerTest::Place<TExtCalculatorDropdown>(Form.get(), Bounds(10, 10, 150, 21));
     }
-    long double FloatValue() const override
+    void Apply(int32_t Precision, bool Money, int32_t Max, const QString& Initial)
     {
-        if (FText.isEmpty() || FText == QStringLiteral("Error") || FText == QStringLiteral("-")) return 0;
-        return StrToFloatDef(StripThousandSeparators(FText), 0);
+        Calc->SetPrecision(int16_t(Precision));
+        Calc->SetShowThousandSeparator(Money);
+        Calc->SetMaxLength(Max);
+        Calc->SetText(Initial.isEmpty() ? QStringLiteral("0") : Initial);
     }
-    void SetFloatValue(long double Value) override
-    {
-        SetText(Precision < 0 ? Format(QStringLiteral("%g"), {Value})
-                              : Format(QStringLiteral("%.") + QString::number(Precision) + QStringLiteral("f"), {Value}));
-    }
-    int32_t MaxLength() const override { return Max; }
+    QString Text() const { return Calc->Text(); }
+    long double FloatValue() const { return Calc->FloatValue(); }
+    TCalculatorEngine& Engine() const { return *Calc->Engine(); }
 
-    QString FText = QStringLiteral("0.00");
-    int32_t Precision = 2;
-    bool Money = false;
-    int32_t Max = 0;
+    std::unique_ptr<TForm> Form;
+    TExtCalculatorDropdown* Calc = nullptr;
 };
 
 int32_t TagOf(const QString& Key)
@@ -57,14 +50,14 @@ int32_t TagOf(const QString& Key)
 }
 
 // Presses the keys (blank-separated; "9^300" repeats a key) and gives the display after each.
-QStringList Press(TCalculatorEngine& Engine, TTestDisplay& Display, const QString& Keys)
+QStringList Press(TTestDisplay& Display, const QString& Keys)
 {
     QStringList Shown;
     for (const QString& Token : Keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const qsizetype Times = Token.indexOf(QLatin1Char('^'), 1);
         const QString Key = Times > 0 ? Token.left(Times) : Token;
         const int32_t Count = Times > 0 ? Token.mid(Times + 1).toInt() : 1;
-        for (int32_t I = 0; I < Count; ++I) Engine.Key(TagOf(Key));
+        for (int32_t I = 0; I < Count; ++I) Display.Engine().Key(TagOf(Key));
         Shown << Display.Text();
     }
     return Shown;
@@ -81,13 +74,9 @@ protected:
     {
         for (const TSequence* Case = Begin; Case != End; ++Case) {
             TTestDisplay Display;
-            Display.Precision = Precision;
-            Display.Money = Money;
-            Display.Max = Max;
-            if (!Initial.isEmpty()) Display.SetText(Initial);
-            TCalculatorEngine Engine(Display);
-            Engine.StartNewNumber();
-            const QStringList Shown = Press(Engine, Display, QString::fromLatin1(Case->Keys));
+            Display.Apply(Precision, Money, Max, Initial);
+            Display.Engine().StartNewNumber();
+            const QStringList Shown = Press(Display, QString::fromLatin1(Case->Keys));
             const QStringList Expected = QString::fromLatin1(Case->Shown).split(QLatin1Char(' '));
             if (Expected.size() == 1) EXPECT_EQ(Shown.last(), Expected.first()) << Case->Keys;
             else EXPECT_EQ(Shown, Expected) << Case->Keys;
@@ -98,6 +87,12 @@ protected:
     bool Money = false;
     int32_t Max = 0;
     QString Initial;
+    TFormatSettingsScope Locale{[] {
+        TFormatSettings US = TFormatSettings::Invariant();
+        US.DecimalSeparator = QLatin1Char('.');
+        US.ThousandSeparator = QLatin1Char(',');
+        return US;
+    }()};
 };
 
 TEST_F(CalculatorEngineTest, KeySequences)
@@ -146,23 +141,22 @@ TEST_F(CalculatorEngineTest, ResultsBeyondTheDisplayShowError)
     Run(std::begin(Cases), std::end(Cases));
 
     TTestDisplay Display;
-    TCalculatorEngine Engine(Display);
+    TCalculatorEngine& Engine = Display.Engine();
     Engine.StartNewNumber();
-    Press(Engine, Display, QStringLiteral("9^308 MS"));
+    Press(Display, QStringLiteral("9^308 MS"));
     const long double Stored = Engine.Memory();
-    Press(Engine, Display, QStringLiteral("M+"));
+    Press(Display, QStringLiteral("M+"));
     EXPECT_EQ(Engine.Memory(), Stored) << "a failed M+ keeps the memory";
     EXPECT_EQ(Engine.PreviousValue(), 0) << "and clears the running result";
 }
 
 TEST_F(CalculatorEngineTest, LongDecimalsStopInsteadOfTurningIntoWholeDigits)
 {
-    Precision = 20;
     TTestDisplay Display;
-    Display.Precision = 20;
-    TCalculatorEngine Engine(Display);
+    Display.Apply(20, false, 0, QString());
+    TCalculatorEngine& Engine = Display.Engine();
     Engine.StartNewNumber();
-    Press(Engine, Display, QStringLiteral("1 . 1^40"));
+    Press(Display, QStringLiteral("1 . 1^40"));
     EXPECT_LT(Display.FloatValue(), 2) << Display.Text().toStdString();
     EXPECT_GT(Display.FloatValue(), 1.1111);
     EXPECT_EQ(Engine.Decimals(), 1000000000000000000LL);
@@ -203,21 +197,21 @@ TEST_F(CalculatorEngineTest, ThousandSeparatorsFollowTheLocale)
     Run(std::begin(Cases), std::end(Cases));
 
     TTestDisplay Display;
-    Display.Money = true;
-    TCalculatorEngine Engine(Display);
+    Display.Apply(2, true, 0, QString());
+    TCalculatorEngine& Engine = Display.Engine();
     Engine.StartNewNumber();
-    Press(Engine, Display, QStringLiteral("1 2 3 4 MS"));
+    Press(Display, QStringLiteral("1 2 3 4 MS"));
     EXPECT_EQ(Engine.Memory(), 1234);
 }
 
 TEST_F(CalculatorEngineTest, ClosedEditAndPopupCharacters)
 {
     TTestDisplay Display;
-    TCalculatorEngine Engine(Display);
-    Display.SetText(QStringLiteral("7"));
+    TCalculatorEngine& Engine = Display.Engine();
+    Display.Calc->SetText(QStringLiteral("7"));
     EXPECT_TRUE(Engine.ClosedEditKey(QLatin1Char('*')));
     EXPECT_TRUE(Engine.NewValue());
-    Display.SetText(QStringLiteral("6"));
+    Display.Calc->SetText(QStringLiteral("6"));
     EXPECT_TRUE(Engine.ClosedEditKey(QChar(13)));
     EXPECT_EQ(Display.Text(), QStringLiteral("42.00"));
     EXPECT_FALSE(Engine.ClosedEditKey(QLatin1Char('x')));
@@ -225,9 +219,9 @@ TEST_F(CalculatorEngineTest, ClosedEditAndPopupCharacters)
     EXPECT_EQ(Display.Text(), QStringLiteral("0.00"));
     EXPECT_EQ(Engine.PreviousOperation(), -1);
 
-    Display.SetText(QStringLiteral("200"));
+    Display.Calc->SetText(QStringLiteral("200"));
     Engine.PopupKey(QLatin1Char('+'));
-    Display.SetText(QStringLiteral("10"));
+    Display.Calc->SetText(QStringLiteral("10"));
     Engine.PopupKey(QLatin1Char('%'));
     EXPECT_EQ(Display.Text(), QStringLiteral("20.00"));
     Engine.PopupKey(QLatin1Char('='));
@@ -242,12 +236,12 @@ TEST_F(CalculatorEngineTest, ClosedEditAndPopupCharacters)
 TEST_F(CalculatorEngineTest, UnconvertibleDisplayCountsAsZero)
 {
     TTestDisplay Display;
-    TCalculatorEngine Engine(Display);
-    Display.FText = QStringLiteral("12x");
+    TCalculatorEngine& Engine = Display.Engine();
+    Display.Calc->SetTextUnformatted(QStringLiteral("12x"));
     EXPECT_EQ(Engine.DisplayValue(), 0);
     Engine.Key(ckAdd);
     EXPECT_EQ(Display.Text(), QStringLiteral("0.00"));
-    Display.FText = QStringLiteral("abc");
+    Display.Calc->SetTextUnformatted(QStringLiteral("abc"));
     Engine.Key(ckMemoryStore);
     EXPECT_EQ(Engine.Memory(), 0);
 }
