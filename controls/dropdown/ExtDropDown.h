@@ -263,6 +263,12 @@ protected:
     void DropButtonClick(TObject* Sender);
     // The pop-up loses the activation as cancelled.
     void SetCancelOnDeActivate(bool Value);
+    // The next opening takes the size SizeDropDownForm gives, not the one the pop-up had last.
+    void ForgetUserDropDownSize()
+    {
+        FUserDropDownWidth = -1;
+        FUserDropDownHeight = -1;
+    }
     // The value's text and number conversion by the locale, thousand separators ignored; 0 when not a number.
     static double StrToFloatValue(const QString& S);
     // Rewrites a money value with thousand separators, keeping the caret in its place.
