@@ -2,6 +2,7 @@
 #include "dropdown/AnalogClock.h"
 
 #include "dropdown/DropDownUtil.h"
+#include "dropdown/ScopedFlag.h"
 
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
@@ -90,14 +91,8 @@ void TExtWatch::SetTimeValue(TDateTime Value)
 
 void TExtWatch::FollowAM(bool Value)
 {
-    FInternalSet = true;
-    try {
-        SetAM(Value);
-    } catch (...) {
-        FInternalSet = false;
-        throw;
-    }
-    FInternalSet = false;
+    const TScopedFlag Internal(FInternalSet);
+    SetAM(Value);
 }
 
 void TExtWatch::SetAM(bool Value)
@@ -262,65 +257,33 @@ void TExtWatch::AnimationTick()
     if (!FAnimation || Designing()) return;
     uint16_t H, M, S, MS;
     DecodeTime(ShownTime(), H, M, S, MS);
-    if (FHourAnimating) StepHour(H);
-    else StepMinute(M);
-}
-
-void TExtWatch::StepHour(int32_t Hour)
-{
-    const int32_t Target = FCurrentHourTo;
-    FInternalCall = true;
-    FAnimationStep = true;
-    const auto Done = [this] {
-        FInternalCall = false;
-        FAnimationStep = false;
-    };
+    const int32_t Current = FHourAnimating ? H : M;
+    const int32_t Target = FHourAnimating ? FCurrentHourTo : FCurrentMinuteTo;
+    const long double Factor = FAnimationFactor;
+    int32_t Next = Target;
+    if (Current == Target) {
+        FAnimationTimer->SetEnabled(false);
+    } else if (FHourAnimating) {
+        // Straight towards the target, without passing midnight.
+        const int32_t Step = std::max(Round(std::abs(Target - Current) / Factor), 1);
+        Next = Current < Target ? std::min(Current + Step, Target) : std::max(Current - Step, Target);
+    } else {
+        // Forward through 12 o'clock to a target of 0 from the second half of the hour.
+        const bool ThroughTwelve = Target == 0 && Current > 30;
+        const int32_t Step = std::max(Round((ThroughTwelve ? 60 - Current : std::abs(Target - Current)) / Factor), 1);
+        Next = Current < Target || ThroughTwelve ? Current + Step : Current - Step;
+        if (Next >= 60 || Next < 0) Next = 0;
+    }
+    if (Current != Target) FAnimationMoved = Next != Target;
+    const TScopedFlag Internal(FInternalCall);
+    const TScopedFlag Step(FAnimationStep);
     try {
-        if (Hour == Target) {
-            SetHour(uint8_t(Target));
-            FAnimationTimer->SetEnabled(false);
-        } else {
-            const int32_t Step = std::max(Round(std::abs(Target - Hour) / static_cast<long double>(FAnimationFactor)), 1);
-            const int32_t Next = Hour < Target ? std::min(Hour + Step, Target) : std::max(Hour - Step, Target);
-            FAnimationMoved = Next != Target;
-            SetHour(uint8_t(Next));
-        }
+        if (FHourAnimating) SetHour(uint8_t(Next));
+        else SetMinute(uint8_t(Next));
     } catch (...) {
-        Done();
         FAnimationTimer->SetEnabled(false);
         throw;
     }
-    Done();
-}
-
-void TExtWatch::StepMinute(int32_t Minute)
-{
-    const int32_t Target = FCurrentMinuteTo;
-    FInternalCall = true;
-    FAnimationStep = true;
-    const auto Done = [this] {
-        FInternalCall = false;
-        FAnimationStep = false;
-    };
-    try {
-        if (Minute == Target) {
-            SetMinute(uint8_t(Target));
-            FAnimationTimer->SetEnabled(false);
-        } else {
-            const bool Forward = Minute < Target || (Target == 0 && Minute > 30);
-            const int32_t Distance = Target == 0 && Minute > 30 ? 60 - Minute : std::abs(Target - Minute);
-            const int32_t Step = std::max(Round(Distance / static_cast<long double>(FAnimationFactor)), 1);
-            int32_t Next = Forward ? Minute + Step : Minute - Step;
-            if (Next >= 60 || Next < 0) Next = 0;
-            FAnimationMoved = Next != Target;
-            SetMinute(uint8_t(Next));
-        }
-    } catch (...) {
-        Done();
-        FAnimationTimer->SetEnabled(false);
-        throw;
-    }
-    Done();
 }
 
 // ---- Input ----
@@ -340,15 +303,9 @@ void TExtWatch::MouseUp(TMouseButton Button, TShiftState Shift, int32_t X, int32
         if (FAnimation) SetAM(!FAM);
         uint16_t H, M, S, MS;
         DecodeTime(FTime, H, M, S, MS);
-        FInternalCall = true;
-        try {
-            FCurrentHourTo = uint8_t(H < 12 ? H + 12 : H - 12);
-            SetHour(FCurrentHourTo);
-        } catch (...) {
-            FInternalCall = false;
-            throw;
-        }
-        FInternalCall = false;
+        const TScopedFlag Internal(FInternalCall);
+        FCurrentHourTo = uint8_t(H < 12 ? H + 12 : H - 12);
+        SetHour(FCurrentHourTo);
     } else {
         SetHour(uint8_t(PointToHour(X, Y)));
     }
@@ -360,14 +317,8 @@ void TExtWatch::WatchKeyDown(uint16_t Key)
     uint16_t H, M, S, MS;
     DecodeTime(ShownTime(), H, M, S, MS);
     const auto Internally = [this](auto Action) {
-        FInternalCall = true;
-        try {
-            Action();
-        } catch (...) {
-            FInternalCall = false;
-            throw;
-        }
-        FInternalCall = false;
+        const TScopedFlag Internal(FInternalCall);
+        Action();
     };
     switch (Key) {
     case 'A':

@@ -93,9 +93,8 @@ private:
     void ApplyTime(uint16_t Hour, uint16_t Minute, uint16_t Second, uint16_t MSec);
     void Changed();
     void StartAnimation(bool Hour);
+    // One step of the sweep: 1/AnimationFactor of the remaining distance, at least 1.
     void AnimationTick();
-    void StepHour(int32_t Hour);
-    void StepMinute(int32_t Minute);
     // Leaves the running sweep; a hand it already moved counts as a change.
     void EndAnimation();
     bool Designing() const;

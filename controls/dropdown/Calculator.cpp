@@ -8,6 +8,7 @@
 #include "dropdown/ExtButtonAppearance.h"
 #include "dropdown/HexColor.h"
 #include "dropdown/PopupAppearance.h"
+#include "dropdown/ScopedFlag.h"
 
 #include "rtl/Format.h"
 #include "rtl/FormatSettings.h"
@@ -230,9 +231,7 @@ void TExtCalculatorDropdown::Dispatch(TMessage& Message)
         CalcEditKeyPress(Key);
         if (Key.isNull()) return;
         Message.WParam = Key.unicode();
-        FKeyTaken = true;
-        TExtCustomDropDown::Dispatch(Message);
-        FKeyTaken = false;
+        WithFlag(FKeyTaken, [&] { TExtCustomDropDown::Dispatch(Message); });
         return;
     }
     case WM_KEYDOWN: {

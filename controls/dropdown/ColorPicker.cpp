@@ -8,7 +8,9 @@
 #include "dropdown/DropDownUtil.h"
 #include "dropdown/ItemAppearance.h"
 #include "dropdown/ItemSelector.h"
+#include "dropdown/PickerSearch.h"
 #include "dropdown/PopupAppearance.h"
+#include "dropdown/ScopedFlag.h"
 #include "dropdown/SelectorItems.h"
 
 #include "grid/base/ExtUtil.h"
@@ -19,7 +21,6 @@
 #include "graphics/WebColors.h"
 #include "rtl/Format.h"
 #include "windows/SystemMetrics.h"
-#include "windows/Timer.h"
 #include "windows/WindowDC.h"
 
 namespace {
@@ -80,21 +81,12 @@ void TColorItem::Assign(TPersistent* Source)
 
 TExtColorPickerDropDown::TExtColorPickerDropDown(TComponent* AOwner)
     : TExtCustomDropDown(AOwner), FColors(std::make_unique<TColorItems>(this)),
-      FItemAppearance(std::make_unique<TItemAppearance>(this)), FKeyTimer(std::make_unique<TTimer>(nullptr))
+      FItemAppearance(std::make_unique<TItemAppearance>(this)), FSearch(std::make_unique<TPickerSearch>())
 {
     FColors->OnChange = [](TObject*) {};
-    FKeyTimer->SetEnabled(false);
-    FKeyTimer->SetInterval(500);
-    FKeyTimer->OnTimer = [this](TObject*) {
-        FKeyTimer->SetEnabled(false);
-        FCurSearch.clear();
-    };
 }
 
-TExtColorPickerDropDown::~TExtColorPickerDropDown()
-{
-    FKeyTimer->SetEnabled(false);
-}
+TExtColorPickerDropDown::~TExtColorPickerDropDown() = default;
 
 void TExtColorPickerDropDown::AfterConstruction()
 {
@@ -187,18 +179,6 @@ void TExtColorPickerDropDown::SetSelectionColorStyle(TSelectionColorStyle AStyle
 {
     TExtCustomDropDown::SetSelectionColorStyle(AStyle);
     if (FItemSelector) FItemSelector->ItemAppearance()->SetColorStyle(AStyle);
-}
-
-void TExtColorPickerDropDown::Internally(const std::function<void()>& Action)
-{
-    const bool Saved = std::exchange(FInternalCall, true);
-    try {
-        Action();
-    } catch (...) {
-        FInternalCall = Saved;
-        throw;
-    }
-    FInternalCall = Saved;
 }
 
 // ---- The panels ----
@@ -326,7 +306,7 @@ void TExtColorPickerDropDown::PrepareStyle()
         // Sized by its boxes, not by the pop-up, until the pop-up is sized around it.
         FColorSelector->SetAlign(alNone);
         FColorSelector->OnItemSelect = [this](TObject*) { PaletteSelect(); };
-        Internally([this] { FColorSelector->SetSelectedColor(FSelectedColor); });
+        WithFlag(FInternalCall, [this] { FColorSelector->SetSelectedColor(FSelectedColor); });
         FColorSelector->ArrangeItems();
         FColorSelector->SetItemColorStyle(SelectionColorStyle());
         break;
@@ -425,9 +405,9 @@ void TExtColorPickerDropDown::DoHideDropDown(bool Cancelled)
     if (FColorSelectionStyle != csList) ForgetUserDropDownSize();
     if (!WasOpen || !Cancelled) return;
     // The state at opening comes back in every style, the panel's selection with it.
-    if (FColorSelectionStyle == csList && FItemSelector) Internally([this] { FItemSelector->SetItemIndex(FOldItemIndex); });
+    if (FColorSelectionStyle == csList && FItemSelector) WithFlag(FInternalCall, [this] { FItemSelector->SetItemIndex(FOldItemIndex); });
     if (FColorSelectionStyle == csDiscrete && FColorSelector)
-        Internally([this] { FColorSelector->SetSelectedColor(FOldSelectedColor); });
+        WithFlag(FInternalCall, [this] { FColorSelector->SetSelectedColor(FOldSelectedColor); });
     FItemIndex = FOldItemIndex;
     FSelectedColor = FOldSelectedColor;
     Invalidate();
@@ -507,7 +487,7 @@ void TExtColorPickerDropDown::DrawSelectedColor()
 void TExtColorPickerDropDown::GoToListItem(int32_t Target)
 {
     if (Target < 0 || Target >= FItemSelector->Items()->Count()) return;
-    Internally([&] {
+    WithFlag(FInternalCall, [&] {
         FItemSelector->SetItemIndex(Target);
         FItemSelector->ScrollItemInView(FItemSelector->ItemIndex());
     });
@@ -531,18 +511,18 @@ void TExtColorPickerDropDown::KeyDownList(uint16_t Key, bool EnterHandled)
         break;
     }
     case VK_END:
-        if (Open) Internally([this] { FItemSelector->SelectLast(); });
+        if (Open) WithFlag(FInternalCall, [this] { FItemSelector->SelectLast(); });
         else if (FColors->Count() > 0) SetItemIndex(FColors->Count() - 1);
         break;
     case VK_HOME:
-        if (Open) Internally([this] { FItemSelector->SelectFirst(); });
+        if (Open) WithFlag(FInternalCall, [this] { FItemSelector->SelectFirst(); });
         else if (FColors->Count() > 0) SetItemIndex(0);
         break;
     case VK_LEFT:
-        if (Open && !EditorEnabled()) Internally([this] { FItemSelector->SelectPrevious(); });
+        if (Open && !EditorEnabled()) WithFlag(FInternalCall, [this] { FItemSelector->SelectPrevious(); });
         break;
     case VK_RIGHT:
-        if (Open && !EditorEnabled()) Internally([this] { FItemSelector->SelectNext(); });
+        if (Open && !EditorEnabled()) WithFlag(FInternalCall, [this] { FItemSelector->SelectNext(); });
         break;
     case VK_UP:
         if (Open) GoToListItem(Current < 0 ? 0 : Current - FColumns);
@@ -558,10 +538,7 @@ void TExtColorPickerDropDown::KeyDownList(uint16_t Key, bool EnterHandled)
         if (GetKeyState(VK_CONTROL) < 0) break;
         // The list holds the colours from the first opening on; a search before it fills it first.
         if (FItemSelector->Items()->Count() != FColors->Count()) UpdateSelector();
-        FCurSearch += QChar(Key);
-        Internally([this] { FItemSelector->LookupItem(FCurSearch); });
-        // A running timer is not restarted: the search lasts 500 ms from its first key.
-        if (!FKeyTimer->Enabled()) FKeyTimer->SetEnabled(true);
+        WithFlag(FInternalCall, [&] { FItemSelector->LookupItem(FSearch->Add(QChar(Key))); });
         break;
     }
 }
@@ -586,7 +563,7 @@ void TExtColorPickerDropDown::Dispatch(TMessage& Message)
         if (FColorSelectionStyle == csList && FItemSelector) {
             KeyDownList(Key, EnterHandled);
         } else if (FColorSelectionStyle == csDiscrete && FColorSelector) {
-            Internally([&] { FColorSelector->HandleKey(Key, EditorEnabled(), DroppedDown()); });
+            WithFlag(FInternalCall, [&] { FColorSelector->HandleKey(Key, EditorEnabled(), DroppedDown()); });
             if (Key == VK_RETURN && !EnterHandled && OnSelect) OnSelect(this);
         }
         return;
@@ -599,28 +576,27 @@ void TExtColorPickerDropDown::Dispatch(TMessage& Message)
     }
 }
 
+void TExtColorPickerDropDown::StepValue(bool Forward)
+{
+    if (!Enabled() || ReadOnly()) return;
+    // While open the hot item moves, while closed the selection.
+    if (FColorSelectionStyle == csList && FItemSelector) {
+        if (DroppedDown()) Forward ? FItemSelector->HotNext() : FItemSelector->HotPrevious();
+        else WithFlag(FInternalCall, [&] { Forward ? FItemSelector->SelectNext() : FItemSelector->SelectPrevious(); });
+    } else if (FColorSelectionStyle == csDiscrete && FColorSelector) {
+        if (DroppedDown()) Forward ? FColorSelector->HotNext() : FColorSelector->HotPrevious();
+        else WithFlag(FInternalCall, [&] { Forward ? FColorSelector->SelectNext() : FColorSelector->SelectPrevious(); });
+    }
+}
+
 void TExtColorPickerDropDown::SelectNextValue()
 {
     TExtCustomDropDown::SelectNextValue();
-    if (!Enabled() || ReadOnly()) return;
-    if (FColorSelectionStyle == csList && FItemSelector) {
-        if (DroppedDown()) FItemSelector->HotNext();
-        else Internally([this] { FItemSelector->SelectNext(); });
-    } else if (FColorSelectionStyle == csDiscrete && FColorSelector) {
-        if (DroppedDown()) FColorSelector->HotNext();
-        else Internally([this] { FColorSelector->SelectNext(); });
-    }
+    StepValue(true);
 }
 
 void TExtColorPickerDropDown::SelectPreviousValue()
 {
     TExtCustomDropDown::SelectPreviousValue();
-    if (!Enabled() || ReadOnly()) return;
-    if (FColorSelectionStyle == csList && FItemSelector) {
-        if (DroppedDown()) FItemSelector->HotPrevious();
-        else Internally([this] { FItemSelector->SelectPrevious(); });
-    } else if (FColorSelectionStyle == csDiscrete && FColorSelector) {
-        if (DroppedDown()) FColorSelector->HotPrevious();
-        else Internally([this] { FColorSelector->SelectPrevious(); });
-    }
+    StepValue(false);
 }

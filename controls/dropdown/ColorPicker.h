@@ -15,7 +15,7 @@ class TExtColorCubePanel;
 class TExtColorSpectrumPanel;
 class TExtCustomItemSelector;
 class TItemAppearance;
-class TTimer;
+class TPickerSearch;
 
 enum TColorSelectionStyle { csList, csDiscrete, csColorCube, csSpectrum };
 enum TColorValueText { cvtNone, cvtHex, cvtWebName, cvtRGB, cvtHTML };
@@ -138,9 +138,9 @@ private:
     void PanelSelect(TColor Color);
     void DrawSelectedColor();
     void KeyDownList(uint16_t Key, bool EnterHandled);
-    // Runs Action with FInternalCall set.
-    void Internally(const std::function<void()>& Action);
     void GoToListItem(int32_t Target);
+    // The mouse wheel's step of the list or the palette.
+    void StepValue(bool Forward);
 
     TExtCustomItemSelector* FItemSelector = nullptr;
     TExtColorCubePanel* FColorCubePanel = nullptr;
@@ -157,8 +157,7 @@ private:
     bool FShowText = true;
     std::unique_ptr<TItemAppearance> FItemAppearance;
     bool FInternalCall = false;
-    std::unique_ptr<TTimer> FKeyTimer;
-    QString FCurSearch;
+    std::unique_ptr<TPickerSearch> FSearch;
     int32_t FOldItemIndex = -1;
     TColor FOldSelectedColor = clNone;
     TColorValueText FColorValueText = cvtNone;

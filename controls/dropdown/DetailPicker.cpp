@@ -5,7 +5,9 @@
 #include "dropdown/DropDownUtil.h"
 #include "dropdown/ItemAppearance.h"
 #include "dropdown/ItemSelector.h"
+#include "dropdown/PickerSearch.h"
 #include "dropdown/PopupAppearance.h"
+#include "dropdown/ScopedFlag.h"
 #include "dropdown/SelectorItems.h"
 
 #include "graphics/Canvas.h"
@@ -14,7 +16,6 @@
 #include "graphics/ImageList.h"
 #include "graphics/Picture.h"
 #include "windows/SystemMetrics.h"
-#include "windows/Timer.h"
 
 namespace {
 
@@ -81,22 +82,13 @@ int32_t TDetailItems::IndexOf(const QString& AValue) const
 
 TExtDetailDropDown::TExtDetailDropDown(TComponent* AOwner)
     : TExtCustomDropDown(AOwner), FItems(std::make_unique<TDetailItems>(this)),
-      FItemAppearance(std::make_unique<TItemAppearance>(this)), FKeyTimer(std::make_unique<TTimer>(nullptr)),
+      FItemAppearance(std::make_unique<TItemAppearance>(this)), FSearch(std::make_unique<TPickerSearch>()),
       FCaptionFont(std::make_unique<TFont>()), FNotesFont(std::make_unique<TFont>())
 {
     FItems->OnChange = [](TObject*) {};
-    FKeyTimer->SetEnabled(false);
-    FKeyTimer->SetInterval(500);
-    FKeyTimer->OnTimer = [this](TObject*) {
-        FKeyTimer->SetEnabled(false);
-        FCurSearch.clear();
-    };
 }
 
-TExtDetailDropDown::~TExtDetailDropDown()
-{
-    FKeyTimer->SetEnabled(false);
-}
+TExtDetailDropDown::~TExtDetailDropDown() = default;
 
 void TExtDetailDropDown::AfterConstruction()
 {
@@ -125,18 +117,6 @@ void TExtDetailDropDown::SetCaptionFont(TFont* Value)
 void TExtDetailDropDown::SetNotesFont(TFont* Value)
 {
     FNotesFont->Assign(Value);
-}
-
-void TExtDetailDropDown::Internally(const std::function<void()>& Action)
-{
-    const bool Saved = std::exchange(FInternalCall, true);
-    try {
-        Action();
-    } catch (...) {
-        FInternalCall = Saved;
-        throw;
-    }
-    FInternalCall = Saved;
 }
 
 void TExtDetailDropDown::SetItemIndex(int32_t Value)
@@ -293,7 +273,7 @@ void TExtDetailDropDown::ItemSelected()
 void TExtDetailDropDown::GoTo(int32_t Target)
 {
     if (Target < 0 || Target >= FItemSelector->Items()->Count()) return;
-    Internally([&] {
+    WithFlag(FInternalCall, [&] {
         FItemSelector->SetItemIndex(Target);
         FItemSelector->ScrollItemInView(Target);
     });
@@ -407,7 +387,7 @@ bool TExtDetailDropDown::ListKey(uint16_t Key)
     case VK_HOME:
     case VK_END:
         if (Open && FItemSelector) {
-            Internally([&] {
+            WithFlag(FInternalCall, [&] {
                 if (Key == VK_HOME) FItemSelector->SelectFirst();
                 else FItemSelector->SelectLast();
             });
@@ -419,7 +399,7 @@ bool TExtDetailDropDown::ListKey(uint16_t Key)
     case VK_LEFT:
     case VK_RIGHT:
         if (Open && !EditorEnabled() && FItemSelector) {
-            Internally([&] {
+            WithFlag(FInternalCall, [&] {
                 if (Key == VK_LEFT) FItemSelector->SelectPrevious();
                 else FItemSelector->SelectNext();
             });
@@ -439,10 +419,7 @@ bool TExtDetailDropDown::ListKey(uint16_t Key)
         break;
     default:
         if (GetKeyState(VK_CONTROL) < 0 || !FItemSelector) break;
-        FCurSearch += QChar(Key).toUpper();
-        Internally([this] { FItemSelector->LookupItem(FCurSearch); });
-        // A running timer is not restarted: the search lasts 500 ms from its first key.
-        if (!FKeyTimer->Enabled()) FKeyTimer->SetEnabled(true);
+        WithFlag(FInternalCall, [&] { FItemSelector->LookupItem(FSearch->Add(QChar(Key).toUpper())); });
         break;
     }
     const bool Navigation = Key == VK_PRIOR || Key == VK_NEXT || Key == VK_LEFT || Key == VK_UP || Key == VK_RIGHT || Key == VK_DOWN;

@@ -13,8 +13,8 @@
 class TExtCustomItemSelector;
 class TFont;
 class TItemAppearance;
+class TPickerSearch;
 class TPicture;
-class TTimer;
 
 // Caption and ImageIndex tell the collection's OnChange of a change; the rest only store.
 class TDetailItem : public TCollectionItem {
@@ -131,7 +131,6 @@ private:
     // The list's navigation and search keys; true when the key is the list's alone.
     bool ListKey(uint16_t Key);
     void GoTo(int32_t Target);
-    void Internally(const std::function<void()>& Action);
 
     TExtCustomItemSelector* FItemSelector = nullptr;
     TItemLayout FLayout = ilCaptionRight;
@@ -139,8 +138,7 @@ private:
     int32_t FItemIndex = -1;
     std::unique_ptr<TItemAppearance> FItemAppearance;
     bool FInternalCall = false;
-    std::unique_ptr<TTimer> FKeyTimer;
-    QString FCurSearch;
+    std::unique_ptr<TPickerSearch> FSearch;
     int32_t FOldItemIndex = -1;
     // The text when the pop-up opened, given back with the selection by a cancelled close.
     QString FOldText;

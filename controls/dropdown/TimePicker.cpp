@@ -4,6 +4,7 @@
 #include "dropdown/AnalogClock.h"
 #include "dropdown/DropDownForm.h"
 #include "dropdown/PopupAppearance.h"
+#include "dropdown/ScopedFlag.h"
 #include "dropdown/TimeText.h"
 
 #include "rtl/FormatSettings.h"
@@ -37,10 +38,10 @@ void TExtTimePickerDropDown::AfterConstruction()
     TExtCustomDropDown::AfterConstruction();
     SetEditorEnabled(false);
     SetDropDownEnabled(true);
-    FInternalCall = true;
-    SetMask();
-    SetTextUnformatted(TimeText(0));
-    FInternalCall = false;
+    WithFlag(FInternalCall, [this] {
+        SetMask();
+        SetTextUnformatted(TimeText(0));
+    });
     DropDownHeader()->SetVisible(false);
     DropDownFooter()->SetVisible(false);
 }
@@ -59,14 +60,7 @@ void TExtTimePickerDropDown::SetMask()
 
 void TExtTimePickerDropDown::WriteText(const QString& S)
 {
-    FInternalCall = true;
-    try {
-        SetTextUnformatted(S);
-    } catch (...) {
-        FInternalCall = false;
-        throw;
-    }
-    FInternalCall = false;
+    WithFlag(FInternalCall, [&] { SetTextUnformatted(S); });
 }
 
 void TExtTimePickerDropDown::SetWatchSettings(TWatchSettings* Value)
@@ -118,10 +112,10 @@ void TExtTimePickerDropDown::SetShowSeconds(bool Value)
 {
     if (FShowSeconds == Value) return;
     FShowSeconds = Value;
-    FInternalCall = true;
-    SetEditMask(QString());
-    SetTextUnformatted(QString());
-    FInternalCall = false;
+    WithFlag(FInternalCall, [this] {
+        SetEditMask(QString());
+        SetTextUnformatted(QString());
+    });
     SetMask();
     // Moved a day so that the setter writes the text in its new form.
     const TDateTime Old = FTime;

@@ -14,11 +14,6 @@ using namespace PickerTest;
 
 namespace {
 
-TDateTime T(int H, int M, int S = 0)
-{
-    return EncodeTime(uint16_t(H), uint16_t(M), uint16_t(S), 0);
-}
-
 QString HM(TDateTime Time)
 {
     return FormatDateTime(QStringLiteral("hh:nn"), Time);
@@ -90,9 +85,9 @@ TEST_F(AnalogClockTest, PointsTurnIntoMinutesAndHours)
     };
     for (const auto& Case : Cases) {
         EXPECT_EQ(Clock->PointToMinute(Case.At.X, Case.At.Y), Case.Minute) << Case.At.X << "," << Case.At.Y;
-        Clock->SetTime(T(9, 0));
+        Clock->SetTime(ClockTime(9, 0));
         EXPECT_EQ(Clock->PointToHour(Case.At.X, Case.At.Y), Case.HourAM) << "AM " << Case.At.X << "," << Case.At.Y;
-        Clock->SetTime(T(21, 0));
+        Clock->SetTime(ClockTime(21, 0));
         EXPECT_EQ(Clock->PointToHour(Case.At.X, Case.At.Y), Case.HourPM) << "PM " << Case.At.X << "," << Case.At.Y;
     }
 }
@@ -106,8 +101,8 @@ TEST_F(AnalogClockTest, HandsMoveAtOnceWithoutAnimation)
         int Value;
         const char* Expected;
     } Cases[] = {
-        {T(10, 45), false, 0, "11:00"}, {T(10, 15), false, 0, "10:00"}, {T(23, 50), false, 0, "00:00"},
-        {T(10, 15), false, 59, "10:59"}, {T(10, 15), true, 23, "23:15"}, {T(10, 15), true, 0, "00:15"},
+        {ClockTime(10, 45), false, 0, "11:00"}, {ClockTime(10, 15), false, 0, "10:00"}, {ClockTime(23, 50), false, 0, "00:00"},
+        {ClockTime(10, 15), false, 59, "10:59"}, {ClockTime(10, 15), true, 23, "23:15"}, {ClockTime(10, 15), true, 0, "00:15"},
     };
     for (const auto& Case : Cases) {
         Clock->SetTime(Case.From);
@@ -119,7 +114,7 @@ TEST_F(AnalogClockTest, HandsMoveAtOnceWithoutAnimation)
     }
     Changes.clear();
     Clock->SetHour(0);
-    Clock->SetTime(T(3, 3));
+    Clock->SetTime(ClockTime(3, 3));
     EXPECT_TRUE(Changes.isEmpty()) << "no change, and Time written by code, fire nothing";
     EXPECT_THROW(Clock->SetMinute(60), Exception);
     try {
@@ -133,14 +128,14 @@ TEST_F(AnalogClockTest, HandsMoveAtOnceWithoutAnimation)
 
 TEST_F(AnalogClockTest, SweepsSlowDownTowardsTheTargetAndReportOnce)
 {
-    Clock->SetTime(T(1, 0));
+    Clock->SetTime(ClockTime(1, 0));
     Clock->SetHour(11);
     EXPECT_EQ(HM(Clock->Time()), QStringLiteral("01:00")) << "the sweep runs on the timer";
     EXPECT_EQ(Sweep(), QStringList({"02:00", "03:00", "04:00", "05:00", "06:00", "07:00", "08:00", "09:00", "10:00", "11:00"}));
     EXPECT_EQ(Changes, QStringList({"11:00"}));
 
     Changes.clear();
-    Clock->SetTime(T(1, 45));
+    Clock->SetTime(ClockTime(1, 45));
     Clock->SetMinute(5);
     QStringList Expected{"01:41", "01:37", "01:34", "01:31", "01:28", "01:26", "01:24", "01:22", "01:20", "01:18"};
     for (int Minute = 17; Minute >= 5; --Minute) Expected << QStringLiteral("01:%1").arg(Minute, 2, 10, QLatin1Char('0'));
@@ -148,7 +143,7 @@ TEST_F(AnalogClockTest, SweepsSlowDownTowardsTheTargetAndReportOnce)
     EXPECT_EQ(Changes, QStringList({"01:05"}));
 
     Changes.clear();
-    Clock->SetTime(T(10, 45));
+    Clock->SetTime(ClockTime(10, 45));
     Clock->SetMinute(0);
     const QStringList Forward = Sweep();
     EXPECT_EQ(Forward.first(), QStringLiteral("10:47"));
@@ -159,7 +154,7 @@ TEST_F(AnalogClockTest, SweepsSlowDownTowardsTheTargetAndReportOnce)
 
 TEST_F(AnalogClockTest, ANewTargetDuringASweepReportsTheMovedHandToo)
 {
-    Clock->SetTime(T(1, 10));
+    Clock->SetTime(ClockTime(1, 10));
     Clock->SetHour(11);
     TestClock.Advance(1);
     TestClock.Advance(1);
@@ -173,12 +168,12 @@ TEST_F(AnalogClockTest, ANewTargetDuringASweepReportsTheMovedHandToo)
 TEST_F(AnalogClockTest, ReleaseInsideSetsTheHourOnTheRimTheMinute)
 {
     Clock->SetAnimation(false);
-    Clock->SetTime(T(9, 30));
+    Clock->SetTime(ClockTime(9, 30));
     Input::MouseDown(Clock, {90, 30});
     EXPECT_EQ(HM(Clock->Time()), QStringLiteral("09:30")) << "a press does nothing";
     Input::MouseUp(Clock, {90, 30});
     EXPECT_EQ(HM(Clock->Time()), QStringLiteral("00:30"));
-    Clock->SetTime(T(21, 30));
+    Clock->SetTime(ClockTime(21, 30));
     Input::Click(Clock, {90, 30}, mbRight);
     EXPECT_EQ(HM(Clock->Time()), QStringLiteral("12:30")) << "any button, the half of the day kept";
     Input::Click(Clock, {3, 90});
@@ -190,7 +185,7 @@ TEST_F(AnalogClockTest, ReleaseInsideSetsTheHourOnTheRimTheMinute)
 
 TEST_F(AnalogClockTest, AMPMClickMovesTwelveHoursAndSlidesTheBox)
 {
-    Clock->SetTime(T(9, 30));
+    Clock->SetTime(ClockTime(9, 30));
     ASSERT_TRUE(Clock->AM());
     const TRect Box = Clock->AMPMRect();
     const QImage Before = RenderControl(Clock);
@@ -217,11 +212,11 @@ TEST_F(AnalogClockTest, KeysStepHoursAndMinutes)
         uint16_t Key;
         const char* Expected;
     } Cases[] = {
-        {T(13, 20), 'A', "01:20"},    {T(1, 20), 'A', nullptr},     {T(1, 20), 'P', "13:20"},    {T(13, 20), 'P', nullptr},
-        {T(23, 20), VK_PRIOR, "00:20"}, {T(10, 20), VK_PRIOR, "11:20"}, {T(0, 20), VK_NEXT, "23:20"}, {T(10, 20), VK_NEXT, "09:20"},
-        {T(10, 20), VK_HOME, "12:20"}, {T(10, 45), VK_END, "11:00"},   {T(10, 20), VK_END, "10:00"}, {T(10, 0), VK_LEFT, "09:59"},
-        {T(0, 0), VK_LEFT, "23:59"},  {T(10, 20), VK_LEFT, "10:19"},  {T(10, 59), VK_RIGHT, "11:00"}, {T(10, 20), VK_RIGHT, "10:21"},
-        {T(10, 20), VK_UP, nullptr},  {T(10, 20), VK_DOWN, nullptr},
+        {ClockTime(13, 20), 'A', "01:20"},    {ClockTime(1, 20), 'A', nullptr},     {ClockTime(1, 20), 'P', "13:20"},    {ClockTime(13, 20), 'P', nullptr},
+        {ClockTime(23, 20), VK_PRIOR, "00:20"}, {ClockTime(10, 20), VK_PRIOR, "11:20"}, {ClockTime(0, 20), VK_NEXT, "23:20"}, {ClockTime(10, 20), VK_NEXT, "09:20"},
+        {ClockTime(10, 20), VK_HOME, "12:20"}, {ClockTime(10, 45), VK_END, "11:00"},   {ClockTime(10, 20), VK_END, "10:00"}, {ClockTime(10, 0), VK_LEFT, "09:59"},
+        {ClockTime(0, 0), VK_LEFT, "23:59"},  {ClockTime(10, 20), VK_LEFT, "10:19"},  {ClockTime(10, 59), VK_RIGHT, "11:00"}, {ClockTime(10, 20), VK_RIGHT, "10:21"},
+        {ClockTime(10, 20), VK_UP, nullptr},  {ClockTime(10, 20), VK_DOWN, nullptr},
     };
     for (const auto& Case : Cases) {
         Clock->SetTime(Case.From);
@@ -235,7 +230,7 @@ TEST_F(AnalogClockTest, KeysStepHoursAndMinutes)
 
 TEST_F(AnalogClockTest, AutomaticModeShowsTheClockPlusTheOffsetAndTakesNoInput)
 {
-    SetClock([] { return EncodeDate(2026, 3, 4) + T(14, 10, 5); });
+    SetClock([] { return EncodeDate(2026, 3, 4) + ClockTime(14, 10, 5); });
     Clock->Settings()->SetTimeOffset(30);
     Clock->Settings()->SetAuto(true);
     EXPECT_EQ(HM(Clock->Time()), QStringLiteral("14:10")) << "switching on takes the current time";
@@ -251,16 +246,16 @@ TEST_F(AnalogClockTest, AutomaticModeShowsTheClockPlusTheOffsetAndTakesNoInput)
     Clock->Appearance()->SetSecondPointer(clLime);
     Clock->Appearance()->SetSecondPointerSize(3);
     ProcessPendingEvents();
-    SetClock([] { return EncodeDate(2026, 3, 4) + T(14, 10, 15); });
+    SetClock([] { return EncodeDate(2026, 3, 4) + ClockTime(14, 10, 15); });
     TestClock.Advance(100);
     EXPECT_EQ(Clock->Canvas()->Pixels(90 + 60, 90), clLime) << "second hand at 15 s";
-    SetClock([] { return EncodeDate(2026, 3, 4) + T(14, 10, 45); });
+    SetClock([] { return EncodeDate(2026, 3, 4) + ClockTime(14, 10, 45); });
     TestClock.Advance(100);
     EXPECT_EQ(Clock->Canvas()->Pixels(90 - 60, 90), clLime) << "second hand at 45 s";
     EXPECT_NE(Clock->Canvas()->Pixels(90 + 60, 90), clLime);
 
     Clock->Settings()->SetAuto(false);
-    SetClock([] { return EncodeDate(2026, 3, 4) + T(14, 10, 15); });
+    SetClock([] { return EncodeDate(2026, 3, 4) + ClockTime(14, 10, 15); });
     TestClock.Advance(100);
     EXPECT_NE(Clock->Canvas()->Pixels(90 + 60, 90), clLime) << "no tick, no second hand, once manual";
 }

@@ -41,8 +41,7 @@ protected:
 
     void Open()
     {
-        TControl* Button = Calc->Button()->SpeedButton();
-        Input::Click(Button, {Button->Width() / 2, Button->Height() / 2});
+        ClickDropButton(Calc);
         ASSERT_TRUE(Calc->DroppedDown());
         ASSERT_TRUE(Calc->DropDownForm()->Visible());
     }

@@ -18,11 +18,6 @@ using namespace PickerTest;
 
 namespace {
 
-TDateTime T(int H, int M)
-{
-    return EncodeTime(uint16_t(H), uint16_t(M), 0, 0);
-}
-
 // Whether any pixel of the square of side 2 * Half + 1 around (X, Y) differs from Background.
 bool HasInk(const QImage& Image, int X, int Y, int Half, TColor Background)
 {
@@ -58,7 +53,7 @@ protected:
 
 TEST_F(ClockFaceTest, RoundFaceWithBorderInsideTheControlBackground)
 {
-    Clock->SetTime(T(3, 30));
+    Clock->SetTime(ClockTime(3, 30));
     const QImage Image = RenderAndSave(Clock, QStringLiteral("AnalogClock"));
     EXPECT_EQ(HtmlAt(Image, 3, 3), Html(clSilver)) << "the corner shows the control";
     EXPECT_EQ(HtmlAt(Image, 11, 90), QStringLiteral("#000000")) << "the border on the left";
@@ -75,7 +70,7 @@ TEST_F(ClockFaceTest, HandsPointAtHourAndMinute)
     A->SetHourPointerShadow(clNone);
     A->SetMinutePointerShadow(clNone);
     A->SetCenterPointSize(0);
-    Clock->SetTime(T(3, 30));
+    Clock->SetTime(ClockTime(3, 30));
     const QImage Image = RenderAndSave(Clock, QStringLiteral("AnalogClockHands"));
     // Hour at 105 degrees from 12 (15 below 3 o'clock), minute straight down.
     for (double D : {16.0, 28.0, 38.0}) {
@@ -101,7 +96,7 @@ TEST_F(ClockFaceTest, HandsPointAtHourAndMinute)
 TEST_F(ClockFaceTest, TickMarksChooseMarksAndNumbers)
 {
     Clock->Appearance()->SetCenterPointSize(0);
-    Clock->SetTime(T(0, 0));
+    Clock->SetTime(ClockTime(0, 0));
     const TPoint Quarter = At(74, 0), Hour4 = At(74, 30), Minute = At(76, 6);
     const TPoint Number3{152, 91}, Number1{121, 38};
     const struct {
@@ -197,13 +192,13 @@ TEST_F(ClockFaceTest, PictureCoversTheClockFromTheTopLeftWithoutItsTransparentCo
 TEST_F(ClockFaceTest, AMPMBoxShowsTheHalfOfTheDay)
 {
     Clock->SetShowAMPM(true);
-    Clock->SetTime(T(9, 0));
+    Clock->SetTime(ClockTime(9, 0));
     const TRect Box = Clock->AMPMRect();
     const QImage Morning = RenderControl(Clock);
     EXPECT_EQ(HtmlAt(Morning, Box.Left, Box.Top + 2), QStringLiteral("#000000")) << "the box frame";
     EXPECT_TRUE(HasInk(Morning.copy(Box.Left + 1, Box.Top + 1, Box.Width() - 2, Box.Height() - 2), Box.Width() / 2 - 1,
                        Box.Height() / 2 - 1, 2, clWhite)) << "the word";
-    Clock->SetTime(T(21, 0));
+    Clock->SetTime(ClockTime(21, 0));
     const QImage Evening = RenderAndSave(Clock, QStringLiteral("AnalogClockAMPM"));
     EXPECT_NE(Morning.copy(Box.Left, Box.Top, Box.Width(), Box.Height()), Evening.copy(Box.Left, Box.Top, Box.Width(), Box.Height()));
 }
@@ -212,7 +207,7 @@ TEST_F(ClockFaceTest, PresetsResetTheAppearanceAndSetTheirLooks)
 {
     Clock->SetStyle(wsSports);
     EXPECT_EQ(Clock->Appearance()->CenterPointSize(), 50);
-    Clock->SetTime(T(3, 30));
+    Clock->SetTime(ClockTime(3, 30));
     const QImage Sports = RenderAndSave(Clock, QStringLiteral("AnalogClockSports"));
     EXPECT_EQ(HtmlAt(Sports, 90, 90), QStringLiteral("#191919")) << "the disc covers the hands";
     int BlueLeft = 180, BlueRight = 0;

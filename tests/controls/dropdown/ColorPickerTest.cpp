@@ -39,8 +39,7 @@ protected:
 
     void Open()
     {
-        TControl* Button = Picker->Button()->SpeedButton();
-        Input::Click(Button, {Button->Width() / 2, Button->Height() / 2});
+        ClickDropButton(Picker);
         ASSERT_TRUE(Picker->DropDownForm()->Visible());
     }
 

@@ -2,9 +2,13 @@
 #pragma once
 
 #include "support/Artifacts.h"
+#include "support/Input.h"
 #include "support/Render.h"
 
+#include "DropDownTestSupport.h"
+
 #include "graphics/Colors.h"
+#include "rtl/DateTime.h"
 #include "windows/Forms.h"
 
 #include <QImage>
@@ -25,21 +29,8 @@ inline std::unique_ptr<TForm> MakeForm(int32_t Width, int32_t Height, TColor Col
     return Form;
 }
 
-// A control of class T on Parent at the given bounds.
-template <typename T>
-T* Place(TWinControl* Parent, const TRect& Bounds)
-{
-    T* Control = New<T>(Parent);
-    Control->SetBoundsRect(Bounds);
-    Control->SetParent(Parent);
-    return Control;
-}
-
-inline QRgb Rgb(TColor Color)
-{
-    const COLORREF Value = ColorToRGB(Color);
-    return qRgb(GetRValue(Value), GetGValue(Value), GetBValue(Value));
-}
+using DropDownTest::Place;
+using DropDownTest::Rgb;
 
 // A colour as "#RRGGBB", so that failures show readable values.
 inline QString Html(QRgb Pixel)
@@ -61,6 +52,18 @@ inline QImage RenderAndSave(TControl* Control, const QString& Name)
     const QImage Image = RenderControl(Control);
     SaveArtifact(Image, Name);
     return Image;
+}
+
+// Clicks the drop button, as a user opens the pop-up.
+inline void ClickDropButton(TExtCustomDropDown* DropDown)
+{
+    TControl* Button = DropDown->Button()->SpeedButton();
+    Input::Click(Button, {Button->Width() / 2, Button->Height() / 2});
+}
+
+inline TDateTime ClockTime(int Hour, int Minute, int Second = 0)
+{
+    return EncodeTime(uint16_t(Hour), uint16_t(Minute), uint16_t(Second), 0);
 }
 
 }  // namespace PickerTest

@@ -16,11 +16,6 @@ using namespace PickerTest;
 
 namespace {
 
-TDateTime T(int H, int M, int S = 0)
-{
-    return EncodeTime(uint16_t(H), uint16_t(M), uint16_t(S), 0);
-}
-
 QString HMS(TDateTime Time)
 {
     return FormatDateTime(QStringLiteral("hh:nn:ss"), Time);
@@ -49,8 +44,7 @@ protected:
 
     void Open()
     {
-        TControl* Button = Picker->Button()->SpeedButton();
-        Input::Click(Button, {Button->Width() / 2, Button->Height() / 2});
+        ClickDropButton(Picker);
         ASSERT_TRUE(Picker->DropDownForm()->Visible());
     }
 
@@ -74,7 +68,7 @@ TEST_F(TimePickerTest, NewControlShowsMidnight)
     EXPECT_EQ(Picker->Time(), 0);
     EXPECT_FALSE(Picker->EditorEnabled());
     EXPECT_EQ(Picker->EditMask(), QStringLiteral("!90:00:00;1; "));
-    Picker->SetTime(T(9, 5, 7));
+    Picker->SetTime(ClockTime(9, 5, 7));
     EXPECT_EQ(Picker->Text(), QStringLiteral("09:05:07"));
     EXPECT_TRUE(Changes.isEmpty()) << "Time written by code fires nothing";
 }
@@ -87,9 +81,9 @@ TEST_F(TimePickerTest, UpAndDownStepTheFieldUnderTheCaretWithoutCarry)
         uint16_t Key;
         const char* Expected;
     } Cases[] = {
-        {T(0, 0), 0, VK_UP, "23:00:00"},   {T(23, 0), 1, VK_DOWN, "00:00:00"}, {T(0, 0), 6, VK_UP, "00:00:59"},
-        {T(0, 0), 3, VK_UP, "00:59:00"},   {T(10, 59), 5, VK_DOWN, "10:00:00"}, {T(10, 20, 59), 8, VK_DOWN, "10:20:00"},
-        {T(10, 20), 2, VK_UP, "09:20:00"},
+        {ClockTime(0, 0), 0, VK_UP, "23:00:00"},   {ClockTime(23, 0), 1, VK_DOWN, "00:00:00"}, {ClockTime(0, 0), 6, VK_UP, "00:00:59"},
+        {ClockTime(0, 0), 3, VK_UP, "00:59:00"},   {ClockTime(10, 59), 5, VK_DOWN, "10:00:00"}, {ClockTime(10, 20, 59), 8, VK_DOWN, "10:20:00"},
+        {ClockTime(10, 20), 2, VK_UP, "09:20:00"},
     };
     for (const auto& Case : Cases) {
         Picker->SetTime(Case.From);
@@ -107,7 +101,7 @@ TEST_F(TimePickerTest, UpAndDownStepTheFieldUnderTheCaretWithoutCarry)
 
 TEST_F(TimePickerTest, FieldSettersFireTheChangeAndIgnoreValuesOutOfRange)
 {
-    Picker->SetTime(T(13, 45, 10));
+    Picker->SetTime(ClockTime(13, 45, 10));
     Picker->SetHourField(24);
     Picker->SetMinuteField(60);
     Picker->SetSecondField(60);
@@ -120,7 +114,7 @@ TEST_F(TimePickerTest, FieldSettersFireTheChangeAndIgnoreValuesOutOfRange)
 
 TEST_F(TimePickerTest, SecondsComeAndGoWithoutChangingTheTime)
 {
-    Picker->SetTime(T(13, 45, 10));
+    Picker->SetTime(ClockTime(13, 45, 10));
     Picker->SetShowSeconds(false);
     EXPECT_EQ(Picker->Text(), QStringLiteral("13:45"));
     EXPECT_EQ(Picker->EditMask(), QStringLiteral("!90:00;1; "));
@@ -157,7 +151,7 @@ TEST_F(TimePickerTest, CompleteTypedTimesAreTaken)
 TEST_F(TimePickerTest, ClockInThePopupSetsTheTimeAtOnce)
 {
     Picker->SetAnimation(false);
-    Picker->SetTime(T(9, 30));
+    Picker->SetTime(ClockTime(9, 30));
     Open();
     TExtWatch* Watch = Picker->Watch();
     ASSERT_NE(Watch, nullptr);
@@ -179,7 +173,7 @@ TEST_F(TimePickerTest, ClockInThePopupSetsTheTimeAtOnce)
 TEST_F(TimePickerTest, PopupKeysGoToTheClockUnlessAltIsHeld)
 {
     Picker->SetAnimation(false);
-    Picker->SetTime(T(9, 30));
+    Picker->SetTime(ClockTime(9, 30));
     Open();
     Input::PressKey(VK_PRIOR);
     EXPECT_EQ(HMS(Picker->Time()), QStringLiteral("10:30:00"));
@@ -198,7 +192,7 @@ TEST_F(TimePickerTest, TimePickerBelowTheClockFollowsIt)
 {
     Picker->SetAnimation(false);
     Picker->SetShowTimePicker(true);
-    Picker->SetTime(T(9, 30));
+    Picker->SetTime(ClockTime(9, 30));
     Open();
     TDateTimePicker* Platform = Picker->DateTimePicker();
     ASSERT_NE(Platform, nullptr);
@@ -210,7 +204,7 @@ TEST_F(TimePickerTest, TimePickerBelowTheClockFollowsIt)
     Picker->Watch()->WatchKeyDown(VK_PRIOR);
     EXPECT_EQ(HMS(Platform->Time()), QStringLiteral("10:30:00"));
     EXPECT_EQ(Changes, QStringList({"10:30:00"}));
-    Platform->SetTime(T(11, 15));
+    Platform->SetTime(ClockTime(11, 15));
     if (Platform->OnChange) Platform->OnChange(Platform);
     EXPECT_EQ(HMS(Picker->Watch()->Time()), QStringLiteral("11:15:00"));
     Input::PressKey(VK_RETURN);
