@@ -308,7 +308,10 @@ enum TDTDateFormat { dfShort, dfLong };
 // A date (with a drop-down calendar in dmComboBox, up-down arrows in dmUpDown) or a time (with
 // up-down arrows), edited field by field. Without a Format the text follows the format settings:
 // ShortDateFormat or LongDateFormat (DateFormat) for a date, LongTimeFormat for a time. F4 and
-// Alt+Down open the calendar.
+// Alt+Down open the calendar. Left and Right (also posted as WM_KEYDOWN) move to the field before
+// or after, round the ends, and a click selects the field under it; digits edit the current field
+// as the system's picker does, without moving on (a four-digit year is taken at its fourth digit).
+// The window text is the text shown.
 class TDateTimePicker : public TWinControl {
 public:
     explicit TDateTimePicker(TComponent* AOwner);

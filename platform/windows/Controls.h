@@ -351,6 +351,11 @@ struct TCreateParams {
     HWND WndParent = nullptr;
 };
 
+// The cut of a bevel: none, sunk, raised, or a band of plain space.
+enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+// How a windowed control draws its bevel: none at all, or edges that are plain, soft or flat.
+enum TBevelKind { bkNone, bkTile, bkSoft, bkFlat };
+
 class TWinControl : public TControl {
 public:
     explicit TWinControl(TComponent* AOwner);
@@ -410,6 +415,14 @@ public:
     void SetCtl3D(bool Value);
     bool ParentCtl3D() const { return FParentCtl3D; }
     void SetParentCtl3D(bool Value);
+    // A bevel round the window, outside its border: one pixel a side for each cut that is not
+    // bvNone, with a kind other than bkNone. A change makes the window again.
+    TBevelKind BevelKind() const { return FBevelKind; }
+    void SetBevelKind(TBevelKind Value);
+    TBevelCut BevelInner() const { return FBevelInner; }
+    void SetBevelInner(TBevelCut Value);
+    TBevelCut BevelOuter() const { return FBevelOuter; }
+    void SetBevelOuter(TBevelCut Value);
     // Painting through an off-screen image; every window of the layer paints so already.
     bool DoubleBuffered() const { return FDoubleBuffered; }
     void SetDoubleBuffered(bool Value) { FDoubleBuffered = Value; }
@@ -522,6 +535,9 @@ private:
     bool FCtl3D = true;
     bool FParentCtl3D = true;
     bool FDoubleBuffered = false;
+    TBevelKind FBevelKind = bkNone;
+    TBevelCut FBevelInner = bvRaised;
+    TBevelCut FBevelOuter = bvLowered;
 };
 
 // A windowed control that paints itself on its Canvas in Paint.

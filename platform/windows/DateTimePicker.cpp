@@ -200,6 +200,108 @@ private:
     std::function<void(bool)> FOnChange;
 };
 
+// The digits typed into one field of a picker, as the system's picker takes them: each digit is
+// added to those typed before into the same field, and the field takes the number as soon as it
+// is a valid value; a number no valid value begins with starts again with the digit alone. A
+// field is complete when no further digit could make a valid value; the next digit starts anew.
+// The caret never moves on by itself. A year of four digits is taken when all four are typed.
+class TFieldTyping {
+public:
+    void Reset() { FDigits.clear(); }
+
+    // The value with Digit typed into the edit's current field; false when the field takes no
+    // digits or the value does not change yet.
+    bool Type(const QDateTimeEdit& Edit, QChar Digit, QDateTime& Value)
+    {
+        const int Index = Edit.currentSectionIndex();
+        if (Index != FSection) {
+            FDigits.clear();
+            FSection = Index;
+        }
+        FDigits += Digit;
+        const QString Format = Edit.displayFormat();
+        QDate Date = Value.date();
+        QTime Time = Value.time();
+        int N = -1;
+        switch (Edit.sectionAt(Index)) {
+        case QDateTimeEdit::DaySection:
+            // Day names take no digits.
+            if (const QString Shown = Edit.sectionText(QDateTimeEdit::DaySection);
+                Shown.isEmpty() || !Shown.at(0).isDigit())
+                return Forget();
+            if ((N = Number(1, Date.daysInMonth())) < 0) return false;
+            Date.setDate(Date.year(), Date.month(), N);
+            break;
+        case QDateTimeEdit::MonthSection:
+            if ((N = Number(1, 12)) < 0) return false;
+            Date = WithDay(Date.year(), N, Date.day());
+            break;
+        case QDateTimeEdit::YearSection: {
+            const bool Four = Format.contains(QStringLiteral("yyyy"));
+            if (FDigits.size() < (Four ? 4 : 2)) return false;
+            N = FDigits.toInt() + (Four ? 0 : Date.year() / 100 * 100);
+            FDigits.clear();
+            if (N < 1) return false;
+            Date = WithDay(N, Date.month(), Date.day());
+            break;
+        }
+        case QDateTimeEdit::HourSection: {
+            const bool Twelve = Format.contains(QStringLiteral("AP"), Qt::CaseInsensitive);
+            if ((N = Twelve ? Number(1, 12) : Number(0, 23)) < 0) return false;
+            if (Twelve) N = N % 12 + (Time.hour() >= 12 ? 12 : 0);
+            Time.setHMS(N, Time.minute(), Time.second(), Time.msec());
+            break;
+        }
+        case QDateTimeEdit::MinuteSection:
+            if ((N = Number(0, 59)) < 0) return false;
+            Time.setHMS(Time.hour(), N, Time.second(), Time.msec());
+            break;
+        case QDateTimeEdit::SecondSection:
+            if ((N = Number(0, 59)) < 0) return false;
+            Time.setHMS(Time.hour(), Time.minute(), N, Time.msec());
+            break;
+        default: return Forget();
+        }
+        const QDateTime Typed(Date, Time);
+        if (Typed == Value) return false;
+        Value = Typed;
+        return true;
+    }
+
+private:
+    bool Forget()
+    {
+        FDigits.clear();
+        return false;
+    }
+    // The number the digits make for a field of Min..Max, or -1 while they make no valid value yet.
+    int Number(int Min, int Max)
+    {
+        int N = FDigits.toInt();
+        if (FDigits.size() > 2 || N > Max) {
+            FDigits = FDigits.right(1);
+            N = FDigits.toInt();
+        }
+        if (FDigits.size() == 2 || N * 10 > Max) FDigits.clear();
+        return N >= Min && N <= Max ? N : -1;
+    }
+    // A new month or year keeps the day, as far as the month has it.
+    static QDate WithDay(int Year, int Month, int Day)
+    {
+        return QDate(Year, Month, std::min(Day, QDate(Year, Month, 1).daysInMonth()));
+    }
+
+    QString FDigits;
+    int FSection = -1;
+};
+
+// Makes field Index of the edit the current one, selected.
+void SelectField(QDateTimeEdit& Edit, int Index)
+{
+    Edit.setCurrentSectionIndex(Index);
+    Edit.setSelectedSection(Edit.sectionAt(Index));
+}
+
 }  // namespace
 
 // ---- System times ----
@@ -226,6 +328,7 @@ struct TDateTimePicker::TParts {
     QPointer<QWidget> Calendar;
     // The picker shows a value set by code: Qt's change is no change of the user.
     bool Updating = false;
+    TFieldTyping Typing;
 };
 
 TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TWinControl(AOwner), FParts(std::make_unique<TParts>())
@@ -317,6 +420,7 @@ void TDateTimePicker::UpdatePicker()
 {
     TDateTimeEditWidget* Edit = FParts->Edit;
     if (!Edit) return;
+    FParts->Typing.Reset();
     FParts->Updating = true;
     const TFormatSettings& Settings = FormatSettings();
     Edit->setDisplayFormat(!FFormat.isEmpty() ? DisplayFormatOfPicture(FFormat)
@@ -372,6 +476,11 @@ void TDateTimePicker::Dispatch(TMessage& Message)
 {
     switch (Message.Msg) {
     case CN_NOTIFY: CNNotify(TWMNotify(Message)); break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        FParts->Typing.Reset();
+        TWinControl::Dispatch(Message);
+        break;
     default: TWinControl::Dispatch(Message); break;
     }
 }
@@ -488,6 +597,15 @@ void TDateTimePicker::DefaultHandler(TMessage& Message)
             FParts->Edit->OpenCalendar();
             return;
         }
+        // Left and Right move from field to field, round the ends; a posted key does the same.
+        if (!Alt && (Message.WParam == VK_LEFT || Message.WParam == VK_RIGHT) && FParts->Edit &&
+            FParts->Edit->sectionCount() > 0) {
+            TDateTimeEditWidget& Edit = *FParts->Edit;
+            const int Count = Edit.sectionCount();
+            SelectField(Edit, (Edit.currentSectionIndex() + (Message.WParam == VK_RIGHT ? 1 : Count - 1)) % Count);
+            FParts->Typing.Reset();
+            return;
+        }
         if (FShowCheckbox && Message.WParam == VK_SPACE && !Alt) {
             FChecked = !FChecked;
             UpdatePicker();
@@ -500,6 +618,20 @@ void TDateTimePicker::DefaultHandler(TMessage& Message)
         }
         break;
     }
+    case WM_CHAR: {
+        const QChar Key(static_cast<char16_t>(Message.WParam));
+        if (!FParts->Edit || !Key.isDigit() || Key.unicode() > '9') break;
+        // Digits edit the current field; the caret stays in it.
+        TDateTimeEditWidget& Edit = *FParts->Edit;
+        QDateTime Value = Edit.dateTime();
+        const int Field = Edit.currentSectionIndex();
+        if (FParts->Typing.Type(Edit, Key, Value) && Value >= Edit.minimumDateTime() &&
+            Value <= Edit.maximumDateTime()) {
+            Edit.setDateTime(Value);
+            SelectField(Edit, Field);
+        }
+        return;
+    }
     case WM_LBUTTONDOWN:
         if (FParts->Edit && FParts->Edit->OnCheckBox(LParamToPoint(Message.LParam).X)) {
             if (GetFocus() != Handle() && CanFocus()) ::SetFocus(Handle());
@@ -508,7 +640,12 @@ void TDateTimePicker::DefaultHandler(TMessage& Message)
             DefaultHandler(Message);
             return;
         }
-        break;
+        // A click selects the field under the pointer.
+        TWinControl::DefaultHandler(Message);
+        if (FParts->Edit && FParts->Edit->sectionCount() > 0)
+            SelectField(*FParts->Edit, FParts->Edit->currentSectionIndex());
+        FParts->Typing.Reset();
+        return;
     default: break;
     }
     TWinControl::DefaultHandler(Message);

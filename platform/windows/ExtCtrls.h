@@ -15,7 +15,7 @@ class TBrush;
 class TPen;
 class TPicture;
 
-enum TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
+using TPanelBevel = TBevelCut;
 enum TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine, bsSpacer };
 enum TBevelStyle { bsLowered, bsRaised };
 enum TShapeType { stRectangle, stSquare, stRoundRect, stRoundSquare, stEllipse, stCircle };

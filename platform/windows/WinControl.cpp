@@ -7,8 +7,9 @@
 #include "graphics/private/Surfaces.h"
 #include "rtl/Exceptions.h"
 #include "windows/Forms.h"
-#include "windows/private/Cursors.h"
 #include "windows/SizeConstraints.h"
+#include "windows/WindowDC.h"
+#include "windows/private/Cursors.h"
 #include "windows/private/PopupWindow.h"
 #include "windows/private/Window.h"
 #include "windows/private/WindowWidget.h"
@@ -17,6 +18,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <tuple>
 
 using namespace WindowsInternal;
 
@@ -27,6 +29,22 @@ namespace {
 bool IsOwnedPopup(const TWinControl* Control, const TCreateParams& Params)
 {
     return Control->Parent() && (Params.Style & (WS_CHILD | WS_POPUP)) == WS_POPUP;
+}
+
+// The width of the bevel on each side of a child window.
+int32_t BevelSize(TBevelKind Kind, TBevelCut Inner, TBevelCut Outer)
+{
+    if (Kind == bkNone) return 0;
+    return (Inner != bvNone ? 1 : 0) + (Outer != bvNone ? 1 : 0);
+}
+
+// The non-client part of a control's window: a child window's bevel lies outside its border.
+QMargins FrameMargins(const TWinControl* Control, const TCreateParams& Params, bool TopLevel)
+{
+    QMargins Margins = NonClientMargins(Params.Style, Params.ExStyle, TopLevel);
+    if (TopLevel) return Margins;
+    const int32_t Bevel = BevelSize(Control->BevelKind(), Control->BevelInner(), Control->BevelOuter());
+    return Margins + QMargins(Bevel, Bevel, Bevel, Bevel);
 }
 
 }  // namespace
@@ -104,7 +122,7 @@ void TWinControl::CreateWnd()
     const bool TopLevel = !ParentWidget || Owned;
     FHandle = RegisterWindow(this, FWidget, Params.Style & ~WS_VISIBLE, Params.ExStyle);
     auto* Hook = new TWindowHook(this, FHandle, FWidget);
-    Hook->SetClientMargins(TopLevel ? QMargins() : NonClientMargins(Params.Style, Params.ExStyle, false));
+    Hook->SetClientMargins(TopLevel ? QMargins() : FrameMargins(this, Params, false));
     if (TopLevel) {
         SetTopLevelHints(FWidget, Params.Style, Params.ExStyle, dynamic_cast<TCustomForm*>(this) != nullptr, nullptr);
         // Disabled and tool windows never take the activation.
@@ -356,7 +374,7 @@ TRect TWinControl::ClientRect() const
 {
     TCreateParams Params;
     const_cast<TWinControl*>(this)->CreateParams(Params);
-    const QMargins Margins = NonClientMargins(Params.Style, Params.ExStyle, !Parent() || IsOwnedPopup(this, Params));
+    const QMargins Margins = FrameMargins(this, Params, !Parent() || IsOwnedPopup(this, Params));
     return {0, 0, std::max(0, Width() - Margins.left() - Margins.right()), std::max(0, Height() - Margins.top() - Margins.bottom())};
 }
 
@@ -365,7 +383,7 @@ TPoint TWinControl::ClientOrigin() const
     TCreateParams Params;
     const_cast<TWinControl*>(this)->CreateParams(Params);
     const bool Owned = IsOwnedPopup(this, Params);
-    const QMargins Margins = NonClientMargins(Params.Style, Params.ExStyle, !Parent() || Owned);
+    const QMargins Margins = FrameMargins(this, Params, !Parent() || Owned);
     TPoint Origin{Left(), Top()};
     if (Parent() && !Owned) {
         const TPoint ParentOrigin = Parent()->ClientOrigin();
@@ -1011,13 +1029,57 @@ void TWinControl::WMEraseBkgnd(TWMEraseBkgnd Message)
     Message.SetResult(1);
 }
 
+void TWinControl::SetBevelKind(TBevelKind Value)
+{
+    if (FBevelKind == Value) return;
+    FBevelKind = Value;
+    RecreateWnd();
+}
+
+void TWinControl::SetBevelInner(TBevelCut Value)
+{
+    if (FBevelInner == Value) return;
+    FBevelInner = Value;
+    RecreateWnd();
+}
+
+void TWinControl::SetBevelOuter(TBevelCut Value)
+{
+    if (FBevelOuter == Value) return;
+    FBevelOuter = Value;
+    RecreateWnd();
+}
+
 void TWinControl::WMNCPaint(TMessage& Message)
 {
     HDC DC = reinterpret_cast<HDC>(Message.WParam);
+    // A wrapped widget paints all of its window: its bevel goes over the edge of it.
+    const bool OverWidget = !DC && FBevelKind != bkNone && Parent() && FHandle;
+    if (OverWidget) DC = GetWindowDC(FHandle);
     if (!DC) return;
     TCreateParams Params;
     CreateParams(Params);
     TRect Rect{0, 0, Width(), Height()};
+    if (BevelSize(FBevelKind, FBevelInner, FBevelOuter) > 0 && Parent()) {
+        const UINT Look = FBevelKind == bkSoft ? BF_SOFT : FBevelKind == bkFlat ? BF_FLAT : 0;
+        TBrush Face;
+        Face.SetColor(clBtnFace);
+        // The outer cut, then the inner one: an edge, or for a space cut a band in the face colour.
+        for (const auto& [Cut, Raised, Sunken] : {std::tuple{FBevelOuter, BDR_RAISEDOUTER, BDR_SUNKENOUTER},
+                                                  std::tuple{FBevelInner, BDR_RAISEDINNER, BDR_SUNKENINNER}}) {
+            if (Cut == bvNone) continue;
+            TRect Ring = Rect;
+            if (Cut == bvSpace)
+                FrameRect(DC, Ring, &Face);
+            else
+                DrawEdge(DC, Ring, Cut == bvRaised ? Raised : Sunken, BF_RECT | Look);
+            InflateRect(Rect, -1, -1);
+        }
+    }
+    if (OverWidget) {
+        ReleaseDC(FHandle, DC);
+        return;
+    }
     if (Params.ExStyle & WS_EX_CLIENTEDGE) DrawEdge(DC, Rect, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
     if (Params.Style & WS_BORDER) {
         TBrush Frame;
