@@ -1,0 +1,42 @@
+// TFilePicture: size taken when the name is set, the file read again at every draw.
+#include "grid/base/FilePicture.h"
+
+#include "graphics/Canvas.h"
+#include "graphics/Picture.h"
+#include "rtl/Exceptions.h"
+
+void TFilePicture::Assign(TPersistent* Source)
+{
+    auto* From = dynamic_cast<TFilePicture*>(Source);
+    if (!From) {
+        TPersistent::Assign(Source);
+        return;
+    }
+    FFilename = From->FFilename;
+    FWidth = From->FWidth;
+    FHeight = From->FHeight;
+}
+
+void TFilePicture::SetFilename(const QString& Value)
+{
+    FFilename = Value;
+    FWidth = 0;
+    FHeight = 0;
+    TPicture Picture;
+    Picture.LoadFromFile(Value);
+    FWidth = Picture.Width();
+    FHeight = Picture.Height();
+}
+
+void TFilePicture::DrawPicture(TCanvas* Canvas, const TRect& R)
+{
+    if (FFilename.isEmpty()) return;
+    TPicture Picture;
+    try {
+        Picture.LoadFromFile(FFilename);
+    } catch (const Exception&) {
+        // A file removed or replaced since the name was set must not break the grid's painting.
+        return;
+    }
+    Canvas->StretchDraw(R, Picture.Graphic());
+}
