@@ -179,7 +179,7 @@ void TEsgEditButton::ButtonMouseUp(TMouseButton Button)
     if (OnClick) OnClick(this);
     if (FFocusControl && FFocusControl->TabStop() && FFocusControl->CanFocus() && !FFocusControl->Focused())
         FFocusControl->SetFocus();
-    else if (!FFocusControl && TabStop() && !Focused() && CanFocus())
+    else if (TabStop() && !Focused() && CanFocus())
         SetFocus();
 }
 

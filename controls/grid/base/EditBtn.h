@@ -40,7 +40,8 @@ private:
 };
 
 // A windowed holder around one TExtSpeedButton that fills it. A left-button release on the button
-// fires OnClick and then gives the focus to FocusControl (or to the holder when it is a tab stop).
+// fires OnClick and then gives the focus to FocusControl when that is a tab stop that can take it,
+// else to the holder when it is a tab stop.
 // Painting uses the first three button colours; the text and border colours are kept only.
 class TEsgEditButton : public TWinControl, public TEditorButtonColors {
 public:

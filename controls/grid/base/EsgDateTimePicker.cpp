@@ -19,6 +19,7 @@ TEsgDateTimePicker::TEsgDateTimePicker(TComponent* AOwner)
     : TDateTimePicker(AOwner), FIsThemed(IsComCtl6()), FButtonWidth(GetSystemMetrics(SM_CXVSCROLL) + 2),
       FIsWinXP(IsXPOrLater())
 {
+    SetDoubleBuffered(true);
     SetParentCtl3D(false);
     SetBorderStyle(bsSingle);
     SetCtl3D(true);

@@ -19,6 +19,7 @@ TEsgCustomCombo::TEsgCustomCombo(TComponent* AOwner)
     : TCustomComboBox(AOwner), FButtonWidth(GetSystemMetrics(SM_CXVSCROLL) + 2), FIsThemed(IsComCtl6()),
       FLabelFont(std::make_unique<TFont>())
 {
+    FLabelFont->OnChange = [this](TObject*) { LabelFontChanged(); };
 }
 
 TEsgCustomCombo::~TEsgCustomCombo() = default;
@@ -157,6 +158,11 @@ void TEsgCustomCombo::SetLabelAlwaysEnabled(bool Value)
 void TEsgCustomCombo::SetLabelFont(TFont* Value)
 {
     if (!ParentFont()) FLabelFont->Assign(Value);
+    PlaceLabel();
+}
+
+void TEsgCustomCombo::LabelFontChanged()
+{
     if (ComponentState().Contains(csDesigning) && !ComponentState().Contains(csLoading)) SetParentFont(false);
     PlaceLabel();
 }

@@ -95,6 +95,8 @@ protected:
 
 private:
     void PlaceLabel();
+    // A change of LabelFont: re-placed, and at design time the control stops using its parent's font.
+    void LabelFontChanged();
     bool OwnPainting() const;
     bool Themed() const;
     void WMPaint(TMessage& Message);

@@ -439,8 +439,8 @@ void TExtGridButton::UpdateTracking()
     if (!FFlat || !Enabled()) return;
     TPoint Pos;
     GetCursorPos(Pos);
-    if (FindDragTarget(Pos, true) == this) MouseEnterHandling();
-    else MouseLeaveHandling();
+    // The messages' handling, OnMouseEnter and OnMouseLeave included.
+    Perform(FindDragTarget(Pos, true) == this ? CM_MOUSEENTER : CM_MOUSELEAVE, 0, 0);
 }
 
 void TExtGridButton::MouseEnterHandling()
@@ -587,9 +587,9 @@ void TExtGridButton::Paint()
             FillFace(Target, Face, FColorChecked, FColorCheckedTo, FDown ? FBorderDownColor : FBorderColor);
         }
         if (!FFlat && !Designing) Offset = {1, 1};
-    } else if (FFlat && FMouseInControl && Enabled() && FShaded) {
-        Offset = {-1, -1};
     }
+    // Staying down in a group (bsExclusive) lifts as well.
+    if (FFlat && FMouseInControl && Enabled() && FShaded && FState != bsDown) Offset = {-1, -1};
     if (FDropDownButton) {
         const int32_t Middle = R.Top + (R.Bottom - R.Top) / 2 - 1;
         Target->Pen()->SetColor(Font()->Color());

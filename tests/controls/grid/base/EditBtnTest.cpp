@@ -26,16 +26,6 @@ void WhenTheMenuShows(std::function<void(QMenu* Menu)> Body)
         qApp, [Body = std::move(Body)] { Body(qobject_cast<QMenu*>(QApplication::activePopupWidget())); }, Qt::QueuedConnection);
 }
 
-int32_t LineHeightOf(TFont* Font)
-{
-    HDC DC = GetDC(nullptr);
-    DC->SetFont(Font);
-    TEXTMETRIC Metrics;
-    GetTextMetrics(DC, Metrics);
-    ReleaseDC(nullptr, DC);
-    return Metrics.tmHeight;
-}
-
 class EditBtnTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -133,6 +123,33 @@ TEST_F(EditBtnTest, F4AndTheButtonClick)
     Input::Click(Speed, {4, 4});
     EXPECT_EQ(ButtonClicks, 2);
     EXPECT_TRUE(Edit->Focused()) << "the button gives the focus to the edit";
+}
+
+TEST_F(EditBtnTest, TheButtonGivesTheFocusToTheEditElseToItsHolder)
+{
+    struct TCase {
+        const char* Name;
+        bool EditTabStop;
+        bool HolderTabStop;
+        const char* Focused;
+    };
+    const TCase Cases[] = {
+        {"edit", true, false, "edit"},
+        {"edit no tab stop", false, true, "holder"},
+    };
+    TEsgEditButton* Holder = Edit->Button();
+    for (const TCase& Case : Cases) {
+        Edit->SetTabStop(Case.EditTabStop);
+        Holder->SetTabStop(Case.HolderTabStop);
+        Other->SetFocus();
+        Input::Click(Holder->Button(), {4, 4});
+        const char* Focused = Edit->Focused()     ? "edit"
+                              : Holder->Focused() ? "holder"
+                              : Other->Focused()  ? "other"
+                                                  : "?";
+        EXPECT_STREQ(Focused, Case.Focused) << Case.Name;
+    }
+    EXPECT_EQ(ButtonClicks, 2);
 }
 
 TEST_F(EditBtnTest, WithoutEditorEnabledNoTypingCutOrPasteButTheButtonWorks)

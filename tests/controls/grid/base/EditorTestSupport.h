@@ -2,9 +2,11 @@
 #pragma once
 
 #include "graphics/Colors.h"
+#include "graphics/DrawText.h"
 #include "graphics/GraphicsObjects.h"
 #include "support/Render.h"
 #include "windows/Forms.h"
+#include "windows/WindowDC.h"
 
 #include <QImage>
 #include <QRect>
@@ -34,6 +36,17 @@ T* Place(TWinControl* Parent, const TRect& Bounds)
     Control->SetBoundsRect(Bounds);
     Control->SetParent(Parent);
     return Control;
+}
+
+// The line height (tmHeight) of Font on the screen.
+inline int32_t LineHeightOf(TFont* Font)
+{
+    HDC DC = GetDC(nullptr);
+    DC->SetFont(Font);
+    TEXTMETRIC Metrics;
+    GetTextMetrics(DC, Metrics);
+    ReleaseDC(nullptr, DC);
+    return Metrics.tmHeight;
 }
 
 // A colour as "$BBGGRR" (system colours resolved), so that failures show readable values.

@@ -59,6 +59,7 @@ TEST_F(EsgDateTimePickerTest, CreationValues)
     EXPECT_EQ(Picker->BorderStyle(), bsNone);
     EXPECT_TRUE(Picker->Ctl3D());
     EXPECT_FALSE(Picker->ParentCtl3D());
+    EXPECT_TRUE(Picker->DoubleBuffered());
     EXPECT_FALSE(Picker->MetroStyle());
     EXPECT_EQ(Picker->BorderColor(), clNone);
     EXPECT_EQ(Picker->ButtonColor(), clNone);

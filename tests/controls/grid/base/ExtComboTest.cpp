@@ -130,6 +130,20 @@ TEST_F(ExtComboTest, LabelTakesItsThirteenPlaces)
     EXPECT_EQ(Label->Left(), 200 + (W - LW) / 2);
 }
 
+TEST_F(ExtComboTest, AChangeOfTheLabelFontPlacesTheLabelAgain)
+{
+    Combo->SetParentFont(false);
+    Combo->SetLabelCaption(QStringLiteral("Name"));
+    TLabel* Label = Combo->ComboLabel();
+    Combo->LabelFont()->SetSize(20);
+    EXPECT_EQ(Label->Font()->Size(), 20);
+    HDC DC = GetDC(nullptr);
+    DC->SetFont(Label->Font());
+    const int32_t Lw = DC->TextWidth(QStringLiteral("Name"));
+    ReleaseDC(nullptr, DC);
+    EXPECT_EQ(Label->Left(), 150 - Lw - 4) << "lpLeftTop: the wider caption moves the label out";
+}
+
 TEST_F(ExtComboTest, LabelFollowsEnabledAndVisible)
 {
     Combo->SetLabelCaption(QStringLiteral("Name"));

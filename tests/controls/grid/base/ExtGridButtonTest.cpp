@@ -235,6 +235,12 @@ TEST_F(ExtGridButtonTest, HotTrackingAndEvents)
     Button->SetEnabled(false);
     Input::MoveMouse(Button, {5, 5});
     EXPECT_FALSE(Button->Hot());
+    // Enabled under the pointer, it tests the pointer again: hot, and the entry reported.
+    Events.clear();
+    Button->SetEnabled(true);
+    EXPECT_TRUE(Button->Hot());
+    EXPECT_EQ(Events, QStringList{QStringLiteral("enter")});
+    MoveAway();
 }
 
 TEST_F(ExtGridButtonTest, AcceleratorAndDoubleClick)
@@ -397,20 +403,33 @@ TEST_F(ExtGridButtonTest, DropDownSeparatorAndArrow)
 
 TEST_F(ExtGridButtonTest, HotShadedGlyphLiftsOverItsShadow)
 {
-    auto* Button = AddButton(QStringLiteral("B"), Bounds(10, 10, 60, 23));
-    Button->SetLook(5);
+    struct TCase {
+        const char* Name;
+        int32_t GroupIndex;
+        bool Shadow;
+    };
+    // Down in a group the glyph lifts too, but is drawn as pressed: no shadow.
+    const TCase Cases[] = {{"Up", 0, true}, {"DownInAGroup", 1, false}};
     const auto Glyph = RedGlyph();
-    Button->SetGlyph(Glyph.get());
-    Button->SetShaded(true);
-    Button->SetCaption(QStringLiteral("x"));
     const QRect Area(0, 0, 60, 23);
-    const QRect Rest = InkBounds(RenderControl(Button), clRed, Area);
-    Input::MoveMouse(Button, {5, 5});
-    const QImage Hot = RenderControl(Button);
-    const QRect Lifted = InkBounds(Hot, clRed, Area);
-    EXPECT_EQ(Lifted, Rest.translated(-1, -1));
-    EXPECT_EQ(PixelText(Hot, Lifted.right() + 2, Lifted.bottom() + 2), ColorText(clGray));
-    MoveAway();
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        auto* Button = AddButton(QString::fromLatin1(Case.Name), Bounds(10, 10, 60, 23));
+        Button->SetLook(5);
+        Button->SetGlyph(Glyph.get());
+        Button->SetShaded(true);
+        Button->SetCaption(QStringLiteral("x"));
+        Button->SetGroupIndex(Case.GroupIndex);
+        Button->SetDown(Case.GroupIndex != 0);
+        const QRect Rest = InkBounds(RenderControl(Button), clRed, Area);
+        Input::MoveMouse(Button, {5, 5});
+        const QImage Hot = RenderControl(Button);
+        const QRect Lifted = InkBounds(Hot, clRed, Area);
+        EXPECT_EQ(Lifted, Rest.translated(-1, -1));
+        EXPECT_EQ(PixelText(Hot, Lifted.right() + 2, Lifted.bottom() + 2) == ColorText(clGray), Case.Shadow);
+        MoveAway();
+        delete Button;
+    }
 }
 
 TEST_F(ExtGridButtonTest, DisabledCaptionIsEmbossed)

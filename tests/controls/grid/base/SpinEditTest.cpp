@@ -7,6 +7,7 @@
 #include "rtl/FormatSettings.h"
 #include "support/Artifacts.h"
 #include "support/Input.h"
+#include "windows/SystemMetrics.h"
 
 #include <gtest/gtest.h>
 
@@ -141,8 +142,53 @@ TEST_F(SpinEditTest, ButtonPlacementAndMinimumHeight)
     TRect Format;
     Spin->Perform(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&Format));
     EXPECT_EQ(Format, Rect(0, 0, Spin->ClientWidth() - Room - 2, Spin->ClientHeight() + 1));
+    // The font's line height, a quarter of the smaller of it and the system font's, 2, and four borders.
+    const int32_t Own = LineHeightOf(Spin->Font());
+    EXPECT_EQ(Spin->GetMinHeight(),
+              Own + std::min(Own, LineHeightOf(SystemFont())) / 4 + 2 + 4 * GetSystemMetrics(SM_CYBORDER));
     Spin->SetHeight(3);
     EXPECT_EQ(Spin->Height(), Spin->GetMinHeight());
+}
+
+TEST_F(SpinEditTest, ColouredButtonsFillAndPointTheirArrows)
+{
+    TTestClock Clock;
+    struct TCase {
+        const char* Name;
+        TSpinDirection Direction;
+        bool Up;
+        QRect Arrow;
+    };
+    // Up (4,4) (8,4) (6,2), down (4,2) (8,2) (6,4), left (5,5) (3,7) (5,9), right (3,5) (5,7) (3,9).
+    const TCase Cases[] = {
+        {"up", spVertical, true, QRect(4, 2, 5, 3)},
+        {"down", spVertical, false, QRect(4, 2, 5, 3)},
+        {"left", spHorizontal, false, QRect(3, 5, 3, 5)},
+        {"right", spHorizontal, true, QRect(3, 5, 3, 5)},
+    };
+    auto* Buttons = Place<TEsgSpinButton>(Form.get(), Bounds(150, 10, 20, 30));
+    Buttons->SetButtonColor(clYellow);
+    Buttons->SetButtonColorHot(clAqua);
+    Buttons->SetButtonColorDown(clFuchsia);
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        Buttons->SetDirection(Case.Direction);
+        TExtTimerSpeedButton* Button = Case.Up ? Buttons->UpButton() : Buttons->DownButton();
+        // Side by side, the up button reaches one pixel past the pair's right edge: look left of it.
+        const QRect Face(0, 0, 9, Button->Height());
+        const TPoint Corner{Button->Width() - 2, Button->Height() - 2};
+        QImage Image = RenderControl(Button);
+        EXPECT_EQ(InkBounds(Image, clBlack, Face), Case.Arrow);
+        EXPECT_EQ(PixelText(Image, Corner.X, Corner.Y), ColorText(clYellow));
+        Input::MoveMouse(Button, Corner);
+        EXPECT_EQ(PixelText(RenderControl(Button), Corner.X, Corner.Y), ColorText(clAqua)) << "hot";
+        Input::MouseDown(Button, Corner);
+        Image = RenderControl(Button);
+        EXPECT_EQ(PixelText(Image, Corner.X, Corner.Y), ColorText(clFuchsia)) << "pressed";
+        EXPECT_EQ(InkBounds(Image, clBlack, Face), Case.Arrow) << "the arrow stays in place";
+        Input::MouseUp(Button, Corner);
+        Input::MoveMouse(Form.get(), {290, 140});
+    }
 }
 
 // ---- Values ----
