@@ -196,6 +196,23 @@ TEST_F(ExtComboTest, ClosingTheListFiresOnDropUp)
     EXPECT_EQ(DropUps, 0);
     Combo->SetDroppedDown(false);
     EXPECT_EQ(DropUps, 1);
+    // A click on the drop button opens the list, a second one closes it.
+    const TPoint OnButton{Combo->ClientWidth() - 5, 10};
+    Input::Click(Combo, OnButton);
+    EXPECT_TRUE(Combo->DroppedDown());
+    EXPECT_EQ(DropUps, 1);
+    Input::Click(Combo, OnButton);
+    EXPECT_FALSE(Combo->DroppedDown());
+    EXPECT_EQ(DropUps, 2);
+}
+
+TEST_F(ExtComboTest, APositiveDropWidthSetsTheListsWidth)
+{
+    Combo->SetDropWidth(200);
+    EXPECT_EQ(Combo->Perform(CB_GETDROPPEDWIDTH, 0, 0), 200);
+    Combo->SetDropWidth(0);
+    EXPECT_EQ(Combo->DropWidth(), 0);
+    EXPECT_EQ(Combo->Perform(CB_GETDROPPEDWIDTH, 0, 0), 200) << "zero is only stored";
 }
 
 TEST_F(ExtComboTest, PointerOverTheButtonIsHover)
