@@ -259,7 +259,8 @@ void TExtWatch::AnimationTick()
     DecodeTime(ShownTime(), H, M, S, MS);
     const int32_t Current = FHourAnimating ? H : M;
     const int32_t Target = FHourAnimating ? FCurrentHourTo : FCurrentMinuteTo;
-    const long double Factor = FAnimationFactor;
+    // A factor of 0 moves the hand in one step, as 1 does.
+    const long double Factor = FAnimationFactor == 0 ? 1 : FAnimationFactor;
     int32_t Next = Target;
     if (Current == Target) {
         FAnimationTimer->SetEnabled(false);

@@ -155,6 +155,7 @@ TCustomButtonPanel::TCustomButtonPanel(TComponent* AOwner)
 {
     FButtons->OnChange = [this](TObject*) { RepaintUnhosted(); };
     FButtonAppearance->OnChange = [this](TObject*) { RepaintUnhosted(); };
+    SetDoubleBuffered(true);
 }
 
 TCustomButtonPanel::~TCustomButtonPanel() = default;

@@ -235,9 +235,11 @@ void TExtCalculatorDropdown::Dispatch(TMessage& Message)
         return;
     }
     case WM_KEYDOWN: {
+        // "Error" counts as 0: Delete turns it into "0" rather than deleting one of its letters.
+        const bool Error = Text() == TCalculatorEngine::ErrorText;
         TExtCustomDropDown::Dispatch(Message);
         const QString Shown = Text();
-        if (Message.WParam == VK_DELETE && (Shown.isEmpty() || Shown == TCalculatorEngine::ErrorText))
+        if (Message.WParam == VK_DELETE && (Error || Shown.isEmpty() || Shown == TCalculatorEngine::ErrorText))
             SetText(QStringLiteral("0"));
         return;
     }

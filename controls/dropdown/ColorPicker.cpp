@@ -91,6 +91,7 @@ TExtColorPickerDropDown::~TExtColorPickerDropDown() = default;
 void TExtColorPickerDropDown::AfterConstruction()
 {
     TExtCustomDropDown::AfterConstruction();
+    SetAutoSize(false);
     SetEditorEnabled(false);
     SetDropDownEnabled(true);
     SetDropDownHeight(200);
@@ -291,13 +292,15 @@ void TExtColorPickerDropDown::SizeList()
 
 void TExtColorPickerDropDown::PrepareStyle()
 {
+    // The state a cancel gives back, before the palette takes the colour (which clears the entry).
+    FOldSelectedColor = FSelectedColor;
+    FOldItemIndex = FItemIndex;
     switch (FColorSelectionStyle) {
     case csList:
         PrepareItemSelector();
         ShowOnly(FItemSelector);
         UpdateSelector();
         RouteDrawItem();
-        FOldItemIndex = FItemIndex;
         break;
     case csDiscrete:
         PrepareColorSelector();
@@ -330,8 +333,6 @@ void TExtColorPickerDropDown::PrepareStyle()
         FSpectrumPanel->OnSelect = [this](TObject*) { PanelSelect(FSpectrumPanel->SelectedColor()); };
         break;
     }
-    FOldSelectedColor = FSelectedColor;
-    FOldItemIndex = FItemIndex;
 }
 
 void TExtColorPickerDropDown::SetColorSelectionStyle(TColorSelectionStyle Value)
@@ -473,7 +474,7 @@ void TExtColorPickerDropDown::DrawSelectedColor()
             const bool Focus = !EditorEnabled() && Focused();
             DC->Font()->Assign(Font());
             if (Focus) DC->Font()->SetColor(clHighlightText);
-            DC->Brush()->SetColor(Focus ? clHighlight : Color());
+            DC->Brush()->SetColor(Focused() ? clHighlight : Color());
             TRect Text(Swatch.Right + 4, R.Top, R.Right, R.Bottom);
             DC->FillRect(Text);
             DrawText(DC, SelectedColorText(), -1, Text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS);
@@ -483,6 +484,21 @@ void TExtColorPickerDropDown::DrawSelectedColor()
 }
 
 // ---- Keys and wheel ----
+
+// The list holds the colours and the selection from its last opening; keys and the wheel that step
+// from its selection first bring it up to the picker's.
+void TExtColorPickerDropDown::BringListUp()
+{
+    if (FItemSelector->Items()->Count() != FColors->Count() || FItemSelector->ItemIndex() != FItemIndex)
+        UpdateSelector();
+}
+
+// Likewise the palette, for the keys and the wheel of the closed picker.
+void TExtColorPickerDropDown::BringPaletteUp()
+{
+    if (FColorSelector->SelectedColor() != FSelectedColor)
+        WithFlag(FInternalCall, [this] { FColorSelector->SetSelectedColor(FSelectedColor); });
+}
 
 void TExtColorPickerDropDown::GoToListItem(int32_t Target)
 {
@@ -503,7 +519,7 @@ void TExtColorPickerDropDown::KeyDownList(uint16_t Key, bool EnterHandled)
         break;
     case VK_PRIOR:
     case VK_NEXT: {
-        if (FItemSelector->Items()->Count() != FColors->Count()) UpdateSelector();
+        BringListUp();
         const int32_t Visible = FItemSelector->GetVisibleItemCount();
         if (Visible < 1) break;
         if (Key == VK_PRIOR) GoToListItem(std::max(FItemSelector->ItemIndex() - Visible, 0));
@@ -536,8 +552,7 @@ void TExtColorPickerDropDown::KeyDownList(uint16_t Key, bool EnterHandled)
         break;
     default:
         if (GetKeyState(VK_CONTROL) < 0) break;
-        // The list holds the colours from the first opening on; a search before it fills it first.
-        if (FItemSelector->Items()->Count() != FColors->Count()) UpdateSelector();
+        BringListUp();
         WithFlag(FInternalCall, [&] { FItemSelector->LookupItem(FSearch->Add(QChar(Key))); });
         break;
     }
@@ -563,6 +578,7 @@ void TExtColorPickerDropDown::Dispatch(TMessage& Message)
         if (FColorSelectionStyle == csList && FItemSelector) {
             KeyDownList(Key, EnterHandled);
         } else if (FColorSelectionStyle == csDiscrete && FColorSelector) {
+            if (!DroppedDown() && Key >= VK_PRIOR && Key <= VK_DOWN) BringPaletteUp();
             WithFlag(FInternalCall, [&] { FColorSelector->HandleKey(Key, EditorEnabled(), DroppedDown()); });
             if (Key == VK_RETURN && !EnterHandled && OnSelect) OnSelect(this);
         }
@@ -581,11 +597,19 @@ void TExtColorPickerDropDown::StepValue(bool Forward)
     if (!Enabled() || ReadOnly()) return;
     // While open the hot item moves, while closed the selection.
     if (FColorSelectionStyle == csList && FItemSelector) {
-        if (DroppedDown()) Forward ? FItemSelector->HotNext() : FItemSelector->HotPrevious();
-        else WithFlag(FInternalCall, [&] { Forward ? FItemSelector->SelectNext() : FItemSelector->SelectPrevious(); });
+        if (DroppedDown()) {
+            Forward ? FItemSelector->HotNext() : FItemSelector->HotPrevious();
+            return;
+        }
+        BringListUp();
+        WithFlag(FInternalCall, [&] { Forward ? FItemSelector->SelectNext() : FItemSelector->SelectPrevious(); });
     } else if (FColorSelectionStyle == csDiscrete && FColorSelector) {
-        if (DroppedDown()) Forward ? FColorSelector->HotNext() : FColorSelector->HotPrevious();
-        else WithFlag(FInternalCall, [&] { Forward ? FColorSelector->SelectNext() : FColorSelector->SelectPrevious(); });
+        if (DroppedDown()) {
+            Forward ? FColorSelector->HotNext() : FColorSelector->HotPrevious();
+            return;
+        }
+        BringPaletteUp();
+        WithFlag(FInternalCall, [&] { Forward ? FColorSelector->SelectNext() : FColorSelector->SelectPrevious(); });
     }
 }
 

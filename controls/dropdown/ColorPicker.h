@@ -138,6 +138,8 @@ private:
     void PanelSelect(TColor Color);
     void DrawSelectedColor();
     void KeyDownList(uint16_t Key, bool EnterHandled);
+    void BringListUp();
+    void BringPaletteUp();
     void GoToListItem(int32_t Target);
     // The mouse wheel's step of the list or the palette.
     void StepValue(bool Forward);

@@ -93,6 +93,7 @@ TExtDetailDropDown::~TExtDetailDropDown() = default;
 void TExtDetailDropDown::AfterConstruction()
 {
     TExtCustomDropDown::AfterConstruction();
+    SetAutoSize(false);
     SetEditorEnabled(true);
     SetDropDownEnabled(true);
     FCaptionFont->Assign(Font());

@@ -189,9 +189,9 @@ void TExtTimePickerDropDown::CreateDropDownForm()
     if (!FPanelCtrl) {
         FPanelCtrl = New<TPanel>(this);
         FPanelCtrl->SetParent(DropDownForm());
-        FPanelCtrl->SetBevelInner(bvNone);
-        FPanelCtrl->SetBevelOuter(bvNone);
+        FPanelCtrl->SetCtl3D(false);
         FPanelCtrl->SetBorderWidth(0);
+        FPanelCtrl->SetBevelInner(bvNone);
     }
     FPanelCtrl->SetBounds(0, 0, FPanelCtrl->Width(), 180);
     if (!FExtWatch) {

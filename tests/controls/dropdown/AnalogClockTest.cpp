@@ -152,6 +152,34 @@ TEST_F(AnalogClockTest, SweepsSlowDownTowardsTheTargetAndReportOnce)
     EXPECT_EQ(Changes, QStringList({"11:00"}));
 }
 
+TEST_F(AnalogClockTest, ALowFactorSweepsInOneStep)
+{
+    const struct {
+        int32_t Factor;
+        bool Hour;
+        TDateTime From;
+        int Value;
+        const char* Expected;
+    } Cases[] = {
+        {1, true, ClockTime(1, 0), 11, "11:00"},
+        {0, true, ClockTime(1, 0), 11, "11:00"},
+        {0, false, ClockTime(1, 45), 5, "01:05"},
+        {0, false, ClockTime(10, 45), 0, "11:00"},
+    };
+    for (const auto& Case : Cases) {
+        Clock->SetAnimationFactor(Case.Factor);
+        Clock->SetTime(Case.From);
+        Changes.clear();
+        if (Case.Hour)
+            Clock->SetHour(uint8_t(Case.Value));
+        else
+            Clock->SetMinute(uint8_t(Case.Value));
+        const QString Expected = QString::fromLatin1(Case.Expected);
+        EXPECT_EQ(Sweep(), QStringList({Expected})) << "factor " << Case.Factor << " to " << Case.Expected;
+        EXPECT_EQ(Changes, QStringList({Expected})) << "factor " << Case.Factor << " to " << Case.Expected;
+    }
+}
+
 TEST_F(AnalogClockTest, ANewTargetDuringASweepReportsTheMovedHandToo)
 {
     Clock->SetTime(ClockTime(1, 10));

@@ -181,6 +181,7 @@ TEST_F(CalcPanelTest, CustomButtonsKeepTheirPlaces)
 
 TEST_F(CalcPanelTest, AppearanceDefaultsAndCopies)
 {
+    EXPECT_TRUE(Panel->DoubleBuffered());
     TButtonAppearance* A = Panel->ButtonAppearance();
     EXPECT_EQ(A->Color(), RGB(0x5F, 0x91, 0x9A));
     EXPECT_EQ(A->SpecialTextColor(), clMaroon);

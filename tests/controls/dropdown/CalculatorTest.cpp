@@ -6,6 +6,7 @@
 #include "dropdown/CalculatorEngine.h"
 #include "dropdown/DropDownButton.h"
 #include "dropdown/DropDownForm.h"
+#include "dropdown/ExtButtonAppearance.h"
 #include "dropdown/PopupAppearance.h"
 #include "support/Input.h"
 
@@ -152,6 +153,30 @@ TEST_F(CalculatorTest, OperatorsWorkOnTheClosedEdit)
     EXPECT_EQ(Calc->Text(), QStringLiteral("0.00")) << "other characters are dropped";
 }
 
+TEST_F(CalculatorTest, DeleteAndPopupBackspaceTurnErrorIntoZero)
+{
+    const struct {
+        bool Open;
+        uint16_t Key;
+        int32_t Caret;
+    } Cases[] = {{false, VK_DELETE, 0}, {false, VK_DELETE, 2}, {false, VK_DELETE, 5}, {true, VK_BACK, 5}};
+    for (const auto& Case : Cases) {
+        if (Case.Open) {
+            Clock.Advance(300);
+            Open();
+            Click(QStringLiteral("C 5 / 0 ="));
+        } else {
+            Calc->SetText(TCalculatorEngine::ErrorText);
+        }
+        ASSERT_EQ(Calc->Text(), TCalculatorEngine::ErrorText);
+        Calc->SetSelStart(Case.Caret);
+        Calc->SetSelLength(0);
+        Input::PressKey(Case.Key);
+        EXPECT_EQ(Calc->Text(), QStringLiteral("0.00")) << "key " << Case.Key << " at " << Case.Caret;
+        if (Case.Open) Input::PressKey(VK_ESCAPE);
+    }
+}
+
 TEST_F(CalculatorTest, MaxLengthStopsDigitKeysButNotOperators)
 {
     Calc->SetMaxLength(4);
@@ -176,6 +201,26 @@ TEST_F(CalculatorTest, ThousandSeparatorsFollowTheLocale)
     EXPECT_EQ(Click(QStringLiteral("C 1 2 3 4 5 . 5")).last(), QStringLiteral("12.345,50"));
     Calc->SetShowThousandSeparator(false);
     EXPECT_EQ(Calc->Text(), QStringLiteral("12345,50"));
+}
+
+TEST_F(CalculatorTest, ComponentStylesColourTheKeysLikeTheDropButton)
+{
+    const TVyxStyle Styles[] = {tsOffice2007Luna, tsWindows7, tsOffice2010Blue, tsOffice2010Black};
+    for (TVyxStyle Style : Styles) {
+        Calc->SetComponentStyle(Style);
+        const TExtButtonAppearance* From = Calc->ButtonAppearance();
+        const TButtonAppearance* Keys = Calc->CalcButtonAppearance();
+        const bool Office2010 = Style == tsOffice2010Blue || Style == tsOffice2010Black;
+        EXPECT_EQ(Keys->Color(), From->Color()) << Style;
+        EXPECT_EQ(Keys->ColorTo(), From->ColorTo()) << Style;
+        EXPECT_EQ(Keys->ColorHot(), From->ColorHot()) << Style;
+        EXPECT_EQ(Keys->ColorHotTo(), From->ColorHotTo()) << Style;
+        EXPECT_EQ(Keys->ColorDown(), From->ColorDown()) << Style;
+        EXPECT_EQ(Keys->ColorDownTo(), From->ColorDownTo()) << Style;
+        EXPECT_EQ(Keys->BorderColorHot(), From->BorderColorHot()) << Style;
+        EXPECT_EQ(Keys->GlowColorHot(), Office2010 ? From->ColorHot() : From->ColorDownTo()) << Style;
+        EXPECT_EQ(Keys->GlowColorDown(), Office2010 ? From->ColorHot() : RGB(0x44, 0xC2, 0xD5)) << Style;
+    }
 }
 
 }  // namespace

@@ -12,7 +12,10 @@
 #include "dropdown/SelectorItems.h"
 #include "support/Input.h"
 
+#include "graphics/GraphicsObjects.h"
 #include "graphics/WebColors.h"
+#include "windows/Messages.h"
+#include "windows/StdCtrls.h"
 
 #include <gtest/gtest.h>
 
@@ -192,6 +195,115 @@ TEST_F(ColorPickerTest, ListClickPicksAndClosesCancelGivesBackTheOpeningEntry)
     EXPECT_EQ(Picker->SelectedColor(), clPurple);
 }
 
+TEST_F(ColorPickerTest, ListKeysAndWheelMoveTheSelectionOpenOrClosed)
+{
+    Open();
+    const int32_t V = Picker->ItemSelector()->GetVisibleItemCount();
+    ASSERT_GE(V, 1);
+    ASSERT_LT(V, 12);
+    Input::PressKey(VK_ESCAPE);
+    constexpr uint16_t WheelDown = 0xFFFF, WheelUp = 0xFFFE;
+    const struct {
+        bool Open;
+        int32_t From;
+        uint16_t Key;
+        int32_t Expected;
+    } Cases[] = {
+        {true, 1, VK_NEXT, 1 + V}, {true, 14, VK_NEXT, 15},  {true, 12, VK_PRIOR, 12 - V}, {true, 2, VK_PRIOR, 0},
+        {true, 5, VK_END, 15},     {true, 5, VK_HOME, 0},    {true, 5, VK_LEFT, 4},        {true, 5, VK_RIGHT, 6},
+        {true, 5, VK_UP, 4},       {true, 0, VK_UP, 0},      {true, 15, VK_DOWN, 15},      {true, -1, VK_DOWN, 0},
+        {true, 5, WheelDown, 5},   {true, 5, WheelUp, 5},    {false, 1, VK_NEXT, 1 + V},   {false, 5, VK_END, 15},
+        {false, 5, VK_HOME, 0},    {false, 5, VK_LEFT, 5},   {false, 5, VK_RIGHT, 5},      {false, -1, VK_UP, 0},
+        {false, 5, VK_UP, 4},      {false, 15, VK_DOWN, 15}, {false, 5, WheelDown, 6},     {false, 5, WheelUp, 4},
+    };
+    const TPoint Screen = Picker->ClientToScreen({5, 5});
+    for (const auto& Case : Cases) {
+        Picker->SetItemIndex(Case.From);
+        if (Case.Open) {
+            Clock.Advance(300);
+            Open();
+        }
+        if (Case.Key == WheelDown || Case.Key == WheelUp) {
+            const int16_t Delta = Case.Key == WheelDown ? -WHEEL_DELTA : WHEEL_DELTA;
+            Picker->Perform(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<uint16_t>(Delta)), PointToLParam(Screen));
+        } else {
+            Input::PressKey(Case.Key);
+        }
+        EXPECT_EQ(Picker->ItemIndex(), Case.Expected)
+            << "key " << Case.Key << " from " << Case.From << (Case.Open ? " open" : " closed");
+        EXPECT_EQ(IsOpen(), Case.Open) << "key " << Case.Key << " keeps the pop-up as it was";
+        if (Case.Open && Case.Key == WheelDown) {
+            EXPECT_EQ(Picker->ItemSelector()->ItemHot(), 0) << "the open wheel moves the hot item";
+        }
+        if (IsOpen()) Input::PressKey(VK_ESCAPE);
+    }
+}
+
+TEST_F(ColorPickerTest, CancelGivesBackColourAndEntryInEveryStyle)
+{
+    const TColorSelectionStyle Styles[] = {csList, csDiscrete, csColorCube, csSpectrum};
+    // Black and white, each in the list and in the palette.
+    const struct {
+        TColor Color;
+        int32_t Entry;
+    } Colors[] = {{clWhite, 15}, {clBlack, 0}};
+    for (TColorSelectionStyle Style : Styles) {
+        Picker->SetColorSelectionStyle(Style);
+        for (const auto& Opening : Colors) {
+            Picker->SetSelectedColor(Opening.Color);
+            Picker->SetItemIndex(Opening.Entry);
+            Clock.Advance(300);
+            Open();
+            Input::PressKey(VK_DOWN);
+            Input::PressKey(VK_ESCAPE);
+            EXPECT_FALSE(IsOpen());
+            EXPECT_EQ(Picker->SelectedColor(), Opening.Color) << "style " << Style << ", entry " << Opening.Entry;
+            EXPECT_EQ(Picker->ItemIndex(), Opening.Entry) << "style " << Style << ", entry " << Opening.Entry;
+        }
+    }
+}
+
+TEST_F(ColorPickerTest, TextStandsOnTheHighlightWhileFocused)
+{
+    auto* Other = Place<TEdit>(Form.get(), Bounds(10, 60, 80, 22));
+    Picker->SetSelectedColor(clRed);
+    const TRect R(1, 1, Picker->Width() - Picker->DropDownButtonWidth() - 2, Picker->Height() - 2);
+    const struct {
+        bool Editable;
+        bool Focused;
+        TColor Background;
+        TColor Text;
+    } Cases[] = {
+        {false, true, clHighlight, clHighlightText},
+        {false, false, Picker->Color(), Picker->Font()->Color()},
+        {true, true, clHighlight, Picker->Font()->Color()},
+        {true, false, Picker->Color(), Picker->Font()->Color()},
+    };
+    for (const auto& Case : Cases) {
+        Picker->SetEditorEnabled(Case.Editable);
+        if (Case.Focused)
+            Picker->SetFocus();
+        else
+            Other->SetFocus();
+        ProcessPendingEvents();
+        const QImage Image = RenderControl(Picker);
+        EXPECT_EQ(HtmlAt(Image, R.Right - 3, Picker->Height() / 2), Html(Case.Background))
+            << (Case.Editable ? "editable" : "not editable") << (Case.Focused ? ", focused" : "");
+        bool Ink = false;
+        for (int X = 24; X < R.Right - 3; ++X)
+            for (int Y = R.Top + 2; Y < R.Bottom - 2; ++Y) Ink = Ink || Image.pixel(X, Y) == Rgb(Case.Text);
+        EXPECT_TRUE(Ink) << "the text in its colour: " << (Case.Editable ? "editable" : "not editable")
+                         << (Case.Focused ? ", focused" : "");
+    }
+}
+
+TEST_F(ColorPickerTest, KeepsItsHeightWhenTheFontGrows)
+{
+    Picker->SetHeight(40);
+    Picker->Font()->SetSize(20);
+    EXPECT_EQ(Picker->Height(), 40);
+}
+
 TEST_F(ColorPickerTest, TypedLettersSearchWithinHalfASecondOfTheFirst)
 {
     Open();
@@ -246,6 +358,34 @@ TEST_F(ColorPickerTest, PaletteKeysMoveWhileOpenAndAClickCloses)
     Clock.Advance(300);
     EXPECT_FALSE(IsOpen());
     EXPECT_EQ(Picker->SelectedColor(), HexColor(0xB8CCE4));
+}
+
+TEST_F(ColorPickerTest, ClosedPaletteKeysStepFromTheSelectedColour)
+{
+    Picker->SetColorSelectionStyle(csDiscrete);
+    constexpr uint16_t WheelDown = 0xFFFF, WheelUp = 0xFFFE;
+    const struct {
+        uint32_t From;
+        uint16_t Key;
+        uint32_t Expected;
+    } Cases[] = {
+        {0x1F497D, VK_DOWN, 0x4F81BD}, {0x1F497D, VK_UP, 0xEEECE1},     {0x1F497D, VK_HOME, 0xFFFFFF},
+        {0x1F497D, VK_END, 0x974806},  {0x4F81BD, WheelDown, 0xC0504D}, {0x4F81BD, WheelUp, 0x1F497D},
+        {0x123456, VK_DOWN, 0xFFFFFF},
+    };
+    const TPoint Screen = Picker->ClientToScreen({5, 5});
+    for (const auto& Case : Cases) {
+        Picker->SetSelectedColor(HexColor(Case.From));
+        if (Case.Key == WheelDown || Case.Key == WheelUp) {
+            const int16_t Delta = Case.Key == WheelDown ? -WHEEL_DELTA : WHEEL_DELTA;
+            Picker->Perform(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<uint16_t>(Delta)), PointToLParam(Screen));
+        } else {
+            Input::PressKey(Case.Key);
+        }
+        EXPECT_EQ(Html(Picker->SelectedColor()), Html(HexColor(Case.Expected)))
+            << "key " << Case.Key << " from " << Html(HexColor(Case.From)).toStdString();
+        EXPECT_FALSE(IsOpen());
+    }
 }
 
 TEST_F(ColorPickerTest, CubeClickTakesTheColourAndCancelRestoresColoursOutsideTheList)

@@ -8,6 +8,8 @@
 #include "support/Input.h"
 
 #include "graphics/Canvas.h"
+#include "graphics/GraphicsObjects.h"
+#include "windows/Messages.h"
 
 #include <gtest/gtest.h>
 
@@ -188,6 +190,42 @@ TEST_F(DetailPickerTest, LettersSearchTheOpenListWithinHalfASecond)
     Clock.Advance(400);
     Input::PressKey('A');
     EXPECT_EQ(Picker->ItemIndex(), 0) << "a new search: Alpha";
+}
+
+TEST_F(DetailPickerTest, WheelStepsTheItemClosedAndTheListOpen)
+{
+    constexpr bool Down = true, Up = false;
+    const struct {
+        bool Open;
+        int32_t From;
+        bool Direction;
+        int32_t Expected;
+    } Cases[] = {
+        {false, -1, Down, 0}, {false, 0, Down, 1}, {false, 2, Down, 2}, {false, -1, Up, 0},
+        {false, 2, Up, 1},    {false, 0, Up, 0},   {true, -1, Down, 0}, {true, 1, Down, 2},
+        {true, 2, Down, 2},   {true, 1, Up, 0},    {true, 0, Up, 0},
+    };
+    const TPoint Screen = Picker->ClientToScreen({5, 5});
+    for (const auto& Case : Cases) {
+        Picker->SetItemIndex(Case.From);
+        if (Case.Open) {
+            Clock.Advance(300);
+            Open();
+        }
+        const int16_t Delta = Case.Direction == Down ? -WHEEL_DELTA : WHEEL_DELTA;
+        Picker->Perform(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<uint16_t>(Delta)), PointToLParam(Screen));
+        EXPECT_EQ(Picker->ItemIndex(), Case.Expected)
+            << (Case.Direction == Down ? "down" : "up") << " from " << Case.From << (Case.Open ? " open" : " closed");
+        EXPECT_EQ(IsOpen(), Case.Open);
+        if (IsOpen()) Input::PressKey(VK_RETURN);
+    }
+}
+
+TEST_F(DetailPickerTest, KeepsItsHeightWhenTheFontGrows)
+{
+    Picker->SetHeight(40);
+    Picker->Font()->SetSize(20);
+    EXPECT_EQ(Picker->Height(), 40);
 }
 
 TEST_F(DetailPickerTest, ItemsShowCaptionAndNotesUnlessTheApplicationDraws)

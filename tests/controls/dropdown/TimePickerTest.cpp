@@ -157,8 +157,13 @@ TEST_F(TimePickerTest, ClockInThePopupSetsTheTimeAtOnce)
     ASSERT_NE(Watch, nullptr);
     EXPECT_EQ(HMS(Watch->Time()), QStringLiteral("09:30:00"));
     EXPECT_EQ(Picker->DropDownForm()->Width(), 170);
-    EXPECT_EQ(Watch->Width(), Watch->Parent()->ClientWidth()) << "the clock fills its panel";
+    TWinControl* Panel = Watch->Parent();
+    EXPECT_EQ(Watch->BoundsRect(), Rect(1, 1, Panel->Width() - 1, Panel->Height() - 1))
+        << "the clock fills its panel inside the raised bevel";
     SaveArtifact(RenderControl(Picker->DropDownForm()), QStringLiteral("TimePickerOpen"));
+    const QImage Framed = RenderControl(Panel);
+    EXPECT_EQ(HtmlAt(Framed, 0, 0), Html(clBtnHighlight)) << "the raised bevel's light edge";
+    EXPECT_EQ(HtmlAt(Framed, Panel->Width() - 1, Panel->Height() - 1), Html(clBtnShadow)) << "its dark edge";
 
     const TPoint C = Watch->FaceCenter();
     Input::Click(Watch, {C.X + 50, C.Y});
