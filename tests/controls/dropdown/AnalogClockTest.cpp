@@ -3,12 +3,15 @@
 
 #include "dropdown/AnalogClock.h"
 #include "support/Input.h"
+#include "support/LayerInternals.h"
 
 #include "graphics/Canvas.h"
 #include "rtl/Exceptions.h"
 #include "windows/Messages.h"
 
 #include <gtest/gtest.h>
+
+#include <QWidget>
 
 using namespace PickerTest;
 
@@ -286,6 +289,16 @@ TEST_F(AnalogClockTest, AutomaticModeShowsTheClockPlusTheOffsetAndTakesNoInput)
     SetClock([] { return EncodeDate(2026, 3, 4) + ClockTime(14, 10, 15); });
     TestClock.Advance(100);
     EXPECT_NE(Clock->Canvas()->Pixels(90 + 60, 90), clLime) << "no tick, no second hand, once manual";
+}
+
+TEST_F(AnalogClockTest, HandCursorOverTheAMPMBox)
+{
+    const TRect Box = Clock->AMPMRect();
+    QWidget* Widget = WidgetOf(Clock->Handle());
+    Input::MoveMouse(Clock, {Box.Left + Box.Width() / 2, Box.Top + Box.Height() / 2});
+    EXPECT_EQ(Widget->cursor().shape(), Qt::PointingHandCursor);
+    Input::MoveMouse(Clock, {40, 40});
+    EXPECT_EQ(Widget->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(AnalogClockTest, WantsArrowsAndAllKeysOnlyWithTabStop)

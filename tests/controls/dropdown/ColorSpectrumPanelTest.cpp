@@ -4,6 +4,7 @@
 #include "dropdown/ColorSpectrumPanel.h"
 #include "dropdown/HexColor.h"
 #include "support/Input.h"
+#include "support/LayerInternals.h"
 
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
@@ -48,6 +49,7 @@ TEST_F(ColorSpectrumPanelTest, ArrangeCentresThePictureOverTwoSwatches)
     EXPECT_EQ(Spectrum->SelectedColor(), clWhite);
     EXPECT_EQ(Spectrum->SpectrumImage()->Cursor(), crEyedropper);
     EXPECT_EQ(crEyedropper, 54);
+    EXPECT_EQ(QtCursor(Screen->Cursors(crEyedropper)).hotSpot(), QPoint(1, 30)) << "the eyedropper is registered";
 }
 
 TEST_F(ColorSpectrumPanelTest, PictureRunsThroughTheHuesFromWhiteToBlack)
