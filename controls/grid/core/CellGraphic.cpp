@@ -1,6 +1,9 @@
 // TCellGraphic: kinds, slots, ownership by kind and the picture size of picture cells.
 #include "grid/core/CellGraphic.h"
 
+#include "grid/base/FilePicture.h"
+#include "grid/base/GridSupport.h"
+
 #include "graphics/Bitmap.h"
 #include "graphics/Icon.h"
 #include "graphics/Picture.h"
@@ -75,6 +78,16 @@ TPicture* TCellGraphic::CellPicture() const
     return dynamic_cast<TPicture*>(FBitmapSlot.Object());
 }
 
+TFilePicture* TCellGraphic::CellFilePicture() const
+{
+    return dynamic_cast<TFilePicture*>(FBitmapSlot.Object());
+}
+
+TIntList* TCellGraphic::CellImages() const
+{
+    return dynamic_cast<TIntList*>(FBitmapSlot.Object());
+}
+
 TStrings* TCellGraphic::CellStrings() const
 {
     return dynamic_cast<TStrings*>(FBitmapSlot.Object());
@@ -132,9 +145,34 @@ void TCellGraphic::SetPicture(TPicture* APicture, bool Transparent, TStretchMode
     Place(hal, val);
 }
 
+void TCellGraphic::SetFilePicture(TFilePicture* APicture, bool Transparent, TStretchMode StretchMode, int32_t padding,
+                                  TCellHAlign hal, TCellVAlign val)
+{
+    FCellType = ctFilePicture;
+    FBitmapSlot.SetObject(APicture);
+    FCellTransparent = Transparent;
+    FCellAngle = StretchMode;
+    FCellIndex = padding;
+    Place(hal, val);
+}
+
+void TCellGraphic::SetMultiImage(int32_t Col, int32_t Row, int32_t dir, TCellHAlign hal, TCellVAlign val,
+                                 std::function<void(TObject* Sender, int32_t ACol, int32_t ARow)> Notifier)
+{
+    ClearObjects();
+    FCellType = ctImages;
+    Place(hal, val);
+    FCellBoolean = dir == 0;
+    auto* Images = new TIntList(Col, Row);
+    Images->OnChange = std::move(Notifier);
+    FBitmapSlot.SetObject(Images);
+    FCellCreated = true;
+}
+
 TPoint TCellGraphic::PictureExtent() const
 {
     if (TPicture* Picture = CellPicture()) return {Picture->Width(), Picture->Height()};
+    if (TFilePicture* Picture = CellFilePicture()) return {Picture->Width(), Picture->Height()};
     return {0, 0};
 }
 

@@ -13,11 +13,14 @@
 #include <QVariant>
 
 #include <cstdint>
+#include <functional>
 
 class TBitmap;
 class TCanvas;
 class TExtStringGrid;
+class TFilePicture;
 class TIcon;
+class TIntList;
 class TPicture;
 class TStrings;
 
@@ -84,6 +87,9 @@ public:
     // The first slot's object as the class each kind keeps there; nil for another class.
     TBitmap* CellBitmap() const;
     TPicture* CellPicture() const;
+    TFilePicture* CellFilePicture() const;
+    // The image indexes of a ctImages cell.
+    TIntList* CellImages() const;
     // Radio options, balloon title and text.
     TStrings* CellStrings() const;
     // First slot as a colour: clNone while it holds an object or nothing.
@@ -106,6 +112,12 @@ public:
     void SetBitButton(int32_t bw, int32_t bh, const QString& caption, TBitmap* Glyph, TCellHAlign hal, TCellVAlign val);
     void SetPicture(TPicture* APicture, bool Transparent, TStretchMode StretchMode, int32_t padding, TCellHAlign hal,
                     TCellVAlign val);
+    void SetFilePicture(TFilePicture* APicture, bool Transparent, TStretchMode StretchMode, int32_t padding,
+                        TCellHAlign hal, TCellVAlign val);
+    // A new image-index list owned by the graphic, tagged (Col, Row), reporting through Notifier;
+    // images side by side when dir is 0, stacked otherwise.
+    void SetMultiImage(int32_t Col, int32_t Row, int32_t dir, TCellHAlign hal, TCellVAlign val,
+                       std::function<void(TObject* Sender, int32_t ACol, int32_t ARow)> Notifier);
     // The size a picture cell draws its picture at in a cell of cw x rh (see TStretchMode);
     // hastext changes nothing. (0, 0) for a graphic of another kind.
     TPoint GetPictureSize(int32_t cw, int32_t rh, bool hastext) const;

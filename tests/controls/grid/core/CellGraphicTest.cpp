@@ -2,6 +2,11 @@
 // kind, Assign, angles, button packing and picture sizes.
 #include "grid/core/CellGraphic.h"
 
+#include "support/TempFolder.h"
+
+#include "grid/base/FilePicture.h"
+#include "grid/base/GridSupport.h"
+
 #include "graphics/Bitmap.h"
 #include "graphics/Icon.h"
 #include "graphics/Picture.h"
@@ -370,6 +375,26 @@ TEST_F(CellGraphicTest, KindSetters)
     EXPECT_EQ(Intf.CellObject(), Object);
 }
 
+TEST_F(CellGraphicTest, AnImageListIsOwnedAndReportsItsCell)
+{
+    TCellGraphic G;
+    std::vector<std::pair<int32_t, int32_t>> Reports;
+    const auto Notifier = [&](TObject*, int32_t ACol, int32_t ARow) { Reports.emplace_back(ACol, ARow); };
+    G.SetMultiImage(2, 5, 0, haCenter, vaTop, Notifier);
+    EXPECT_EQ(G.CellType(), ctImages);
+    EXPECT_TRUE(G.CellCreated());
+    EXPECT_TRUE(G.CellBoolean());
+    ASSERT_NE(G.CellImages(), nullptr);
+    G.CellImages()->Add(7);
+    ASSERT_EQ(Reports.size(), 1u);
+    EXPECT_EQ(Reports[0], std::make_pair(2, 5));
+
+    // Made again: a fresh list replaces the first.
+    G.SetMultiImage(2, 5, 1, haCenter, vaTop, Notifier);
+    EXPECT_FALSE(G.CellBoolean());
+    EXPECT_EQ(G.CellImages()->Count(), 0);
+}
+
 TEST_F(CellGraphicTest, PictureSizeByStretchMode)
 {
     struct TCase {
@@ -406,6 +431,19 @@ TEST_F(CellGraphicTest, PictureSizeByStretchMode)
         EXPECT_EQ(Size.Y, C.Size.Y);
         EXPECT_EQ(G.GetPictureSize(C.Cw, C.Rh, false).X, Size.X);
     }
+    // A file picture takes its size from its file.
+    TempFolder Folder;
+    TBitmap OnDisk;
+    OnDisk.SetSize(200, 100);
+    OnDisk.SaveToFile(Folder.File(QStringLiteral("p.bmp")));
+    TFilePicture FilePicture;
+    FilePicture.SetFilename(Folder.File(QStringLiteral("p.bmp")));
+    TCellGraphic FromFile;
+    FromFile.SetFilePicture(&FilePicture, true, StretchWithAspectRatio, 0, haLeft, vaTop);
+    EXPECT_EQ(FromFile.CellType(), ctFilePicture);
+    EXPECT_EQ(FromFile.CellFilePicture(), &FilePicture);
+    EXPECT_EQ(FromFile.GetPictureSize(100, 100, false).Y, 50);
+
     TCellGraphic NotAPicture;
     NotAPicture.SetCellAngle(Stretch);
     EXPECT_EQ(NotAPicture.GetPictureSize(10, 10, false).X, 0);
