@@ -378,29 +378,8 @@ void TExtCustomDropDown::UpdateLabel()
     Measure.Canvas()->Font()->Assign(FLabel->Font());
     TRect Box(0, 0, 1000, 255);
     DrawText(Measure.Canvas(), FLabel->Caption(), -1, Box, DT_CALCRECT | DT_SINGLELINE | DT_LEFT | DT_HIDEPREFIX);
-    const int32_t W = Box.Width();
-    const int32_t L = Left(), T = Top(), EW = Width(), EH = Height();
-    const int32_t LW = FLabel->Width(), LH = FLabel->Height();
-    const int32_t M = FLabelMargin;
-    const int32_t Centred = LH <= EH ? T + (EH - LH) / 2 : T - (LH - EH) / 2;
-    int32_t X = L, Y = T;
-    switch (FLabelPosition) {
-    case lpLeftTop: X = L - W - M; Y = T; break;
-    case lpLeftCenter: X = L - W - M; Y = Centred; break;
-    case lpLeftBottom: X = L - W - M; Y = T + EH - LH; break;
-    case lpTopLeft: X = L; Y = T - LH - M; break;
-    case lpBottomLeft: X = L; Y = T + EH + M; break;
-    case lpLeftTopLeft: X = L - M; Y = T; break;
-    case lpLeftCenterLeft: X = L - M; Y = Centred; break;
-    case lpLeftBottomLeft: X = L - M; Y = T + EH - LH; break;
-    case lpTopCenter: X = L + (EW - LW) / 2; Y = T - LH - M; break;
-    case lpBottomCenter: X = L + (EW - LW) / 2; Y = T + EH + M; break;
-    case lpRightTop: X = L + EW + M; Y = T; break;
-    case lpRightCenter: X = L + EW + M; Y = Centred; break;
-    case lpRighBottom: X = L + EW + M; Y = T + EH - LH; break;
-    case lpTopRight: X = L + EW - LW; Y = T - LH - M; break;
-    case lpBottomRight: X = L + EW - LW; Y = T + EH + M; break;
-    }
-    FLabel->SetBounds(X, Y, LW, LH);
+    const TPoint At =
+        LabelPlace(FLabelPosition, BoundsRect(), FLabel->Width(), FLabel->Height(), Box.Width(), FLabelMargin);
+    FLabel->SetBounds(At.X, At.Y, FLabel->Width(), FLabel->Height());
     FLabel->SetVisible(Visible());
 }

@@ -340,6 +340,7 @@ public:
     bool ShowCheckbox() const { return FShowCheckbox; }
     void SetShowCheckbox(bool Value);
     bool Checked() const { return FChecked; }
+    // With the check box, goes through DTM_SETSYSTEMTIME (the value, or GDT_NONE to clear it).
     void SetChecked(bool Value);
     // 0 for no limit.
     TDateTime MinDate() const { return FMinDate; }

@@ -401,7 +401,15 @@ void TDateTimePicker::SetShowCheckbox(bool Value)
 void TDateTimePicker::SetChecked(bool Value)
 {
     FChecked = Value;
-    UpdatePicker();
+    if (!FShowCheckbox) {
+        UpdatePicker();
+        return;
+    }
+    // As the system's picker is told: the value again, or none.
+    if (Value)
+        SetDateTime(FDateTime);
+    else
+        Perform(DTM_SETSYSTEMTIME, static_cast<WPARAM>(GDT_NONE), 0);
 }
 
 void TDateTimePicker::SetMinDate(TDateTime Value)
@@ -533,7 +541,10 @@ void TDateTimePicker::DefaultHandler(TMessage& Message)
     case DTM_SETSYSTEMTIME: {
         if (static_cast<LRESULT>(Message.WParam) == GDT_NONE) {
             Message.Result = FShowCheckbox;
-            if (FShowCheckbox) SetChecked(false);
+            if (FShowCheckbox) {
+                FChecked = false;
+                UpdatePicker();
+            }
             return;
         }
         const TDateTime Value = SystemTimeToDateTime(*reinterpret_cast<const SYSTEMTIME*>(Message.LParam));

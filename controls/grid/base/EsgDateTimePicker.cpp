@@ -1,12 +1,13 @@
 // TEsgDateTimePicker: focus and pointer tracking, and its borders and drop button on the window's context.
 #include "grid/base/EsgDateTimePicker.h"
 
-#include "grid/base/ExtStyleIF.h"
-#include "grid/base/ExtXPVS.h"
 #include "graphics/Canvas.h"
 #include "graphics/Gdi.h"
 #include "graphics/GraphicsObjects.h"
 #include "graphics/Region.h"
+#include "grid/base/ExtStyleIF.h"
+#include "grid/base/ExtXPVS.h"
+#include "grid/base/PickerLook.h"
 #include "windows/SystemMetrics.h"
 #include "windows/WindowDC.h"
 
@@ -194,15 +195,8 @@ void TEsgDateTimePicker::DrawBorder(HDC DC)
 void TEsgDateTimePicker::DrawButtonEdge(HDC DC)
 {
     const int32_t CW = ClientWidth();
-    ExcludeClipRect(DC, CW - FButtonWidth + 4, 4, Width() - 4, Height() - 4);
-    TRect Button{CW - FButtonWidth - 2, 2, Width() - 2, Height() - 2};
-    if (IsHot()) {
-        TRect Edge = Button;
-        DrawEdge(DC, Edge, EDGE_RAISED, BF_RECT | (DroppedDown() ? BF_FLAT : 0));
-    } else {
-        FillIn(DC, {Button.Left, Button.Top + 1, Button.Right - 1, Button.Bottom - 1}, clBtnFace);
-    }
-    ExcludeClipRect(DC, Button.Left, Button.Top, Button.Right, Button.Bottom);
+    DrawPickerButtonArea(DC, {CW - FButtonWidth + 4, 4, Width() - 4, Height() - 4},
+                         {CW - FButtonWidth - 2, 2, Width() - 2, Height() - 2}, IsHot(), DroppedDown());
 }
 
 void TEsgDateTimePicker::DrawFlatBorder()
@@ -213,11 +207,7 @@ void TEsgDateTimePicker::DrawFlatBorder()
     TColor PenColor = FBorderColor;
     if (FBorderStyle == bsNone) PenColor = ParentColor;
     else if (FIsThemed) PenColor = ThemedBorderColor;
-    const int32_t W = Width(), H = Height();
-    DC->Pen()->SetColor(PenColor);
-    DC->Polyline({{0, H}, {0, 0}, {W - 1, 0}, {W - 1, H - 1}, {0, H - 1}});
-    if (FBorderStyle == bsSingle) DC->Pen()->SetColor(ParentColor);
-    DC->Polyline({{1, H - 2}, {1, 1}, {W - 1, 1}});
+    DrawFlatPickerBorder(DC, Width(), Height(), PenColor, true, FBorderStyle == bsSingle ? ParentColor : PenColor);
     ReleaseDC(Handle(), DC);
 }
 
@@ -225,30 +215,7 @@ void TEsgDateTimePicker::DrawButton(HDC DC)
 {
     const int32_t CW = ClientWidth();
     const TRect R{CW - FButtonWidth + 2, 1, Width() - 1, Height() - 1};
-    const bool Held = IsMouseButtonDown() && FButtonHover;
-    if (ButtonColor() != clNone) {
-        TColor Face = ButtonColor();
-        if (FButtonHover) Face = ButtonColorHot();
-        if (Held) Face = ButtonColorDown();
-        FillIn(DC, {R.Left + 2, R.Top, R.Right, R.Bottom}, Face);
-        DC->Pen()->SetColor(ButtonBorderColor());
-        DC->MoveTo(R.Left, R.Top);
-        DC->LineTo(R.Left, R.Bottom);
-        const TColor Ink = IsMouseButtonDown() ? ButtonTextColorDown() : ButtonTextColor();
-        DC->Pen()->SetColor(Ink);
-        DC->Brush()->SetStyle(bsSolid);
-        DC->Brush()->SetColor(Ink);
-        DC->Polygon({{R.Left + 5, R.Top + 7}, {R.Left + 11, R.Top + 7}, {R.Left + 8, R.Top + 10}});
-    } else {
-        int32_t State = 2;
-        if (!Enabled()) State = 4;
-        else if (IsMouseButtonDown() && DroppedDown()) State = 3;
-        else if (IsMouseButtonDown() || !FButtonHover || DroppedDown()) State = 1;
-        if (!(ThemesOn() && DrawThemedPart(ThemeAPI, Handle(), u"combobox", DC, CP_DROPDOWNBUTTON, State, R))) {
-            TRect Arrow = R;
-            DrawFrameControl(DC, Arrow, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | (Enabled() ? DFCS_FLAT : DFCS_INACTIVE));
-        }
-    }
+    DrawMetroDropButton(DC, Handle(), R, *this, FButtonHover, Enabled(), DroppedDown(), ThemesOn());
     ExcludeClipRect(DC, CW - FButtonWidth - 4, 0, CW + 2, ClientHeight());
 }
 

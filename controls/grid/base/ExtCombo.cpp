@@ -177,29 +177,8 @@ void TEsgCustomCombo::PlaceLabel()
     TRect Line{0, 0, 10000, 0};
     DrawText(Measure, FLabel->Caption(), -1, Line, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     ReleaseDC(nullptr, Measure);
-    const int32_t L = Left(), T = Top(), W = Width(), H = Height();
-    const int32_t TextWidth = Line.Width(), Lh = FLabel->Height(), LW = FLabel->Width(), M = FLabelMargin;
-    const int32_t MiddleTop = T + (H - Lh) / 2;
-    const int32_t MiddleLeft = L + (W - LW) / 2;
-    TPoint At;
-    switch (FLabelPosition) {
-    case lpLeftTop: At = {L - TextWidth - M, T}; break;
-    case lpLeftCenter: At = {L - TextWidth - M, MiddleTop}; break;
-    case lpLeftBottom: At = {L - TextWidth - M, T + H - Lh}; break;
-    case lpTopLeft: At = {L, T - Lh - M}; break;
-    case lpBottomLeft: At = {L, T + H + M}; break;
-    case lpLeftTopLeft: At = {L - M, T}; break;
-    case lpLeftCenterLeft: At = {L - M, MiddleTop}; break;
-    case lpLeftBottomLeft: At = {L - M, T + H - Lh}; break;
-    case lpTopCenter: At = {MiddleLeft, T - Lh - M}; break;
-    case lpBottomCenter: At = {MiddleLeft, T + H + M}; break;
-    case lpRightTop: At = {L + W + M, T}; break;
-    case lpRightCenter: At = {L + W + M, MiddleTop}; break;
-    case lpRighBottom: At = {L + W + M, T + H - Lh}; break;
-    // The two places only the drop-down edits offer.
-    case lpTopRight: At = {L + W - LW, T - Lh - M}; break;
-    case lpBottomRight: At = {L + W - LW, T + H + M}; break;
-    }
+    const TPoint At =
+        LabelPlace(FLabelPosition, BoundsRect(), FLabel->Width(), FLabel->Height(), Line.Width(), FLabelMargin);
     FLabel->SetBounds(At.X, At.Y, FLabel->Width(), FLabel->Height());
     FLabel->SetVisible(Visible());
 }
