@@ -481,6 +481,8 @@ void TControl::Dispatch(TMessage& Message)
     case CM_HITTEST: CMHitTest(Message); break;
     case CM_MOUSEENTER: CMMouseEnter(Message); break;
     case CM_MOUSELEAVE: CMMouseLeave(Message); break;
+    case CM_MOUSEWHEEL: CMMouseWheel(TCMMouseWheel(Message)); break;
+    case CM_PARENTBIDIMODECHANGED: CMParentBiDiModeChanged(Message); break;
     default: DefaultHandler(Message); break;
     }
 }
@@ -605,6 +607,67 @@ void TControl::WMContextMenu(TWMContextMenu Message)
 void TControl::DoContextPopup(TPoint MousePos, bool& Handled)
 {
     if (OnContextPopup) OnContextPopup(this, MousePos, Handled);
+}
+
+// ---- Wheel ----
+
+void TControl::CMMouseWheel(TCMMouseWheel Message)
+{
+    const TShiftState Shift = TShiftState::FromInt(Message.ShiftState());
+    Message.SetResult(DoMouseWheel(Shift, Message.WheelDelta(), Message.Pos()) ? 1 : 0);
+}
+
+bool TControl::DoMouseWheel(TShiftState Shift, int32_t WheelDelta, TPoint MousePos)
+{
+    bool Handled = false;
+    if (OnMouseWheel) OnMouseWheel(this, Shift, WheelDelta, MousePos, Handled);
+    if (Handled) return true;
+    // Fine wheels turn less than a notch at a time: the turns add up until a whole notch is reached.
+    FWheelAccumulator += WheelDelta;
+    while (std::abs(FWheelAccumulator) >= WHEEL_DELTA) {
+        const bool Down = FWheelAccumulator < 0;
+        FWheelAccumulator += Down ? WHEEL_DELTA : -WHEEL_DELTA;
+        Handled = Down ? DoMouseWheelDown(Shift, MousePos) : DoMouseWheelUp(Shift, MousePos);
+    }
+    return Handled;
+}
+
+bool TControl::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
+{
+    bool Handled = false;
+    if (OnMouseWheelDown) OnMouseWheelDown(this, Shift, MousePos, Handled);
+    return Handled;
+}
+
+bool TControl::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
+{
+    bool Handled = false;
+    if (OnMouseWheelUp) OnMouseWheelUp(this, Shift, MousePos, Handled);
+    return Handled;
+}
+
+// ---- Reading order ----
+
+void TControl::SetBiDiMode(TBiDiMode Value)
+{
+    FParentBiDiMode = false;
+    if (FBiDiMode == Value) return;
+    FBiDiMode = Value;
+    Perform(CM_BIDIMODECHANGED, 0, 0);
+}
+
+void TControl::SetParentBiDiMode(bool Value)
+{
+    if (FParentBiDiMode == Value) return;
+    FParentBiDiMode = Value;
+    if (FParent && Value) Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
+}
+
+void TControl::CMParentBiDiModeChanged(TMessage&)
+{
+    if (!FParentBiDiMode || !FParent) return;
+    SetBiDiMode(FParent->BiDiMode());
+    FParentBiDiMode = true;
 }
 
 void TControl::WMCancelMode(TMessage&)

@@ -46,6 +46,7 @@ using TLeftRight = TAlignment;
 enum TVerticalAlignment { taAlignTop, taAlignBottom, taVerticalCenter };
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 enum TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 using TShiftState = TSet<TShiftStateItem>;
 
@@ -225,6 +226,19 @@ public:
     void SetPopupMenu(TPopupMenu* Value) { FPopupMenu = Value; }
     bool MouseCapture() const;
     void SetMouseCapture(bool Value);
+    // The reading order, kept and followed from the parent while ParentBiDiMode. This platform lays
+    // nothing out right to left: the three queries below answer false whatever the mode.
+    TBiDiMode BiDiMode() const { return FBiDiMode; }
+    void SetBiDiMode(TBiDiMode Value);
+    bool ParentBiDiMode() const { return FParentBiDiMode; }
+    void SetParentBiDiMode(bool Value);
+    virtual bool UseRightToLeftAlignment() const { return false; }
+    virtual bool UseRightToLeftReading() const { return false; }
+    virtual bool UseRightToLeftScrollBar() const { return false; }
+    bool IsRightToLeft() const
+    {
+        return UseRightToLeftAlignment() || UseRightToLeftReading() || UseRightToLeftScrollBar();
+    }
 
     // ---- Messages ----
     LRESULT Perform(UINT Msg, WPARAM WParam, LPARAM LParam);
@@ -251,6 +265,11 @@ public:
     std::function<void(TObject* Sender)> OnMouseLeave;
     std::function<void(TObject* Sender)> OnResize;
     std::function<void(TObject* Sender, TPoint MousePos, bool& Handled)> OnContextPopup;
+    // The wheel (CM_MOUSEWHEEL), MousePos in screen coordinates; Handled stops the notches below.
+    std::function<void(TObject* Sender, TShiftState Shift, int32_t WheelDelta, TPoint MousePos, bool& Handled)>
+        OnMouseWheel;
+    std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)> OnMouseWheelDown;
+    std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)> OnMouseWheelUp;
 
 protected:
     virtual void WndProc(TMessage& Message);
@@ -271,6 +290,11 @@ protected:
     virtual void MouseUp(TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y);
     virtual void Resize();
     virtual void DoContextPopup(TPoint MousePos, bool& Handled);
+    // OnMouseWheel, then one DoMouseWheelDown (Up) per WHEEL_DELTA turned, the rest kept for the next
+    // turn; true when handled (an unhandled wheel goes to the parent window).
+    virtual bool DoMouseWheel(TShiftState Shift, int32_t WheelDelta, TPoint MousePos);
+    virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
+    virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
     virtual void SetZOrder(bool TopMost);
     // Asks the parent to align its controls again.
     void RequestAlign();
@@ -306,6 +330,8 @@ protected:
     void CMHitTest(TMessage& Message);
     void CMMouseEnter(TMessage& Message);
     void CMMouseLeave(TMessage& Message);
+    void CMMouseWheel(TCMMouseWheel Message);
+    void CMParentBiDiModeChanged(TMessage& Message);
 
     TControlStyle FControlStyle;
     TControlState FControlState;
@@ -337,6 +363,9 @@ private:
     bool FShowHint = false;
     bool FParentShowHint = true;
     TCursor FCursor = crDefault;
+    TBiDiMode FBiDiMode = bdLeftToRight;
+    bool FParentBiDiMode = true;
+    int32_t FWheelAccumulator = 0;
     TPopupMenu* FPopupMenu = nullptr;
     TWndMethod FWindowProc;
     std::unique_ptr<TControlActionLink> FActionLink;

@@ -5,12 +5,14 @@
 #include "graphics/private/CursorFile.h"
 #include "rtl/Exceptions.h"
 #include "windows/Forms.h"
+#include "windows/private/Window.h"
 #include "windows/private/WindowWidget.h"
 
 #include <QFile>
 #include <QPixmap>
 
 #include <algorithm>
+#include <utility>
 
 HCURSOR LoadCursor(uintptr_t, const QString& Name)
 {
@@ -30,6 +32,40 @@ bool DestroyCursor(HCURSOR Cursor)
 {
     delete Cursor;
     return Cursor != nullptr;
+}
+
+namespace {
+
+HCURSOR& CurrentCursor()
+{
+    static HCURSOR Instance = nullptr;
+    return Instance;
+}
+
+HWND& CursorWindow()
+{
+    static HWND Instance = nullptr;
+    return Instance;
+}
+
+}  // namespace
+
+void WindowsInternal::SetCursorWindow(HWND Wnd)
+{
+    CursorWindow() = Wnd;
+}
+
+HCURSOR GetCursor()
+{
+    return CurrentCursor();
+}
+
+HCURSOR SetCursor(HCURSOR Cursor)
+{
+    const HCURSOR Old = std::exchange(CurrentCursor(), Cursor);
+    const HWND Wnd = GetCapture() ? GetCapture() : CursorWindow();
+    if (QWidget* Widget = WindowsInternal::WidgetOf(Wnd); Widget && Cursor) Widget->setCursor(Cursor->Cursor);
+    return Old;
 }
 
 void TCursorDeleter::operator()(HCURSOR Cursor) const

@@ -5,6 +5,8 @@
 #include "windows/private/MessageQueue.h"
 #include "windows/private/PopupWindow.h"
 #include "windows/private/Window.h"
+#include "windows/private/WindowScrollBars.h"
+#include "windows/private/WindowWidget.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -102,6 +104,7 @@ void UnregisterWindow(HWND Wnd)
     Table().ByWidget.remove(Found->second.Widget.data());
     Table().Windows.erase(Found);
     TMessageQueue::Instance().ForgetWindow(Wnd);
+    ForgetScrollBars(Wnd);
     TFocusState& State = Focus();
     if (State.Focus == Wnd) State.Focus = nullptr;
     if (State.Capture == Wnd) State.Capture = nullptr;
@@ -423,8 +426,15 @@ bool InvalidateRect(HWND Wnd, const TRect* Rect, bool Erase)
     QWidget* Widget = WidgetOf(Wnd);
     if (!Widget) return false;
     TMessageQueue::Instance().NoteInvalidation(Wnd, Erase);
-    if (Rect) Widget->update(QRect(Rect->Left, Rect->Top, Rect->Width(), Rect->Height()));
-    else Widget->update();
+    if (Rect) {
+        // Client coordinates: the window's border and bars lie before them.
+        QRect Area(Rect->Left, Rect->Top, Rect->Width(), Rect->Height());
+        if (const TWindowHook* Hook = HookOf(Wnd))
+            Area.translate(Hook->ClientMargins().left(), Hook->ClientMargins().top());
+        Widget->update(Area);
+    } else {
+        Widget->update();
+    }
     return true;
 }
 

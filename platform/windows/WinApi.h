@@ -71,6 +71,11 @@ using HCURSOR = HCURSOR__*;
 // when there is none or it is no cursor. The caller destroys it, or hands it to Screen->SetCursors.
 HCURSOR LoadCursor(uintptr_t Instance, const QString& Name);
 bool DestroyCursor(HCURSOR Cursor);
+// The cursor shown now: the one the last WM_SETCURSOR answer or SetCursor put up.
+HCURSOR GetCursor();
+// Shows Cursor over the window with the capture, else the window the pointer was last over, until the
+// next WM_SETCURSOR; returns the cursor shown before.
+HCURSOR SetCursor(HCURSOR Cursor);
 
 // ---- Geometry and painting ----
 bool ClientToScreen(HWND Wnd, TPoint& Point);
@@ -118,6 +123,56 @@ bool SetWindowPos(HWND Wnd, HWND InsertAfter, int32_t X, int32_t Y, int32_t CX, 
 enum : UINT { SPI_GETWORKAREA = 0x0030 };
 // SPI_GETWORKAREA: Value points to a TRect that receives the primary display's work area.
 bool SystemParametersInfo(UINT Action, UINT Param, void* Value, UINT WinIni);
+
+// ---- The window's own scroll bars (WS_HSCROLL / WS_VSCROLL) ----
+// A bar lies inside the window's border along the right (bottom) edge and narrows the client area while
+// it shows. It does not move by itself: the user's actions come as WM_VSCROLL / WM_HSCROLL (LParam 0)
+// and the window sets the position; a thumb drag reports SB_THUMBTRACK while it moves, then
+// SB_THUMBPOSITION and SB_ENDSCROLL. A window made with the style shows its bars with the range 0..100.
+enum : UINT {
+    SIF_RANGE = 0x0001,
+    SIF_PAGE = 0x0002,
+    SIF_POS = 0x0004,
+    SIF_DISABLENOSCROLL = 0x0008,
+    SIF_TRACKPOS = 0x0010,
+    SIF_ALL = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS,
+};
+enum : UINT {
+    ESB_ENABLE_BOTH = 0,
+    ESB_DISABLE_LEFT = 1,
+    ESB_DISABLE_UP = 1,
+    ESB_DISABLE_LTUP = 1,
+    ESB_DISABLE_RIGHT = 2,
+    ESB_DISABLE_DOWN = 2,
+    ESB_DISABLE_RTDN = 2,
+    ESB_DISABLE_BOTH = 3,
+};
+struct SCROLLINFO {
+    UINT cbSize = sizeof(SCROLLINFO);
+    UINT fMask = 0;
+    int32_t nMin = 0;
+    int32_t nMax = 0;
+    UINT nPage = 0;
+    int32_t nPos = 0;
+    int32_t nTrackPos = 0;
+};
+using TScrollInfo = SCROLLINFO;
+// Sets what fMask names of bar SB_HORZ or SB_VERT: the page is kept within the range and the position
+// within Min .. Max - Page + 1. A range or page that leaves nothing to scroll (Max <= Min, or Page above
+// Max - Min) hides the bar, or with SIF_DISABLENOSCROLL disables it; one that scrolls shows and enables
+// it. Returns the position.
+int32_t SetScrollInfo(HWND Wnd, int32_t Bar, const SCROLLINFO& Info, bool Redraw);
+// Fills what Info.fMask names; the track position is the thumb's while it is dragged, else the position.
+bool GetScrollInfo(HWND Wnd, int32_t Bar, SCROLLINFO& Info);
+// Returns the previous position.
+int32_t SetScrollPos(HWND Wnd, int32_t Bar, int32_t Pos, bool Redraw);
+int32_t GetScrollPos(HWND Wnd, int32_t Bar);
+bool SetScrollRange(HWND Wnd, int32_t Bar, int32_t MinPos, int32_t MaxPos, bool Redraw);
+bool GetScrollRange(HWND Wnd, int32_t Bar, int32_t& MinPos, int32_t& MaxPos);
+// Shows or hides SB_HORZ, SB_VERT or SB_BOTH (sets or clears the style bits).
+bool ShowScrollBar(HWND Wnd, int32_t Bar, bool Show);
+// ESB_ flags; a bar with both arrows disabled takes no input. False when nothing changed.
+bool EnableScrollBar(HWND Wnd, UINT Bar, UINT Arrows);
 
 // ---- The caret of an edit window ----
 // Hidden as often as shown, counted.

@@ -12,6 +12,7 @@
 #include "windows/private/Cursors.h"
 #include "windows/private/PopupWindow.h"
 #include "windows/private/Window.h"
+#include "windows/private/WindowScrollBars.h"
 #include "windows/private/WindowWidget.h"
 
 #include <QPainter>
@@ -123,6 +124,7 @@ void TWinControl::CreateWnd()
     FHandle = RegisterWindow(this, FWidget, Params.Style & ~WS_VISIBLE, Params.ExStyle);
     auto* Hook = new TWindowHook(this, FHandle, FWidget);
     Hook->SetClientMargins(TopLevel ? QMargins() : FrameMargins(this, Params, false));
+    if (!TopLevel) LayoutScrollBars(FHandle);
     if (TopLevel) {
         SetTopLevelHints(FWidget, Params.Style, Params.ExStyle, dynamic_cast<TCustomForm*>(this) != nullptr, nullptr);
         // Disabled and tool windows never take the activation.
@@ -238,6 +240,7 @@ void TWinControl::InsertControl(TControl* AControl)
     AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
     AControl->Perform(CM_PARENTFONTCHANGED, 0, 0);
     AControl->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+    AControl->Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
     if (Windowed) Windowed->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
     if (Windowed) Windowed->UpdateControlState();
     else AControl->Invalidate();
@@ -374,7 +377,10 @@ TRect TWinControl::ClientRect() const
 {
     TCreateParams Params;
     const_cast<TWinControl*>(this)->CreateParams(Params);
-    const QMargins Margins = FrameMargins(this, Params, !Parent() || IsOwnedPopup(this, Params));
+    const bool TopLevel = !Parent() || IsOwnedPopup(this, Params);
+    QMargins Margins = FrameMargins(this, Params, TopLevel);
+    // The window's own scroll bars take their strips from the client area.
+    if (FHandle && !TopLevel) Margins += ScrollBarMargins(FHandle);
     return {0, 0, std::max(0, Width() - Margins.left() - Margins.right()), std::max(0, Height() - Margins.top() - Margins.bottom())};
 }
 
@@ -407,6 +413,7 @@ void TWinControl::SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t
             Geometry.translate(ParentHook->ClientMargins().left(), ParentHook->ClientMargins().top());
         }
         FWidget->setGeometry(Geometry);
+        LayoutScrollBars(FHandle);
     }
     TControl::SetBounds(ALeft, ATop, AWidth, AHeight);
 }
@@ -716,6 +723,7 @@ void TWinControl::Dispatch(TMessage& Message)
     case CM_COLORCHANGED: CMColorChanged(Message); break;
     case CM_FONTCHANGED: CMFontChanged(Message); break;
     case CM_CTL3DCHANGED: NotifyControls(CM_PARENTCTL3DCHANGED); break;
+    case CM_BIDIMODECHANGED: NotifyControls(CM_PARENTBIDIMODECHANGED); break;
     case CM_PARENTCTL3DCHANGED:
         if (FParentCtl3D) {
             SetCtl3D(Message.WParam != 0 ? Message.LParam != 0 : Parent() ? Parent()->FCtl3D : FCtl3D);
@@ -761,6 +769,10 @@ void TWinControl::DefaultHandler(TMessage& Message)
         case WM_NCLBUTTONDOWN: BeginSizeTracking(FHandle, static_cast<LRESULT>(Message.WParam)); return;
         case WM_MOUSEWHEEL:
             // Unhandled, the wheel goes to the parent window.
+            if (Parent()) Message.Result = Parent()->Perform(Message.Msg, Message.WParam, Message.LParam);
+            return;
+        case WM_CONTEXTMENU:
+            // Unhandled, the context menu is the parent window's to give.
             if (Parent()) Message.Result = Parent()->Perform(Message.Msg, Message.WParam, Message.LParam);
             return;
         case WM_SETCURSOR:
@@ -948,7 +960,8 @@ void TWinControl::WMSetCursor(TWMSetCursor Message)
             if (Cursor == crDefault) Cursor = TControl::Cursor();
         }
         if (Cursor != crDefault) {
-            if (FWidget) FWidget->setCursor(CursorOf(Cursor));
+            SetCursorWindow(FHandle);
+            ::SetCursor(Screen->Cursors(Cursor));
             Message.SetResult(1);
             return;
         }

@@ -5,10 +5,15 @@
 
 #include "windows/Forms.h"
 #include "windows/private/Window.h"
+#include "windows/private/WindowScrollBars.h"
 #include "windows/private/WindowWidget.h"
 
 #include <QGuiApplication>
+#include <QScrollBar>
+#include <QStyle>
 #include <QStyleHints>
+#include <QStyleOptionSlider>
+#include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
 #include <QtTest/QtTest>
@@ -251,6 +256,104 @@ void Drag(TControl* Control, TPoint From, TPoint To)
     for (int Step = 1; Step <= Steps; ++Step)
         MoveMouse(Control, {From.X + (To.X - From.X) * Step / Steps, From.Y + (To.Y - From.Y) * Step / Steps});
     MouseUp(Control, To);
+}
+
+void TurnWheel(TControl* Control, TPoint At, int32_t Delta, TShiftState Shift)
+{
+    QPoint Offset;
+    QWidget* Widget = ClientWidget(Control, Offset);
+    QWidget* Top = Widget->window();
+    const QPoint Local = Widget->mapTo(Top, Offset + QPoint(At.X, At.Y));
+    const QPoint Global = Top->mapToGlobal(Local);
+    QWheelEvent Event(Local, Global, QPoint(), QPoint(0, Delta), Buttons(), ModifiersOf(Shift) | Held(),
+                      Qt::NoScrollPhase, false);
+    // The window routes the wheel to the widget under the pointer, as for a wheel the system reports.
+    QCoreApplication::sendEvent(Top->windowHandle(), &Event);
+    ProcessPendingEvents();
+}
+
+namespace {
+
+// Where on Control's scroll bar Bar the thumb (or another part) lies, in Control's client coordinates.
+struct TBarParts {
+    QScrollBar* Widget = nullptr;
+    QPoint Origin;
+    QRect Groove;
+    QRect Slider;
+    QRect SubLine;
+    QRect AddLine;
+};
+
+TBarParts BarParts(TWinControl* Control, int32_t Bar)
+{
+    TBarParts Parts;
+    Parts.Widget = ScrollBarWidget(Control->Handle(), Bar);
+    if (!Parts.Widget || !Parts.Widget->isVisible()) throw Exception(QStringLiteral("The scroll bar does not show"));
+    const TWindowHook* Hook = HookOf(Control->Handle());
+    Parts.Origin =
+        Parts.Widget->geometry().topLeft() - QPoint(Hook->ClientMargins().left(), Hook->ClientMargins().top());
+    QStyleOptionSlider Option;
+    Option.initFrom(Parts.Widget);
+    Option.subControls = QStyle::SC_All;
+    Option.orientation = Parts.Widget->orientation();
+    Option.minimum = Parts.Widget->minimum();
+    Option.maximum = Parts.Widget->maximum();
+    Option.sliderPosition = Parts.Widget->sliderPosition();
+    Option.sliderValue = Parts.Widget->value();
+    Option.singleStep = Parts.Widget->singleStep();
+    Option.pageStep = Parts.Widget->pageStep();
+    if (Option.orientation == Qt::Horizontal) Option.state |= QStyle::State_Horizontal;
+    QStyle* Style = Parts.Widget->style();
+    Parts.Groove = Style->subControlRect(QStyle::CC_ScrollBar, &Option, QStyle::SC_ScrollBarGroove, Parts.Widget);
+    Parts.Slider = Style->subControlRect(QStyle::CC_ScrollBar, &Option, QStyle::SC_ScrollBarSlider, Parts.Widget);
+    Parts.SubLine = Style->subControlRect(QStyle::CC_ScrollBar, &Option, QStyle::SC_ScrollBarSubLine, Parts.Widget);
+    Parts.AddLine = Style->subControlRect(QStyle::CC_ScrollBar, &Option, QStyle::SC_ScrollBarAddLine, Parts.Widget);
+    return Parts;
+}
+
+TPoint ToClient(const TBarParts& Parts, const QPoint& Point)
+{
+    const QPoint At = Parts.Origin + Point;
+    return {At.x(), At.y()};
+}
+
+}  // namespace
+
+void ClickScrollBar(TWinControl* Control, int32_t Bar, TScrollBarPart Part)
+{
+    const TBarParts Parts = BarParts(Control, Bar);
+    const bool Vertical = Bar == SB_VERT;
+    QPoint At;
+    switch (Part) {
+    case sbpLineUp: At = Parts.SubLine.center(); break;
+    case sbpLineDown: At = Parts.AddLine.center(); break;
+    case sbpPageUp:
+        At = Vertical ? QPoint(Parts.Slider.center().x(), (Parts.Groove.top() + Parts.Slider.top()) / 2)
+                      : QPoint((Parts.Groove.left() + Parts.Slider.left()) / 2, Parts.Slider.center().y());
+        break;
+    case sbpPageDown:
+        At = Vertical ? QPoint(Parts.Slider.center().x(), (Parts.Slider.bottom() + Parts.Groove.bottom()) / 2)
+                      : QPoint((Parts.Slider.right() + Parts.Groove.right()) / 2, Parts.Slider.center().y());
+        break;
+    }
+    Click(Control, ToClient(Parts, At));
+}
+
+void DragScrollThumb(TWinControl* Control, int32_t Bar, int32_t Pos)
+{
+    const TBarParts Parts = BarParts(Control, Bar);
+    const bool Vertical = Bar == SB_VERT;
+    const int32_t Span =
+        Vertical ? Parts.Groove.height() - Parts.Slider.height() : Parts.Groove.width() - Parts.Slider.width();
+    const int32_t From = Vertical ? Parts.Slider.top() : Parts.Slider.left();
+    const int32_t To = (Vertical ? Parts.Groove.top() : Parts.Groove.left()) +
+                       QStyle::sliderPositionFromValue(Parts.Widget->minimum(), Parts.Widget->maximum(), Pos, Span);
+    const QPoint Grip = Parts.Slider.center();
+    const QPoint Target = Vertical ? QPoint(Grip.x(), Grip.y() + To - From) : QPoint(Grip.x() + To - From, Grip.y());
+    MouseDown(Control, ToClient(Parts, Grip));
+    MoveMouse(Control, ToClient(Parts, (Grip + Target) / 2));
+    MoveMouse(Control, ToClient(Parts, Target));
+    MouseUp(Control, ToClient(Parts, Target));
 }
 
 void LeaveWindow(TControl* Control)

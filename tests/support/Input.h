@@ -32,6 +32,16 @@ void DoubleClick(TControl* Control, TPoint At, TMouseButton Button = mbLeft);
 void Drag(TControl* Control, TPoint From, TPoint To);
 // Moves the pointer out of Control's top-level window.
 void LeaveWindow(TControl* Control);
+// Turns the wheel by Delta (WHEEL_DELTA a notch, positive away from the user) with the pointer at At
+// (client coordinates of Control), as the window system reports a wheel to the window.
+void TurnWheel(TControl* Control, TPoint At, int32_t Delta, TShiftState Shift = {});
+
+// The parts of a window's own scroll bar (SB_HORZ or SB_VERT) a click can hit.
+enum TScrollBarPart { sbpLineUp, sbpLineDown, sbpPageUp, sbpPageDown };
+// Clicks Part of Control's scroll bar Bar; raises when the bar does not show.
+void ClickScrollBar(TWinControl* Control, int32_t Bar, TScrollBarPart Part);
+// Drags the thumb of Control's scroll bar Bar to the place of position Pos and lets it go there.
+void DragScrollThumb(TWinControl* Control, int32_t Bar, int32_t Pos);
 // Another program takes the keyboard, and gives it back.
 void DeactivateApplication();
 void ActivateApplication();

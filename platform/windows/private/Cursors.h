@@ -13,5 +13,7 @@ namespace WindowsInternal {
 
 // The cursor Screen has registered for Cursor, else the stock shape of that name.
 QCursor CursorOf(TCursor Cursor);
+// The window that WM_SETCURSOR was last sent to: SetCursor shows its cursor there.
+void SetCursorWindow(HWND Wnd);
 
 }  // namespace WindowsInternal

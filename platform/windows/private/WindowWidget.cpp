@@ -2,11 +2,12 @@
 #include "windows/private/WindowWidget.h"
 
 #include "graphics/Canvas.h"
-#include "graphics/private/DeviceContext.h"
 #include "graphics/FontMapper.h"
 #include "graphics/GraphicsObjects.h"
+#include "graphics/private/DeviceContext.h"
 #include "graphics/private/Surfaces.h"
 #include "windows/Forms.h"
+#include "windows/private/Cursors.h"
 #include "windows/private/MessageQueue.h"
 #include "windows/private/PopupWindow.h"
 #include "windows/private/Window.h"
@@ -442,8 +443,10 @@ bool TWindowHook::MouseEvent(QObject* Receiver, QMouseEvent* Event)
     const TWindowHook* TargetHook = HookOf(Target);
     if (!TargetWidget || !TargetHook) return true;
     const QPoint Local = TargetWidget->mapFromGlobal(Global) - QPoint(TargetHook->FClientMargins.left(), TargetHook->FClientMargins.top());
-    if (Msg == WM_MOUSEMOVE && !GetCapture())
+    if (Msg == WM_MOUSEMOVE && !GetCapture()) {
+        SetCursorWindow(Target);
         SendMessage(Target, WM_SETCURSOR, reinterpret_cast<WPARAM>(Target), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    }
     const WPARAM Keys = MouseKeys(Event->buttons(), Event->modifiers());
     if (Target != FWnd) {
         SendMessage(Target, Msg, Keys, PointToLParam({Local.x(), Local.y()}));
