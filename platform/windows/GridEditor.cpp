@@ -326,9 +326,12 @@ void TCustomGrid::UpdateEdit()
 {
     if (ComponentState().Contains(csDestroying) || !CanEditShow()) return;
     const auto Load = [this] {
+        // The texts the editor goes through while it loads are no edits of the cell.
+        FInplaceCol = -1;
+        FInplaceRow = -1;
+        FInplaceEdit->UpdateContents();
         FInplaceCol = FCurrent.X;
         FInplaceRow = FCurrent.Y;
-        FInplaceEdit->UpdateContents();
         FCanEditModify = true;
         FInplaceEdit->SelectAll();
     };

@@ -520,6 +520,11 @@ void TCustomGrid::InvalidateScreenRect(const TRect& Rect)
 
 void TCustomGrid::InvalidateCell(int32_t ACol, int32_t ARow)
 {
+    // Cells that do not show are passed by quickly: a grid is often filled a million cells at a time.
+    if (!HandleAllocated() || ACol < 0 || ARow < 0 || ACol >= FColCount || ARow >= FRowCount) return;
+    if ((ACol >= FFixedCols && (ACol < FTopLeft.X || ACol > FShownLastCol)) ||
+        (ARow >= FFixedRows && (ARow < FTopLeft.Y || ARow > FShownLastRow)))
+        return;
     InvalidateRect({ACol, ARow, ACol, ARow});
 }
 

@@ -45,6 +45,8 @@ void TCustomGrid::Paint()
     const TRect Clip = DC->ClipRect();
     const TAxisCells Cols = ShownCells(DrawInfo.Horz);
     const TAxisCells Rows = ShownCells(DrawInfo.Vert);
+    FShownLastCol = Cols.Index.empty() ? -1 : Cols.Index.back();
+    FShownLastRow = Rows.Index.empty() ? -1 : Rows.Index.back();
     const TGridRect Sel = Selection();
     const bool Focused = IsActiveControl();
     const bool EditorShown = FEditorMode && FInplaceEdit && FInplaceEdit->EditorVisible();

@@ -15,6 +15,7 @@
 
 #include <QString>
 
+#include <climits>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -297,8 +298,9 @@ protected:
     virtual int32_t GetEditLimit();
 
     // ---- Operations ----
-    // EditorMode on; the editor made once by CreateEditor, loaded when its cell changed or after
-    // InvalidateEditor, placed, shown, focused and all selected; nothing shows while CanEditShow is false.
+    // EditorMode on; the editor made once by CreateEditor, loaded when its cell changed (a hidden editor
+    // holds no cell) or after InvalidateEditor, placed, shown, focused and all selected; nothing shows
+    // while CanEditShow is false.
     void ShowEditor();
     // Stores the editor's text through SetEditText and hides it.
     void HideEditor();
@@ -423,6 +425,9 @@ private:
     int32_t FSizingLinePos = 0;
     bool FMoveLineShown = false;
     int32_t FMoveLinePos = 0;
+    // The last column and row the last paint showed: cells beyond them wait for a whole repaint anyway.
+    int32_t FShownLastCol = INT32_MAX;
+    int32_t FShownLastRow = INT32_MAX;
     // UpdateScrollRange runs (the bars it shows or hides size the window again).
     bool FUpdatingScrollRange = false;
     bool FAutoScrolling = false;

@@ -103,8 +103,18 @@ public:
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override
     {
-        if (Event->type() != QEvent::MouseButtonRelease) return false;
         auto* Widget = static_cast<QScrollBar*>(Watched);
+        switch (Event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonRelease:
+            // A disabled bar keeps its clicks from the client area beneath.
+            if (!Widget->isEnabled()) return true;
+            break;
+        default: return false;
+        }
+        if (Event->type() != QEvent::MouseButtonRelease) return false;
         TBarState* State = BarOf(FWnd, FBar);
         if (!State) return false;
         const HWND Wnd = FWnd;
@@ -131,6 +141,24 @@ protected:
 private:
     HWND FWnd;
     int32_t FBar;
+};
+
+// The square between two bars takes the clicks on it, as the window's frame does.
+class TCornerFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* Event) override
+    {
+        switch (Event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonRelease: return true;
+        default: return false;
+        }
+    }
 };
 
 QScrollBar* MakeBar(HWND Wnd, int32_t Bar, QWidget* Parent)
@@ -204,6 +232,7 @@ void LayoutScrollBars(HWND Wnd)
     // The square between two bars.
     if (Vert && Horz && !Bars->Corner) {
         Bars->Corner = new QWidget(Parent);
+        Bars->Corner->installEventFilter(new TCornerFilter(Bars->Corner));
         Bars->Corner->setAutoFillBackground(true);
         QPalette Palette = Bars->Corner->palette();
         Palette.setColor(QPalette::Window, Palette.color(QPalette::Button));

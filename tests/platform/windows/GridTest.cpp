@@ -1,6 +1,9 @@
 // The string grid's core: counts and sizes, where cells lie, the cell store beyond the counts, and the states cells are drawn in.
 #include "GridTestSupport.h"
 
+#include "support/Artifacts.h"
+
+#include "graphics/Canvas.h"
 #include "rtl/Strings.h"
 
 #include <gtest/gtest.h>
@@ -194,6 +197,55 @@ TEST_F(GridShapeTest, PaintDrawsEveryCellShownWithItsState)
     Grid->Drawn.clear();
     RenderControl(Grid);
     EXPECT_TRUE(Grid->Drawn.contains(QStringLiteral("2,2:Sf")));
+}
+
+TEST_F(GridShapeTest, DefaultDrawingFillsFixedSelectedAndNormalCells)
+{
+    MakeGrid(4, 4, 300, 100);
+    Grid->SetCells(2, 2, QStringLiteral("W"));
+    Grid->SetSelection({1, 1, 2, 2});
+    Form->SetActiveControl(nullptr);
+    ProcessPendingEvents();
+    const QImage Image = RenderControl(Grid);
+    const auto Rgb = [](TColor Color) {
+        const auto Value = static_cast<COLORREF>(ColorToRGB(Color));
+        return QColor(GetRValue(Value), GetGValue(Value), GetBValue(Value));
+    };
+    EXPECT_EQ(Image.pixelColor(25, 10), Rgb(clBtnFace));      // fixed
+    EXPECT_EQ(Image.pixelColor(75, 35), Rgb(clHighlight));    // selected, the grid not focused
+    EXPECT_EQ(Image.pixelColor(175, 35), QColor(Qt::white));  // normal
+    EXPECT_EQ(Image.pixelColor(50, 30), QColor(Qt::black));   // the line between fixed cells
+    EXPECT_EQ(Image.pixelColor(152, 30), QColor(192, 192, 192));
+    // The text starts 2 pixels into its cell.
+    bool Ink = false;
+    for (int32_t X = 102; X < 102 + Grid->Canvas()->TextWidth(QStringLiteral("W")); ++X)
+        Ink = Ink || Image.pixelColor(X, 44 + Grid->Canvas()->TextHeight(QStringLiteral("W")) / 2) != Rgb(clHighlight);
+    EXPECT_TRUE(Ink);
+    SaveArtifact(Image, QStringLiteral("grid-default-drawing"));
+}
+
+TEST_F(GridShapeTest, HooksFollowTheChangesTheyNameExactlyOnce)
+{
+    MakeGrid(5, 30);
+    struct TCase {
+        const char* Name;
+        std::function<void(TLoggingGrid*)> Act;
+        QStringList Log;
+    } Cases[] = {
+        {"ColCount", [](TLoggingGrid* G) { G->SetColCount(7); }, {"SizeChanged 5,30"}},
+        {"RowCount", [](TLoggingGrid* G) { G->SetRowCount(8); }, {"SizeChanged 7,30"}},
+        {"a width", [](TLoggingGrid* G) { G->SetColWidths(2, 70); }, {"ColWidthsChanged"}},
+        {"the same width", [](TLoggingGrid* G) { G->SetColWidths(2, 70); }, {}},
+        {"the default height", [](TLoggingGrid* G) { G->SetDefaultRowHeight(30); }, {"RowHeightsChanged"}},
+        {"TopRow", [](TLoggingGrid* G) { G->SetTopRow(3); }, {"TopLeftChanged 1,3"}},
+        {"LeftCol", [](TLoggingGrid* G) { G->SetLeftCol(2); }, {"TopLeftChanged 2,3"}},
+    };
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        Grid->Log.clear();
+        Case.Act(Grid);
+        EXPECT_EQ(Grid->Log, Case.Log);
+    }
 }
 
 }  // namespace

@@ -57,6 +57,21 @@ protected:
         Log.append(QStringLiteral("TopLeftChanged %1,%2").arg(LeftCol()).arg(TopRow()));
         TStringGrid::TopLeftChanged();
     }
+    void SizeChanged(int32_t OldColCount, int32_t OldRowCount) override
+    {
+        Log.append(QStringLiteral("SizeChanged %1,%2").arg(OldColCount).arg(OldRowCount));
+        TStringGrid::SizeChanged(OldColCount, OldRowCount);
+    }
+    void ColWidthsChanged() override
+    {
+        Log.append(QStringLiteral("ColWidthsChanged"));
+        TStringGrid::ColWidthsChanged();
+    }
+    void RowHeightsChanged() override
+    {
+        Log.append(QStringLiteral("RowHeightsChanged"));
+        TStringGrid::RowHeightsChanged();
+    }
     void SetEditText(int32_t ACol, int32_t ARow, const QString& Value) override
     {
         Log.append(QStringLiteral("SetEditText %1,%2 %3").arg(ACol).arg(ARow).arg(Value));
