@@ -48,6 +48,7 @@ void TCustomGrid::Paint()
     FShownLastCol = Cols.Index.empty() ? -1 : Cols.Index.back();
     FShownLastRow = Rows.Index.empty() ? -1 : Rows.Index.back();
     const TGridRect Sel = Selection();
+    if (FDefaultDrawing) DC->Font()->Assign(Font());
     const bool Focused = IsActiveControl();
     const bool EditorShown = FEditorMode && FInplaceEdit && FInplaceEdit->EditorVisible();
     const int32_t VertLine = DrawInfo.Horz.EffectiveLineWidth;
@@ -75,14 +76,9 @@ void TCustomGrid::Paint()
                 State.Include(gdSelected);
             if (FDefaultDrawing) {
                 DC->Brush()->SetStyle(bsSolid);
-                DC->Font()->Assign(Font());
-                if (Fixed)
-                    DC->Brush()->SetColor(FFixedColor);
-                else if (State.Contains(gdSelected)) {
-                    DC->Brush()->SetColor(clHighlight);
-                    DC->Font()->SetColor(clHighlightText);
-                } else
-                    DC->Brush()->SetColor(Color());
+                const bool Highlight = !Fixed && State.Contains(gdSelected);
+                DC->Brush()->SetColor(Fixed ? FFixedColor : Highlight ? clHighlight : Color());
+                DC->Font()->SetColor(Highlight ? clHighlightText : Font()->Color());
                 DC->FillRect(Where);
             }
             // The cell draws itself; a cell under the shown editor is left to it.

@@ -123,6 +123,34 @@ TEST_F(GridEditorTest, TheEditorLifeThroughInput)
          "b1!",
          false,
          {1, 2}},
+        {"PgDn stores and pages",
+         [](GridEditorTest&) {
+             Input::PressKey(VK_F2);
+             Input::TypeText(QStringLiteral("?"));
+             Input::PressKey(VK_NEXT);
+         },
+         "b1?",
+         false,
+         {1, 4}},
+        {"Tab with goTabs stores and moves on",
+         [](GridEditorTest& T) {
+             T.Grid->SetOptions(T.Grid->Options() + TGridOptions{goTabs});
+             Input::PressKey(VK_F2);
+             Input::TypeText(QStringLiteral("%"));
+             Input::PressKey(VK_TAB);
+         },
+         "b1%",
+         false,
+         {2, 1}},
+        {"Tab without goTabs leaves the grid",
+         [](GridEditorTest& T) {
+             Input::PressKey(VK_F2);
+             Input::PressKey(VK_TAB);
+             EXPECT_TRUE(T.Other->Focused());
+         },
+         "b1",
+         false,
+         {1, 1}},
         {"Left stays in the text",
          [](GridEditorTest&) {
              Input::PressKey(VK_F2);

@@ -4,6 +4,7 @@
 #include "support/LayerInternals.h"
 
 #include "graphics/Canvas.h"
+#include "rtl/NumConv.h"
 #include "rtl/Strings.h"
 #include "windows/StdCtrls.h"
 #include "windows/SystemMetrics.h"
@@ -366,6 +367,30 @@ TEST_F(GridMouseTest, TheThumbMapsOntoRowsFromZeroTo127)
     Input::DragScrollThumb(Grid, SB_VERT, 127);
     EXPECT_EQ(Grid->TopRow(), 91);
     EXPECT_GT(Grid->Log.filter(QStringLiteral("TopLeftChanged")).size(), 1);
+}
+
+// A descendant's own range and page stay while the grid scrolls; a new count sets the range again.
+TEST_F(GridMouseTest, TheRangeIsSetAgainOnlyWhenCountsOrSizesChange)
+{
+    MakeGrid(4, 101, 300, 231);
+    Grid->SetScrollBars(ssVertical);
+    SCROLLINFO Own;
+    Own.fMask = SIF_RANGE | SIF_PAGE;
+    Own.nMax = 177;
+    Own.nPage = 51;
+    SetScrollInfo(Grid->Handle(), SB_VERT, Own, true);
+    Input::PressKey(VK_NEXT);
+    Input::TurnWheel(Grid, CellPoint(1, 2), -WHEEL_DELTA);
+    Input::ClickScrollBar(Grid, SB_VERT, Input::sbpLineDown);
+    SCROLLINFO Info;
+    Info.fMask = SIF_ALL;
+    GetScrollInfo(Grid->Handle(), SB_VERT, Info);
+    EXPECT_EQ(Info.nMax, 177);
+    EXPECT_EQ(Info.nPage, 51u);
+    EXPECT_EQ(Info.nPos, MulDiv(Grid->TopRow() - 1, 127, 90));
+    Grid->SetRowCount(120);
+    GetScrollInfo(Grid->Handle(), SB_VERT, Info);
+    EXPECT_EQ(Info.nMax, 127);
 }
 
 TEST_F(GridMouseTest, ScrollBarsShowOnlyWhileTheCellsDoNotFit)
