@@ -317,6 +317,16 @@ void TDeviceContext::ThinLine(QPainter* Painter, QPoint A, QPoint B, int32_t& Ph
     int period = 0;
     for (int run : dashes) period += run;
 
+    // A solid line along an axis is a run of pixels: one fill instead of a point per pixel.
+    if (period == 0 && (dx == 0 || dy == 0)) {
+        const int steps = std::max(dx, dy);
+        if (steps == 0) return;
+        const QRect run = dy == 0 ? QRect(sx > 0 ? A.x() : A.x() - steps + 1, A.y(), steps, 1)
+                                  : QRect(A.x(), sy > 0 ? A.y() : A.y() - steps + 1, 1, steps);
+        Painter->fillRect(run, ToQColor(State.Pen.Color));
+        return;
+    }
+
     QPolygon on;
     QPolygon off;
     int err = dx - dy;
