@@ -39,6 +39,7 @@ void TExtButton::SetAppearance(TExtButtonAppearance* Value)
 void TExtButton::SetImages(TCustomImageList* Value)
 {
     FImages = Value;
+    if (Value) Value->FreeNotification(this);
     Invalidate();
 }
 

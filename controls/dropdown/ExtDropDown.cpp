@@ -296,6 +296,12 @@ void TExtCustomDropDown::SetDropDownHeight(int32_t Value)
     FUserDropDownHeight = -1;
 }
 
+void TExtCustomDropDown::SetImages(TCustomImageList* Value)
+{
+    FImages = Value;
+    if (Value) Value->FreeNotification(this);
+}
+
 void TExtCustomDropDown::SetDropDownHeader(THeaderAppearance* Value)
 {
     FDropDownHeader->Assign(Value);
@@ -410,7 +416,7 @@ void TExtCustomDropDown::Assign(TPersistent* Source)
         FButton->SetButtonCaption(From->FButton->ButtonCaption());
     }
     FEtched = From->FEtched;
-    FImages = From->FImages;
+    SetImages(From->FImages);
     FSelectionColorStyle = From->FSelectionColorStyle;
     FSelectionColor = From->FSelectionColor;
     FSelectionColorTo = From->FSelectionColorTo;

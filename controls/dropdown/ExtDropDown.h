@@ -129,9 +129,9 @@ public:
     void SetDropDownFooter(TFooterAppearance* Value);
     TExtButtonAppearance* ButtonAppearance() const { return FButtonAppearance.get(); }
     void SetButtonAppearance(TExtButtonAppearance* Value);
-    // Not owned.
+    // Not owned; forgotten when it is freed.
     TCustomImageList* Images() const { return FImages; }
-    void SetImages(TCustomImageList* Value) { FImages = Value; }
+    void SetImages(TCustomImageList* Value);
 
     // ---- The button ----
     int32_t DropDownButtonWidth() const { return FButtonWidth; }

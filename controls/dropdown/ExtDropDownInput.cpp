@@ -342,7 +342,9 @@ void TExtCustomDropDown::FloatRule(TWMChar Message, bool Money)
         ToggleSign(false);
         return;
     }
-    if (Key == QLatin1Char('-')) return;
+    // Over a selection the sign is typed only where it begins the value: inside a number it would
+    // make it no number.
+    if (Key == QLatin1Char('-') && Caret != 0) return;
     TCustomMaskEdit::Dispatch(Message.Message);
     if (!Money) return;
     const QString Now = Text();
@@ -521,16 +523,19 @@ void TExtCustomDropDown::WMPaste(TMessage&)
         Taken = true;
     };
     const auto AllOf = [&Candidate](auto Test) { return std::all_of(Candidate.begin(), Candidate.end(), Test); };
+    // A sign anywhere but in front makes no number.
+    const bool SignInside = Candidate.indexOf(QLatin1Char('-')) > 0;
     switch (FEditType) {
     case etString:
     case etPassword: Take(Candidate, true); break;
     case etNumeric:
-        if (ClassifyNumber(Candidate) == cnInteger && (FSigned || !Candidate.contains(QLatin1Char('-')))) Take(Candidate, true);
+        if (ClassifyNumber(Candidate) == cnInteger && !SignInside && (FSigned || !Candidate.contains(QLatin1Char('-'))))
+            Take(Candidate, true);
         break;
     case etFloat:
     case etMoney: {
         const int32_t Kind = ClassifyNumber(Candidate);
-        if (Kind != cnInteger && Kind != cnFloat) break;
+        if ((Kind != cnInteger && Kind != cnFloat) || SignInside) break;
         if (FPrecision == 0 && Pasted.contains(DS)) break;
         if (!FSigned && Candidate.contains(QLatin1Char('-'))) break;
         Take(Candidate, false);

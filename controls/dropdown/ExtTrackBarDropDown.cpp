@@ -3,6 +3,7 @@
 
 #include "dropdown/DropDownForm.h"
 #include "dropdown/PopupAppearance.h"
+#include "dropdown/ScopedFlag.h"
 
 #include "rtl/NumConv.h"
 #include "windows/ComCtrls.h"
@@ -87,8 +88,10 @@ void TExtTrackBarDropDown::BeforeDropDown()
 void TExtTrackBarDropDown::DoHideDropDown(bool Cancelled)
 {
     const bool WasOpen = DroppedDown();
-    TExtCustomDropDown::DoHideDropDown(Cancelled);
-    // The value shows without the Text setter: a cancelled close gives back the one it opened with.
+    // The value shows without the Text setter: a cancelled close gives back the one it opened with,
+    // not the text the base writes back.
+    if (Cancelled) WithFlag(FCancelling, [&] { TExtCustomDropDown::DoHideDropDown(Cancelled); });
+    else TExtCustomDropDown::DoHideDropDown(Cancelled);
     if (WasOpen && Cancelled) {
         SetPosition(FOpenPosition);
         SetTextUnformatted(QString::number(FPosition));
@@ -107,7 +110,7 @@ void TExtTrackBarDropDown::Change()
     TExtCustomDropDown::Change();
     // A text that is no whole number keeps the position.
     int32_t Value = 0;
-    if (TryStrToInt(Text(), Value)) SetPosition(Value);
+    if (!FCancelling && TryStrToInt(Text(), Value)) SetPosition(Value);
 }
 
 void TExtTrackBarDropDown::Dispatch(TMessage& Message)

@@ -51,4 +51,6 @@ private:
     int32_t FMouseX = 0;
     // The value the pop-up opened with, given back by a cancelled close.
     int32_t FOpenPosition = 0;
+    // A cancelled close is under way: the text written back does not move the position.
+    bool FCancelling = false;
 };

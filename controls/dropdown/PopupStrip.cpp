@@ -28,6 +28,7 @@ TPopupStrip::~TPopupStrip() = default;
 void TPopupStrip::SetImages(TCustomImageList* Value)
 {
     FImages = Value;
+    if (Value) Value->FreeNotification(this);
     Invalidate();
 }
 

@@ -112,6 +112,8 @@ TEST_F(InputRulesTest, DecimalRulesOfFloats)
         const char* Typed;
         const char* Result;
         int32_t CaretAfter;
+        int32_t Selected = 0;
+        bool Signed = false;
     };
     const TCase Cases[] = {
         // Precision reached: a digit at the end is dropped, after the separator it overwrites.
@@ -125,9 +127,15 @@ TEST_F(InputRulesTest, DecimalRulesOfFloats)
         {"1,23", 4, ".", "1,23", 4},
         {"1,234", 5, ".", "1,234.", 6},
         {"12", 2, "-", "12", 2},
+        // Signed: the sign toggles without a selection; over a selection it is typed only where the value begins.
+        {"12", 2, "-", "-12", 3, 0, true},
+        {"1.5", 0, "-", "-", 1, 3, true},
+        {"1.5", 1, "-", "1.5", 1, 1, true},
     };
     for (const TCase& Case : Cases) {
+        DropDown->SetSigned(Case.Signed);
         Start(QString::fromUtf8(Case.Value), Case.Caret);
+        DropDown->SetSelLength(Case.Selected);
         Input::TypeText(QString::fromUtf8(Case.Typed));
         EXPECT_EQ(DropDown->Text(), QString::fromUtf8(Case.Result)) << Case.Value << " + " << Case.Typed;
         EXPECT_EQ(DropDown->SelStart(), Case.CaretAfter) << Case.Value << " + " << Case.Typed;
@@ -280,7 +288,8 @@ TEST_F(InputRulesTest, PasteChecksTheValueByType)
     };
     const TCase Cases[] = {
         {etString, false, "ab", "xy", "abxy"},       {etNumeric, false, "1", "2a", "1"},
-        {etNumeric, false, "1", "-2", "1"},          {etNumeric, true, "1", "-2", "1-2"},
+        {etNumeric, false, "1", "-2", "1"},          {etNumeric, true, "", "-2", "-2"},
+        {etNumeric, true, "1", "-2", "1"},           {etFloat, true, "1", "-2", "1"},
         {etNumeric, false, "1", "23", "123"},        {etFloat, false, "1", ".5", "1.50"},
         {etFloat, false, "1", "x", "1"},             {etHex, false, "A", "B", "A"},
         {etRange, false, "1", "-2", "1"},            {etUppercase, false, "A", "bc", "ABC"},

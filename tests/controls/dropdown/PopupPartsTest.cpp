@@ -9,6 +9,7 @@
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
 #include "graphics/GraphicsObjects.h"
+#include "graphics/ImageList.h"
 #include "support/Artifacts.h"
 
 #include <gtest/gtest.h>
@@ -260,4 +261,26 @@ TEST_F(PopupPartsTest, FooterButtonsCloseByTheirModalResult)
     Input::PressKey(VK_RETURN);
     EXPECT_FALSE(DropDown->DroppedDown());
     EXPECT_EQ(Log, (QStringList{"up"}));
+}
+
+TEST_F(PopupPartsTest, AFreedImageListIsForgottenEverywhere)
+{
+    // Owned by nobody: only the drop-down's own notice can tell it of the list going.
+    auto* Images = new TImageList(nullptr);
+    Images->SetWidth(16);
+    Images->SetHeight(16);
+    TBitmap Picture;
+    Picture.SetSize(16, 16);
+    Images->Add(&Picture, nullptr);
+    DropDown->SetImages(Images);
+    DropDown->DropDownHeader()->SetImageIndex(0);
+    DropDown->DropDownHeader()->Buttons()->Add()->SetImageIndex(0);
+    Open();
+    ASSERT_EQ(Header()->Images(), Images);
+    ASSERT_EQ(Header()->ExtButtons(0)->Images(), Images);
+    delete Images;
+    EXPECT_EQ(DropDown->Images(), nullptr);
+    EXPECT_EQ(Header()->Images(), nullptr);
+    EXPECT_EQ(Header()->ExtButtons(0)->Images(), nullptr);
+    RenderControl(DropDown->DropDownForm());
 }
