@@ -154,7 +154,14 @@ void TExtDropDownSpeedButton::PaintButtonStyle()
         C->Brush()->SetStyle(bsClear);
         TRect TextRect = R;
         InflateRect(TextRect, -3, -1);
-        DrawText(C->Handle(), Text, -1, TextRect, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+        uint32_t Format = DT_SINGLELINE | DT_VCENTER | DT_CENTER;
+        // Beside a glyph the caption starts after it, a pixel higher.
+        if (!Glyph()->Empty()) {
+            TextRect.Left += Glyph()->Width() + 2;
+            OffsetRect(TextRect, 0, -1);
+            Format = DT_SINGLELINE | DT_VCENTER | DT_LEFT;
+        }
+        DrawText(C->Handle(), Text, -1, TextRect, Format);
     }
 }
 

@@ -114,7 +114,9 @@ void DrawTransparentBitmap(TCanvas* Canvas, TBitmap* Bitmap, TColor Color, const
     Keyed.Canvas()->Brush()->SetColor(Color);
     Keyed.Canvas()->FillRect(Rect(0, 0, Keyed.Width(), Keyed.Height()));
     Keyed.Canvas()->Draw(0, 0, &Source);
-    Canvas->CopyRect(R, Keyed.Canvas(), Rect(0, 0, R.Width(), R.Height()));
+    // No more than the bitmap has: past it there is nothing to copy.
+    const int32_t W = std::min(R.Width(), Keyed.Width()), H = std::min(R.Height(), Keyed.Height());
+    Canvas->CopyRect(Bounds(R.Left, R.Top, W, H), Keyed.Canvas(), Rect(0, 0, W, H));
 }
 
 TSize GetTextSize(TCanvas* Canvas, const QString& Text)

@@ -32,7 +32,8 @@ void DrawBackgroundRect(TCanvas* Canvas, const TRect& R, TColor Color, TColor Co
 // The image (4 pixels in, vertically centred) and the text on one line, vertically centred and
 // cut with an ellipsis: left-aligned 8 pixels after the image, or centred when there is none.
 void DrawImageText(TCanvas* Canvas, const TRect& R, const QString& Text, int32_t ImageIndex, TCustomImageList* Images);
-// Bitmap with its top-left pixel's colour replaced by Color, copied into R (its top-left part).
+// Bitmap with its top-left pixel's colour replaced by Color, copied into R (its top-left part; no
+// more than the bitmap's size).
 void DrawTransparentBitmap(TCanvas* Canvas, TBitmap* Bitmap, TColor Color, const TRect& R);
 // The single-line extent of Text in the canvas font; (0, 0) for an empty text.
 TSize GetTextSize(TCanvas* Canvas, const QString& Text);

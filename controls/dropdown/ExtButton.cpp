@@ -20,6 +20,7 @@ TExtButton::TExtButton(TComponent* AOwner) : TCustomControl(AOwner), FUnHotTimer
     SetBounds(Left(), Top(), 23, 22);
     Font()->SetName(QStringLiteral("Tahoma"));
     SetShowHint(false);
+    SetDoubleBuffered(true);
     FUnHotTimer->SetEnabled(false);
     FUnHotTimer->SetInterval(1);
     FUnHotTimer->OnTimer = [this](TObject* Sender) { UnHotTimerTick(Sender); };

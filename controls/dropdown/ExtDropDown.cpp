@@ -18,6 +18,7 @@
 #include "windows/StdCtrls.h"
 
 #include <cmath>
+#include <cstdint>
 
 TExtCustomDropDown::TExtCustomDropDown(TComponent* AOwner)
     : TCustomMaskEdit(AOwner), FDropDownHeader(std::make_unique<THeaderAppearance>(this)),
@@ -172,7 +173,16 @@ void TExtCustomDropDown::SetFloatValue(double Value)
         SetText(Fixed);
         ApplyThousandSeparators();
         break;
-    case etHex: SetText(IntToHex(static_cast<int64_t>(std::trunc(Value)), 0)); break;
+    case etHex: {
+        // The whole part, held within 64 bits.
+        const double Whole = std::trunc(Value);
+        int64_t Number = 0;
+        if (Whole >= 0x1p63) Number = INT64_MAX;
+        else if (Whole < -0x1p63) Number = INT64_MIN;
+        else if (!std::isnan(Whole)) Number = static_cast<int64_t>(Whole);
+        SetText(IntToHex(Number, 0));
+        break;
+    }
     default: break;
     }
     SetIsModified(true);

@@ -171,4 +171,9 @@ TEST_F(StepGradientTest, BackgroundRectAndTransparentBitmap)
     EXPECT_EQ(At(62, 22), RGB(255, 0, 0));
     // Only the part the rectangle holds is copied.
     EXPECT_EQ(At(63, 23), RGB(255, 255, 255));
+    // A rectangle larger than the bitmap gets the bitmap alone; the rest is left as it was.
+    DrawTransparentBitmap(&Canvas, &Glyph, clYellow, Rect(70, 20, 80, 30));
+    EXPECT_EQ(At(72, 22), RGB(255, 0, 0));
+    EXPECT_EQ(At(75, 20), RGB(255, 255, 255));
+    EXPECT_EQ(At(70, 25), RGB(255, 255, 255));
 }

@@ -225,6 +225,32 @@ TEST_F(LooksTest, ClassicAndGlyphDropButtons)
     EXPECT_EQ(Hex(WithGlyph.pixel(2, 2)), Hex(Rgb(clBtnFace))) << "the glyph's colour key shows the face";
 }
 
+TEST_F(LooksTest, APushButtonStyleFaceWithGlyphAndCaption)
+{
+    DropDown->SetDropDownButtonWidth(60);
+    TExtDropDownSpeedButton* Face = DropDown->Button()->SpeedButton();
+    Face->SetButtonStyle(bsButton);
+    Face->SetFlat(true);
+    TBitmap Glyph;
+    Glyph.SetSize(8, 8);
+    Glyph.Canvas()->Brush()->SetColor(clRed);
+    Glyph.Canvas()->FillRect(Rect(0, 0, 8, 8));
+    Glyph.Canvas()->SetPixels(0, 0, clYellow);
+    DropDown->SetDropDownButtonGlyph(&Glyph);
+    DropDown->Button()->SetButtonCaption(QStringLiteral("Go"));
+    const QImage Image = RenderControl(Face);
+    SaveArtifact(Image, QStringLiteral("dropdown-button-push"));
+    // The glyph 3 pixels in on the face (its key colour shows the face), the caption 2 pixels after it.
+    EXPECT_EQ(Hex(Image.pixel(3, 3)), Hex(Rgb(clBtnFace)));
+    EXPECT_EQ(Hex(Image.pixel(4, 4)), Hex(Rgb(clRed)));
+    int32_t TextLeft = Image.width();
+    for (int X = 0; X < Image.width(); ++X)
+        for (int Y = 2; Y < Image.height() - 2; ++Y)
+            if (Image.pixel(X, Y) == Rgb(clBlack)) TextLeft = std::min(TextLeft, X);
+    EXPECT_GE(TextLeft, 3 + 8 + 2);
+    EXPECT_LE(TextLeft, 3 + 8 + 2 + 2) << "left-aligned after the glyph, not centred";
+}
+
 TEST_F(LooksTest, BordersOfTheEdit)
 {
     Form->SetColor(RGB(10, 160, 10));

@@ -163,6 +163,7 @@ TEST_F(PopupPartsTest, ButtonsLineUpFromTheRightOrTheLeft)
     EXPECT_EQ(One->Width(), Measure.Canvas()->TextWidth(QStringLiteral("One")) + 8);
     EXPECT_EQ(One->Height(), Measure.Canvas()->TextHeight(QStringLiteral("One")) + 4);
     EXPECT_EQ(Wide->Width(), 50);
+    EXPECT_TRUE(One->DoubleBuffered());
     EXPECT_EQ(High->Height(), H - 2 - 3) << "no taller than the button area";
     // From the right edge of the area leftwards, touching.
     EXPECT_EQ(One->Left() + One->Width(), W - 2);

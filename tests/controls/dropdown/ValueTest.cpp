@@ -131,7 +131,7 @@ TEST_F(ValueTest, FloatAndIntValueWriteByType)
     const TCase Floats[] = {
         {etString, -1, 1.5, "1.5"},     {etString, 2, 1.5, "1.50"},  {etNumeric, -1, 1234.5, "1234.5"},
         {etNumeric, 0, 1234.6, "1,235"}, {etFloat, 1, 2.26, "2.3"},  {etMoney, 2, 1234.5, "1,234.50"},
-        {etMoney, -1, 1234567, "1,234,567"}, {etHex, 0, 255.9, "FF"},
+        {etMoney, -1, 1234567, "1,234,567"}, {etHex, 0, 255.9, "FF"},  {etHex, 0, 1e30, "7FFFFFFFFFFFFFFF"},
     };
     for (const TCase& Case : Floats) {
         DropDown->SetEditType(etString);
