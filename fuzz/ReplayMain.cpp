@@ -1,8 +1,7 @@
 // Replays every file of the given folders through the fuzz target once (the build without libFuzzer).
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDirIterator>
 #include <QFile>
-#include <QGuiApplication>
 
 #include <cstdint>
 #include <cstdio>
@@ -11,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size);
 
 int main(int argc, char** argv)
 {
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     int replayed = 0;
     for (int i = 1; i < argc; ++i) {
         QDirIterator files(QString::fromLocal8Bit(argv[i]), QDir::Files, QDirIterator::Subdirectories);

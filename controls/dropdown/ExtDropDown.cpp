@@ -17,6 +17,7 @@
 #include "rtl/NumConv.h"
 #include "windows/StdCtrls.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -211,14 +212,27 @@ void TExtCustomDropDown::ApplyThousandSeparators()
     const QString Sign = Value.startsWith(QLatin1Char('-')) ? QStringLiteral("-") : QString();
     const qsizetype Decimal = Value.indexOf(GetDecimalSeparator());
     const QString Fraction = Decimal < 0 ? QString() : Value.mid(Decimal, 255);
-    QString Integer = Format(FAutoThousandSeparator ? QStringLiteral("%n") : QStringLiteral("%f"),
-                             {static_cast<long double>(std::trunc(std::fabs(FloatValue())))});
-    if (const qsizetype Cut = Integer.indexOf(GetDecimalSeparator()); Cut >= 0) Integer.truncate(Cut);
+    // Typed digits are grouped as they stand: a number of more digits than a double holds keeps
+    // them all. Anything else goes through the number.
+    QString Integer = StripThousandSeparators(Value.mid(Sign.size(), (Decimal < 0 ? Value.size() : Decimal) - Sign.size()));
+    const bool Digits = std::all_of(Integer.begin(), Integer.end(), [](QChar Ch) { return Ch >= QLatin1Char('0') && Ch <= QLatin1Char('9'); });
+    if (Digits) {
+        while (Integer.size() > 1 && Integer.startsWith(QLatin1Char('0'))) Integer.remove(0, 1);
+        if (Integer.isEmpty()) Integer = QStringLiteral("0");
+        if (FAutoThousandSeparator)
+            for (qsizetype At = Integer.size() - 3; At > 0; At -= 3) Integer.insert(At, GetThousandSeparator());
+    } else {
+        Integer = Format(FAutoThousandSeparator ? QStringLiteral("%n") : QStringLiteral("%f"),
+                         {static_cast<long double>(std::trunc(std::fabs(FloatValue())))});
+        if (const qsizetype Cut = Integer.indexOf(GetDecimalSeparator()); Cut >= 0) Integer.truncate(Cut);
+    }
     const QString NewValue = Sign + Integer + Fraction;
     const QString NewText = FPrefix + NewValue + FSuffix;
     if (NewText != EditText()) FBlockChange = true;
     SetTextUnformatted(NewText);
-    SetSelStart(Caret + static_cast<int32_t>(NewValue.size() - Value.size()));
+    // Never in front of the prefix or the sign, when leading zeros went.
+    SetSelStart(std::max(static_cast<int32_t>(FPrefix.size() + Sign.size()),
+                         Caret + static_cast<int32_t>(NewValue.size() - Value.size())));
     SetSelLength(0);
 }
 

@@ -171,6 +171,23 @@ TEST_F(InputRulesTest, MoneyGetsItsThousandSeparatorsWhileTyping)
     Input::TypeText(QStringLiteral("."));
     EXPECT_EQ(DropDown->Text(), QStringLiteral("0.00"));
     EXPECT_EQ(DropDown->SelStart(), 2);
+    // More digits than a double holds: every one is kept.
+    DropDown->SetPrecision(0);
+    Start(QStringLiteral("12,345"), 6);
+    Input::TypeText(QStringLiteral("67890123456789"));
+    EXPECT_EQ(DropDown->Text(), QStringLiteral("1,234,567,890,123,456,789"));
+    EXPECT_EQ(DropDown->SelStart(), 25);
+    // Leading zeros go; the caret stays out of the prefix and behind the sign.
+    DropDown->SetPrefix(QStringLiteral("$"));
+    Start(QStringLiteral("000"), 2);
+    Input::TypeText(QStringLiteral("0"));
+    EXPECT_EQ(DropDown->EditText(), QStringLiteral("$0"));
+    EXPECT_EQ(DropDown->SelStart(), 1);
+    DropDown->SetSigned(true);
+    Start(QStringLiteral("-000"), 4);
+    Input::TypeText(QStringLiteral("0"));
+    EXPECT_EQ(DropDown->EditText(), QStringLiteral("$-0"));
+    EXPECT_EQ(DropDown->SelStart(), 2);
 }
 
 TEST_F(InputRulesTest, RangesRefuseDoubleSeparators)
