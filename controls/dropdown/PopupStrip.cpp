@@ -16,6 +16,7 @@ TPopupStrip::TPopupStrip(TComponent* AOwner, std::unique_ptr<TPopupStripAppearan
     : TCustomControl(AOwner), FAppearance(std::move(Appearance)), FButtonList(std::make_unique<TDbgList>())
 {
     FControlStyle = {csAcceptsControls, csClickEvents, csDoubleClicks};
+    SetDoubleBuffered(true);
     FAppearance->OnChange = [this](TObject*) {
         SetVisible(FAppearance->Visible());
         SetHeight(FAppearance->Height());

@@ -339,9 +339,48 @@ TEST_F(DropCycleTest, PopupSizeFromContentAndMinimum)
 
 TEST_F(DropCycleTest, TheWheelSelectsValues)
 {
-    const TPoint Screen = DropDown->ClientToScreen({5, 5});
-    DropDown->Perform(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<uint16_t>(-WHEEL_DELTA)), PointToLParam(Screen));
-    DropDown->Perform(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), PointToLParam(Screen));
+    // Over the edit: towards the user the next value, away the previous one; over the open pop-up alike.
+    Input::TurnWheel(DropDown, {5, 5}, -WHEEL_DELTA);
+    Input::TurnWheel(DropDown, {5, 5}, WHEEL_DELTA);
     EXPECT_EQ(Log, (QStringList{"next", "previous"}));
+    ClickButton(DropDown);
+    ASSERT_TRUE(Open());
+    Log.clear();
+    Input::TurnWheel(Popup(), {5, 30}, -WHEEL_DELTA);
+    Input::TurnWheel(Popup(), {5, 30}, WHEEL_DELTA);
+    EXPECT_EQ(Log, (QStringList{"next", "previous"}));
+    EXPECT_TRUE(Open());
+}
+
+TEST_F(DropCycleTest, ANestedPopupLeavesItOpen)
+{
+    auto* Inner = Place<TPanelDropDown>(DropDown->Panel, Bounds(5, 5, 100, 21));
+    Inner->SetTabStop(true);
+    ClickButton(DropDown);
+    ASSERT_TRUE(Open());
+    ClickButton(Inner);
+    ASSERT_TRUE(Inner->DroppedDown());
+    EXPECT_EQ(GetActiveWindow(), Inner->DropDownForm()->Handle());
+    EXPECT_TRUE(Open()) << "the window that took the activation belongs to the pop-up";
+    Input::PressKey(VK_ESCAPE);
+    EXPECT_FALSE(Inner->DroppedDown());
+    EXPECT_TRUE(Open());
+    EXPECT_TRUE(Inner->Focused());
+    Input::PressKey(VK_ESCAPE);
+    EXPECT_FALSE(Open());
+}
+
+TEST_F(DropCycleTest, EnterAsTabInTheContentMovesOn)
+{
+    // The key becomes Tab, which no drop key is: the focus goes on to the next control, and the
+    // pop-up, losing the activation to the form, closes as a click elsewhere would.
+    DropDown->SetReturnIsTab(true);
+    ClickButton(DropDown);
+    ASSERT_TRUE(Open());
+    Log.clear();
+    Input::PressKey(VK_RETURN);
+    EXPECT_TRUE(Other->Focused());
+    EXPECT_FALSE(Open());
+    EXPECT_EQ(Log, (QStringList{"hide cancelled", "before drop up", "drop up cancelled"}));
 }
 

@@ -63,6 +63,7 @@ TEST_F(PopupPartsTest, HeaderBackgroundBorderAndCaption)
     SaveArtifact(Image, QStringLiteral("dropdown-header"));
     const int W = Image.width(), H = Image.height();
     EXPECT_EQ(H, 22);
+    EXPECT_TRUE(Header()->DoubleBuffered());
     // The main line along the bottom, the light inner frame (20 % border, 80 % white) above it.
     EXPECT_EQ(Hex(Image.pixel(W / 2, H - 1)), Hex(Rgb(RGB(0, 0, 255))));
     EXPECT_EQ(Hex(Image.pixel(W / 2, H - 2)), Hex(Rgb(RGB(204, 204, 255))));
