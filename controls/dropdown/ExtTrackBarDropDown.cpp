@@ -118,7 +118,8 @@ void TExtTrackBarDropDown::Dispatch(TMessage& Message)
     switch (Message.Msg) {
     case WM_KEYDOWN: {
         TExtCustomDropDown::Dispatch(Message);
-        if (EditorEnabled() || GetKeyState(VK_MENU) < 0) break;
+        // In the open pop-up the track bar takes its own arrow keys: one step a key, not two.
+        if (EditorEnabled() || GetKeyState(VK_MENU) < 0 || DroppedDown()) break;
         if (Message.WParam == VK_UP && FPosition - FFrequency >= FMin) SetPosition(FPosition - FFrequency);
         else if (Message.WParam == VK_DOWN && FPosition + FFrequency <= FMax) SetPosition(FPosition + FFrequency);
         break;

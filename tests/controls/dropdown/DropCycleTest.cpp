@@ -201,6 +201,24 @@ TEST_F(DropCycleTest, KeysCloseAndToggle)
     EXPECT_EQ(DropDown->Text(), QStringLiteral("kept"));
 }
 
+TEST_F(DropCycleTest, EscClosingThePopupDoesNotReachTheCancelButton)
+{
+    auto* Cancel = Place<TButton>(Form.get(), Bounds(200, 200, 80, 25));
+    Cancel->SetCancel(true);
+    int32_t Cancels = 0;
+    Cancel->OnClick = [&](TObject*) { ++Cancels; };
+    ClickButton(DropDown);
+    ASSERT_TRUE(Open());
+    Input::PressKey(VK_ESCAPE);
+    ProcessPendingEvents();
+    EXPECT_FALSE(Open());
+    EXPECT_EQ(Cancels, 0);
+    // Closed, the edit passes Esc on to its parent as well.
+    Input::PressKey(VK_ESCAPE);
+    ProcessPendingEvents();
+    EXPECT_EQ(Cancels, 1);
+}
+
 TEST_F(DropCycleTest, LosingTheApplicationsActivationClosesIt)
 {
     ClickButton(DropDown);
