@@ -100,9 +100,10 @@ void TExtCustomDropDown::Change()
 
 void TExtCustomDropDown::CMTextChanged(TMessage& Message)
 {
-    // A multi-line edit window tells of text set by program here, not by EN_CHANGE: a rewrite the
-    // drop-down asked to swallow is swallowed here then.
-    if (FBlockChange && HandleAllocated()) {
+    // A multi-line edit window (or an edit without a window yet) tells of text set by program here,
+    // not by EN_CHANGE: a rewrite the drop-down asked to swallow is swallowed here then, so that no
+    // later change of the user's is.
+    if (FBlockChange) {
         FBlockChange = false;
         TWinControl::Dispatch(Message);
         return;

@@ -103,6 +103,23 @@ TEST_F(DropCycleTest, VetoKeepsItClosed)
     EXPECT_TRUE(DropDown->Focused());
 }
 
+TEST_F(DropCycleTest, ReadOnlyOrDisabledItStaysClosed)
+{
+    DropDown->SetReadOnly(true);
+    ClickButton(DropDown);
+    Input::PressKey(VK_F4);
+    Input::PressKey(VK_DOWN, {ssAlt});
+    EXPECT_FALSE(Open());
+    EXPECT_TRUE(Log.isEmpty()) << "not even OnBeforeDropDown";
+    DropDown->SetReadOnly(false);
+    DropDown->SetEnabled(false);
+    DropDown->ShowDropDown();
+    EXPECT_FALSE(Open());
+    DropDown->SetEnabled(true);
+    DropDown->ShowDropDown();
+    EXPECT_TRUE(Open());
+}
+
 TEST_F(DropCycleTest, ASecondClickOnTheButtonClosesAndTheNextOpensOnlyAfter250Ms)
 {
     ClickButton(DropDown);

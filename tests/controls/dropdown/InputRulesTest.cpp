@@ -190,6 +190,24 @@ TEST_F(InputRulesTest, MoneyGetsItsThousandSeparatorsWhileTyping)
     EXPECT_EQ(DropDown->SelStart(), 2);
 }
 
+TEST_F(InputRulesTest, AMoneyValueSetBeforeItsWindowExistsKeepsTheNextChangeEvent)
+{
+    std::unique_ptr<TForm> Later = MakeForm(100, 300, 200, 50);
+    auto* Money = Place<TPanelDropDown>(Later.get(), Bounds(10, 10, 150, 21));
+    Money->SetEditType(etMoney);
+    ASSERT_FALSE(Money->HandleAllocated());
+    Money->SetFloatValue(1234);
+    int32_t Changes = 0;
+    Money->OnChange = [&](TObject*) { ++Changes; };
+    Later->Show();
+    Money->SetFocus();
+    ProcessPendingEvents();
+    Money->SetSelStart(5);
+    Input::TypeText(QStringLiteral("5"));
+    EXPECT_EQ(Money->Text(), QStringLiteral("12,345"));
+    EXPECT_EQ(Changes, 1);
+}
+
 TEST_F(InputRulesTest, RangesRefuseDoubleSeparators)
 {
     DropDown->SetEditType(etRange);
