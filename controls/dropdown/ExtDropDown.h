@@ -269,6 +269,8 @@ protected:
         FUserDropDownWidth = -1;
         FUserDropDownHeight = -1;
     }
+    // The value text when the edit last took the focus.
+    const QString& OldString() const { return FOldString; }
     // The value's text and number conversion by the locale, thousand separators ignored; 0 when not a number.
     static double StrToFloatValue(const QString& S);
     // Rewrites a money value with thousand separators, keeping the caret in its place.
