@@ -1,6 +1,7 @@
 // TExtMultiColumnDropDown: items and columns, ItemIndex and stepping, completion and the lookup list, the pop-up's sizes, the open list's keys, type-ahead, wheel and clicks, looks.
 #include "MultiColumnTestSupport.h"
 
+#include "dropdown/ExtFooter.h"
 #include "dropdown/PopupAppearance.h"
 #include "dropdown/PrefixIndex.h"
 
@@ -279,6 +280,26 @@ TEST_F(MultiColumnDropDownTest, ColumnsShareThePopupWidthCarryingTheRemainder)
         Input::PressKey(VK_ESCAPE);
         Clock.Advance(300);
     }
+}
+
+TEST_F(MultiColumnDropDownTest, ColumnsFollowTheUserSizingThePopup)
+{
+    Fill({{"a", "b", "c"}}, {80, 80, 80});
+    DropDown->DropDownFooter()->SetVisible(true);
+    DropDown->SetColumnSizing(true);
+    Open();
+    EXPECT_TRUE(List()->Options().Contains(goColSizing)) << "the user may drag column borders";
+    TExtFooter* Footer = DropDown->DropDownForm()->Footer();
+    ASSERT_NE(Footer, nullptr);
+    const TPoint Grip{Footer->Width() - 5, Footer->Height() - 5};
+    const TPoint OnForm = Form->ScreenToClient(Footer->ClientToScreen(Grip));
+    Input::MouseDown(Footer, Grip);
+    for (int32_t Step = 1; Step <= 4; ++Step) Input::MoveMouse(Form.get(), {OnForm.X + 15 * Step, OnForm.Y});
+    Input::MouseUp(Form.get(), {OnForm.X + 60, OnForm.Y});
+    ASSERT_EQ(DropDown->DropDownForm()->Width(), 242 + 60);
+    // Factor 302 / 241: 100.25 each, the carried remainder stays below 1.
+    EXPECT_EQ((QList<int32_t>{List()->ColWidths(0), List()->ColWidths(1), List()->ColWidths(2)}),
+              (QList<int32_t>{100, 100, 100}));
 }
 
 TEST_F(MultiColumnDropDownTest, AutoSizedColumnsAndWrappedRows)
