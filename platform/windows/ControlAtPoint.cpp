@@ -7,6 +7,13 @@
 
 using namespace WindowsInternal;
 
+HWND WindowFromPoint(const TPoint& Point)
+{
+    HWND Wnd = WindowOfWidget(QApplication::widgetAt(QPoint(Point.X, Point.Y)));
+    while (Wnd && !IsWindowEnabled(Wnd) && GetParent(Wnd)) Wnd = GetParent(Wnd);
+    return Wnd;
+}
+
 TWinControl* FindVCLWindow(const TPoint& Pos)
 {
     const QWidget* Widget = QApplication::widgetAt(QPoint(Pos.X, Pos.Y));

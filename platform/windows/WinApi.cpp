@@ -119,6 +119,11 @@ TWindow* FindWindow(HWND Wnd)
     return Found == Table().Windows.end() ? nullptr : &Found->second;
 }
 
+void ForEachWindow(const std::function<void(TWindow&)>& Visit)
+{
+    for (auto& [Handle, Window] : Table().Windows) Visit(Window);
+}
+
 HWND WindowOfWidget(const QWidget* Widget)
 {
     for (; Widget; Widget = Widget->parentWidget())
@@ -421,38 +426,11 @@ bool GetWindowRect(HWND Wnd, TRect& Rect)
     return true;
 }
 
-bool InvalidateRect(HWND Wnd, const TRect* Rect, bool Erase)
-{
-    QWidget* Widget = WidgetOf(Wnd);
-    if (!Widget) return false;
-    TMessageQueue::Instance().NoteInvalidation(Wnd, Erase);
-    if (Rect) {
-        // Client coordinates: the window's border and bars lie before them.
-        QRect Area(Rect->Left, Rect->Top, Rect->Width(), Rect->Height());
-        if (const TWindowHook* Hook = HookOf(Wnd))
-            Area.translate(Hook->ClientMargins().left(), Hook->ClientMargins().top());
-        Widget->update(Area);
-    } else {
-        Widget->update();
-    }
-    return true;
-}
+// ---- Modules ----
 
-bool UpdateWindow(HWND Wnd)
+HMODULE GetModuleHandle(const QString&)
 {
-    QWidget* Widget = WidgetOf(Wnd);
-    if (!Widget) return false;
-    QCoreApplication::sendPostedEvents(Widget->window(), QEvent::UpdateRequest);
-    QCoreApplication::sendPostedEvents(Widget->window(), QEvent::UpdateLater);
-    return true;
-}
-
-bool RedrawWindow(HWND Wnd, const TRect* Update, void*, UINT Flags)
-{
-    if (!IsWindow(Wnd)) return false;
-    if (Flags & RDW_INVALIDATE) InvalidateRect(Wnd, Update, Flags & RDW_ERASE);
-    if (Flags & (RDW_UPDATENOW | RDW_ERASENOW)) UpdateWindow(Wnd);
-    return true;
+    return nullptr;
 }
 
 // ---- Window state ----

@@ -64,6 +64,12 @@ int16_t GetAsyncKeyState(int32_t VirtKey);
 bool GetCursorPos(TPoint& Point);
 bool MessageBeep(UINT Type);
 
+// ---- Modules ----
+struct HINSTANCE__;
+using HMODULE = HINSTANCE__*;
+// The loaded module of that name. No system library is loaded here: nil for every name.
+HMODULE GetModuleHandle(const QString& ModuleName);
+
 // ---- Cursors ----
 struct HCURSOR__;
 using HCURSOR = HCURSOR__*;
@@ -78,12 +84,21 @@ HCURSOR GetCursor();
 HCURSOR SetCursor(HCURSOR Cursor);
 
 // ---- Geometry and painting ----
+// The innermost window of ours at Point (screen coordinates): a disabled child window gives its
+// parent; nil over none of ours.
+HWND WindowFromPoint(const TPoint& Point);
 bool ClientToScreen(HWND Wnd, TPoint& Point);
 bool ScreenToClient(HWND Wnd, TPoint& Point);
 bool GetClientRect(HWND Wnd, TRect& Rect);
 bool GetWindowRect(HWND Wnd, TRect& Rect);
 // Marks Rect (nil: the whole client area) for repainting; the paint comes later, from the queue.
+// WM_SETREDRAW with WParam 0 turns a window's redrawing off: what it invalidates is dropped and its
+// client area is not painted (it shows what it showed). WParam 1 turns it on again and repaints
+// nothing by itself; a stock control (a wrapped Qt widget) then repaints whole, as the system's do.
 bool InvalidateRect(HWND Wnd, const TRect* Rect, bool Erase);
+// The bounds of what waits to be painted (client coordinates): what was invalidated since the
+// window last painted. False, with an empty rectangle, when nothing waits.
+bool GetUpdateRect(HWND Wnd, TRect& Rect);
 // Paints the window's pending update region now.
 bool UpdateWindow(HWND Wnd);
 enum : UINT {

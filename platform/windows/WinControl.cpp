@@ -754,6 +754,10 @@ void TWinControl::DefaultHandler(TMessage& Message)
         PostMessage(Top->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
         return;
     }
+    if (Message.Msg == WM_SETREDRAW) {
+        SetRedraw(FHandle, Message.WParam != 0);
+        return;
+    }
     if (TWindowHook* Hook = HookOf(FHandle); Hook && Hook->DefaultHandling(Message)) {
         if (Message.Msg != WM_RBUTTONUP) return;
     } else {

@@ -35,6 +35,11 @@ void SetKeyDown(int32_t VirtKey, bool Down)
     WindowsInternal::SetKeyDown(VirtKey, Down);
 }
 
+void HoldPaints(bool Hold)
+{
+    WindowsInternal::HoldPaints(Hold);
+}
+
 QCursor QtCursor(HCURSOR Cursor)
 {
     return Cursor->Cursor;

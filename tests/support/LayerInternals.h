@@ -1,6 +1,6 @@
 // What tests reach inside the platform layer without its private headers: canvases bound to Qt
 // images and painters, a picture's pixels, the widgets behind windows, the modal window, window
-// overlays, the key table and cursors.
+// overlays, the key table, held paints and cursors.
 #pragma once
 
 #include "windows/WinApi.h"
@@ -38,6 +38,15 @@ QMargins NonClientMargins(uint32_t Style, uint32_t ExStyle, bool TopLevel);
 QImage OverlayPixels(HWND Wnd);
 // Records a key or mouse button as held or released in the key table behind GetKeyState.
 void SetKeyDown(int32_t VirtKey, bool Down);
+// While held, windows paint nothing: what they invalidate waits (GetUpdateRect), and is painted
+// once the hold is released.
+void HoldPaints(bool Hold);
+struct TPaintHold {
+    TPaintHold() { HoldPaints(true); }
+    ~TPaintHold() { HoldPaints(false); }
+    TPaintHold(const TPaintHold&) = delete;
+    TPaintHold& operator=(const TPaintHold&) = delete;
+};
 // The Qt cursor behind a cursor handle.
 QCursor QtCursor(HCURSOR Cursor);
 // The layer's reader of cursor files (graphics/private/CursorFile.h): the image, and its hot spot.

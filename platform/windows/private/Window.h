@@ -4,7 +4,10 @@
 #include "windows/WinApi.h"
 
 #include <QPointer>
+#include <QRegion>
 #include <QWidget>
+
+#include <functional>
 
 class TObject;
 
@@ -21,6 +24,10 @@ struct TWindow {
     int32_t Id = 0;
     // The window a top-level window was made for (its owner); nil for none.
     HWND Owner = nullptr;
+    // Redrawing is off (WM_SETREDRAW 0): invalidations are dropped and the client area is not painted.
+    bool NoRedraw = false;
+    // What was invalidated since the last paint, in client coordinates.
+    QRegion Update;
 };
 
 HWND RegisterWindow(TWinControl* Control, QWidget* Widget, uint32_t Style, uint32_t ExStyle);
@@ -28,9 +35,18 @@ HWND RegisterHiddenWindow(TWndMethod Method);
 // Forgets the handle and everything kept for it (timers, focus, capture, queued paints).
 void UnregisterWindow(HWND Wnd);
 TWindow* FindWindow(HWND Wnd);
+// Calls Visit for every live window.
+void ForEachWindow(const std::function<void(TWindow&)>& Visit);
 // The window of Widget, or of its nearest ancestor that is one.
 HWND WindowOfWidget(const QWidget* Widget);
 QWidget* WidgetOf(HWND Wnd);
+
+// The default handling of WM_SETREDRAW: redrawing of Wnd on or off.
+void SetRedraw(HWND Wnd, bool Redraw);
+// While paints are held (for tests), windows paint nothing and what they invalidate waits; releasing
+// the hold paints what waits.
+void HoldPaints(bool Hold);
+bool PaintsHeld();
 
 // Answers WM_GETTEXT with Text: at most BufSize - 1 characters and a NUL into Buffer; the count copied.
 LRESULT CopyTextToBuffer(const QString& Text, WPARAM BufSize, LPARAM Buffer);

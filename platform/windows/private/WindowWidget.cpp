@@ -462,7 +462,12 @@ bool TWindowHook::PaintEvent(QObject* Receiver, QEvent* Event)
     ReleaseAllDirect();
     auto* Paint = static_cast<QPaintEvent*>(Event);
     const TOverlayPaint Overlay(FWnd, static_cast<QWidget*>(Receiver), Paint->region(), FNative || FClientMargins.isNull());
+    TWindow* Window = FindWindow(FWnd);
+    // Held or with redrawing off, the client area shows what it showed, and what waits keeps waiting.
+    const bool Skip = PaintsHeld() || (Window && Window->NoRedraw);
+    if (Window && !Skip) Window->Update = QRegion();
     if (FNative || Receiver != FWidget) {
+        if (Skip) return false;
         TEventScope Scope(FEventReceiver, FEvent, Receiver, Event);
         SendMessage(FWnd, WM_PAINT, 0, 0);
         // The widget painted unless nothing passed the message on to it.
@@ -488,7 +493,7 @@ bool TWindowHook::PaintEvent(QObject* Receiver, QEvent* Event)
         BindPainter(WindowDC, nullptr);
     }
     const QRegion Update = Paint->region().intersected(ClientArea).translated(-ClientArea.topLeft());
-    {
+    if (!Skip) {
         QPainter ClientPainter(&Backing);
         ClientPainter.setClipRegion(Update);
         TCanvas DC;

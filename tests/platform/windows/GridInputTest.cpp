@@ -369,6 +369,38 @@ TEST_F(GridMouseTest, TheThumbMapsOntoRowsFromZeroTo127)
     EXPECT_GT(Grid->Log.filter(QStringLiteral("TopLeftChanged")).size(), 1);
 }
 
+// The window procedure sees each scroll message before the grid scrolls, and the grid scrolls by the
+// message as the procedure leaves it.
+TEST_F(GridMouseTest, ScrollMessagesPassTheWindowProcedureBeforeTheGridScrolls)
+{
+    MakeGrid(4, 101, 300, 231);
+    Grid->SetScrollBars(ssVertical);
+    QStringList Seen;
+    int32_t ForcedPos = -1;
+    const TWndMethod Inherited = Grid->WindowProc();
+    Grid->SetWindowProc([&](TMessage& Message) {
+        if (Message.Msg == WM_VSCROLL) {
+            const TWMScroll Scroll(Message);
+            Seen.append(QStringLiteral("%1 %2 top %3").arg(Scroll.ScrollCode()).arg(Scroll.Pos()).arg(Grid->TopRow()));
+            if (ForcedPos >= 0 && Scroll.ScrollCode() == SB_THUMBPOSITION)
+                Message.WParam = MAKEWPARAM(SB_THUMBPOSITION, static_cast<uint16_t>(ForcedPos));
+        }
+        Inherited(Message);
+    });
+    Input::ClickScrollBar(Grid, SB_VERT, Input::sbpLineDown);
+    EXPECT_EQ(Seen, (QStringList{QStringLiteral("%1 0 top 1").arg(SB_LINEDOWN),
+                                 QStringLiteral("%1 0 top 2").arg(SB_ENDSCROLL)}));
+    Seen.clear();
+    Input::DragScrollThumb(Grid, SB_VERT, 64);
+    ASSERT_GE(Seen.size(), 3);
+    EXPECT_EQ(Seen.at(Seen.size() - 2), QStringLiteral("%1 64 top 2").arg(SB_THUMBPOSITION));
+    EXPECT_EQ(Grid->TopRow(), 46);
+    ForcedPos = 127;
+    Input::DragScrollThumb(Grid, SB_VERT, 10);
+    EXPECT_EQ(Grid->TopRow(), 91) << "the position as the procedure rewrote it";
+    Grid->SetWindowProc(nullptr);
+}
+
 // A descendant's own range and page stay while the grid scrolls; a new count sets the range again.
 TEST_F(GridMouseTest, TheRangeIsSetAgainOnlyWhenCountsOrSizesChange)
 {
