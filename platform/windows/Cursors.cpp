@@ -77,8 +77,10 @@ HCURSOR TScreen::Cursors(TCursor Index)
 {
     const auto found = std::find_if(FCursors.begin(), FCursors.end(), [Index](const auto& Entry) { return Entry.first == Index; });
     if (found != FCursors.end()) return found->second.get();
-    // Stock cursors get their handle when first asked for.
-    FCursors.emplace_back(Index, new HCURSOR__{QCursor(WindowsInternal::CursorShapeOf(Index))});
+    // The program's cursor resource of that number, else the stock cursor, gets its handle when first asked for.
+    HCURSOR Handle = Index > 0 ? LoadCursor(0, QString::number(Index)) : nullptr;
+    if (!Handle) Handle = new HCURSOR__{QCursor(WindowsInternal::CursorShapeOf(Index))};
+    FCursors.emplace_back(Index, Handle);
     return FCursors.back().second.get();
 }
 

@@ -293,7 +293,8 @@ public:
     void SetCursor(TCursor Value);
     // The installed font families.
     TStrings* Fonts();
-    // The cursor controls show for Index: the one registered with SetCursors, else the stock one
+    // The cursor controls show for Index: the one registered with SetCursors, else the program's
+    // cursor resource of that number (the grid's 8010, 8011, 8012 and 8014), else the stock one
     // (the arrow for an index that names none).
     HCURSOR Cursors(TCursor Index);
     // Registers Handle (from LoadCursor) as cursor Index; the screen destroys it when it is replaced

@@ -99,6 +99,43 @@ TEST(CursorTest, ScreenKeepsRegisteredCursorsAndGivesStockOnesOtherwise)
     EXPECT_EQ(QtCursor(Screen->Cursors(crPointer)).shape(), Qt::ArrowCursor);
 }
 
+// The grid's selection cursors are the program's resources by number, without registering them.
+TEST(CursorTest, NumberedCursorResourcesComeFromTheScreenByTheirNumber)
+{
+    const struct {
+        TCursor Index;
+        QPoint HotSpot;
+        QRgb AtHotSpot;
+        QPoint Behind;  // a black pixel along the shaft or on the cross's edge
+    } Cases[] = {
+        {8010, {20, 15}, 0x000000, {9, 15}},   // row selection: points right
+        {8011, {15, 20}, 0x000000, {15, 9}},   // column selection: points down
+        {8012, {20, 20}, 0x000000, {12, 12}},  // whole grid and resizing: points down and right
+        {8014, {15, 15}, 0xFFFFFF, {6, 15}},   // cell selector: a white cross edged in black
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.Index);
+        const HCURSOR Handle = Screen->Cursors(Case.Index);
+        EXPECT_EQ(Screen->Cursors(Case.Index), Handle) << "loaded once";
+        const QCursor Cursor = QtCursor(Handle);
+        ASSERT_EQ(Cursor.shape(), Qt::BitmapCursor);
+        EXPECT_EQ(Cursor.hotSpot(), Case.HotSpot);
+        const QImage Image = Cursor.pixmap().toImage();
+        EXPECT_EQ(Image.pixel(Case.HotSpot) & 0xFFFFFF, Case.AtHotSpot);
+        EXPECT_EQ(qAlpha(Image.pixel(Case.Behind)), 255);
+        EXPECT_EQ(Image.pixel(Case.Behind) & 0xFFFFFF, 0u);
+        EXPECT_EQ(qAlpha(Image.pixel(0, 0)), 0);
+    }
+
+    auto Form = MakeForm(200, 100);
+    auto* Box = Place<TImage>(Form.get(), Bounds(10, 10, 40, 40));
+    Box->SetCursor(8011);
+    Form->Show();
+    ProcessPendingEvents();
+    Input::MoveMouse(Form.get(), {20, 20});
+    EXPECT_EQ(WidgetOf(Form->Handle())->cursor().hotSpot(), QPoint(15, 20));
+}
+
 TEST(CursorTest, ControlUnderThePointerShowsTheRegisteredCursor)
 {
     Screen->SetCursors(crPointer, LoadCursor(0, QStringLiteral("VYX_POINTER")));
