@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 using namespace WindowsInternal;
 
@@ -166,6 +167,8 @@ void TApplication::ControlDestroying(TControl* Control)
 
 // ---- Hints ----
 
+THintWindowClass HintWindowClass = CreateHintWindow<THintWindow>;
+
 void TApplication::SetShowHint(bool Value)
 {
     if (FShowHint == Value) return;
@@ -215,12 +218,22 @@ void TApplication::ActivateHint(const TPoint& CursorPos)
     Info.CursorPos = Control->ScreenToClient(CursorPos);
     Info.HideTimeout = FHintHidePause;
     Info.HintStr = GetShortHint(Control->Hint());
+    Info.HintWindowClass = HintWindowClass;
     if (Control->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&Info)) != 0 || Info.HintStr.isEmpty()) return;
-    if (!FHintWindow) FHintWindow = New<THintWindow>(this);
+    if (!Info.HintWindowClass) Info.HintWindowClass = CreateHintWindow<THintWindow>;
+    // A hint of another class gets a window of its class.
+    if (FHintWindow && FHintWindowClass != Info.HintWindowClass) {
+        delete std::exchange(FHintWindow, nullptr);
+        FHintShowing = false;
+    }
+    if (!FHintWindow) {
+        FHintWindow = Info.HintWindowClass(this);
+        FHintWindowClass = Info.HintWindowClass;
+    }
     FHintWindow->SetColor(Info.HintColor);
-    TRect Rect = FHintWindow->CalcHintRect(Info.HintMaxWidth, Info.HintStr);
+    TRect Rect = FHintWindow->CalcHintRect(Info.HintMaxWidth, Info.HintStr, Info.HintData);
     OffsetRect(Rect, Info.HintPos.X, Info.HintPos.Y);
-    FHintWindow->ActivateHint(Rect, Info.HintStr);
+    FHintWindow->ActivateHintData(Rect, Info.HintStr, Info.HintData);
     FHintShowing = true;
     const TPoint TopLeft = Control->ClientToScreen(Info.CursorRect.TopLeft());
     FHintCursorRect = Bounds(TopLeft.X, TopLeft.Y, Info.CursorRect.Width(), Info.CursorRect.Height());
@@ -261,7 +274,7 @@ void THintWindow::CreateParams(TCreateParams& Params)
     Params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
 }
 
-TRect THintWindow::CalcHintRect(int32_t MaxWidth, const QString& Hint)
+TRect THintWindow::CalcHintRect(int32_t MaxWidth, const QString& Hint, void*)
 {
     TRect Result{0, 0, MaxWidth, 0};
     DrawText(Canvas()->Handle(), Hint, -1, Result, DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
@@ -276,6 +289,11 @@ void THintWindow::ActivateHint(const TRect& Rect, const QString& Hint)
     SetBoundsRect(Rect);
     ShowWindow(Handle(), SW_SHOWNOACTIVATE);
     Invalidate();
+}
+
+void THintWindow::ActivateHintData(const TRect& Rect, const QString& Hint, void*)
+{
+    ActivateHint(Rect, Hint);
 }
 
 void THintWindow::Paint()

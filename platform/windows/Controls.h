@@ -121,9 +121,17 @@ constexpr TModalResult mrAll = 12;
 constexpr TModalResult mrNoToAll = 13;
 constexpr TModalResult mrYesToAll = 14;
 
-// What a control's hint shows; CM_HINTSHOW lets the control change it before it appears.
+class THintWindow;
+// A class of hint windows, as a function that makes one (see CreateHintWindow in Forms.h); two
+// classes are the same when the functions are.
+using THintWindowClass = THintWindow* (*)(TComponent* AOwner);
+
+// What a control's hint shows; CM_HINTSHOW lets the control change it before it appears, also the
+// window class it shows in (the application's HintWindowClass at first) and the data that window
+// gets.
 struct THintInfo {
     TControl* HintControl = nullptr;
+    THintWindowClass HintWindowClass = nullptr;
     TPoint HintPos;
     int32_t HintMaxWidth = 0;
     TColor HintColor = clInfoBk;

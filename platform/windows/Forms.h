@@ -130,20 +130,34 @@ public:
     using TCustomForm::TCustomForm;
 };
 
-// The yellow window a hint shows in.
+// The yellow window a hint shows in. A descendant class set as HintWindowClass (or put in a hint's
+// THintInfo by CM_HINTSHOW) shows the application's hints its own way.
 class THintWindow : public TCustomControl {
 public:
     explicit THintWindow(TComponent* AOwner);
-    // The size the text needs, at most MaxWidth wide.
-    virtual TRect CalcHintRect(int32_t MaxWidth, const QString& Hint);
+    // The size the text needs, at most MaxWidth wide; AData is the hint's THintInfo::HintData.
+    virtual TRect CalcHintRect(int32_t MaxWidth, const QString& Hint, void* AData);
     // Shows Hint in Rect (screen coordinates) without taking the activation.
     virtual void ActivateHint(const TRect& Rect, const QString& Hint);
+    // The application shows a hint through this: ActivateHint, for a descendant that uses AData.
+    virtual void ActivateHintData(const TRect& Rect, const QString& Hint, void* AData);
     void ReleaseHandle() { DestroyHandle(); }
 
 protected:
     void CreateParams(TCreateParams& Params) override;
     void Paint() override;
 };
+
+// The hint window class of T, a THintWindow or a descendant.
+template <typename T>
+THintWindow* CreateHintWindow(TComponent* AOwner)
+{
+    return New<T>(AOwner);
+}
+
+// The class the application's hints show in; a change takes effect with the next hint. Nil stands
+// for THintWindow.
+extern THintWindowClass HintWindowClass;
 
 class TApplication : public TComponent {
 public:
@@ -239,6 +253,7 @@ private:
     TRect FHintCursorRect;
     bool FHintShowing = false;
     THintWindow* FHintWindow = nullptr;
+    THintWindowClass FHintWindowClass = nullptr;
 };
 
 // Destroys a cursor the screen holds.
