@@ -5,6 +5,19 @@
 #include "graphics/Picture.h"
 #include "rtl/Exceptions.h"
 
+#include <QFileInfo>
+
+namespace {
+
+// Only a regular file is opened: a device or a pipe could block or never end.
+bool IsOtherThanFile(const QString& Name)
+{
+    const QFileInfo Info(Name);
+    return Info.exists() && !Info.isFile();
+}
+
+}  // namespace
+
 void TFilePicture::Assign(TPersistent* Source)
 {
     auto* From = dynamic_cast<TFilePicture*>(Source);
@@ -22,6 +35,8 @@ void TFilePicture::SetFilename(const QString& Value)
     FFilename = Value;
     FWidth = 0;
     FHeight = 0;
+    if (IsOtherThanFile(Value))
+        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". Access is denied").arg(Value));
     TPicture Picture;
     Picture.LoadFromFile(Value);
     FWidth = Picture.Width();
@@ -30,7 +45,7 @@ void TFilePicture::SetFilename(const QString& Value)
 
 void TFilePicture::DrawPicture(TCanvas* Canvas, const TRect& R)
 {
-    if (FFilename.isEmpty()) return;
+    if (FFilename.isEmpty() || IsOtherThanFile(FFilename)) return;
     TPicture Picture;
     try {
         Picture.LoadFromFile(FFilename);

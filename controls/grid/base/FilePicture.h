@@ -19,7 +19,8 @@ public:
 
     const QString& Filename() const { return FFilename; }
     // Stores the name and takes the picture's size from the file; a file that cannot be read as a
-    // picture raises the platform's error with the name kept and the size 0 x 0.
+    // picture raises the platform's error with the name kept and the size 0 x 0. Only a regular
+    // file is opened: a folder, a device or a pipe raises EFOpenError unread.
     void SetFilename(const QString& Value);
     int32_t Width() const { return FWidth; }
     int32_t Height() const { return FHeight; }
