@@ -2,6 +2,7 @@
 #include "windows/WinApi.h"
 
 #include "windows/Controls.h"
+#include "windows/WindowHooks.h"
 #include "windows/private/MessageQueue.h"
 #include "windows/private/PopupWindow.h"
 #include "windows/private/Window.h"
@@ -87,6 +88,7 @@ HWND RegisterWindow(TWinControl* Control, QWidget* Widget, uint32_t Style, uint3
     Window.Widget = Widget;
     Window.Style = Style;
     Window.ExStyle = ExStyle;
+    if (Widget && (ExStyle & WS_EX_TRANSPARENT)) Widget->setAttribute(Qt::WA_TransparentForMouseEvents);
     return Table().Add(std::move(Window));
 }
 
@@ -253,7 +255,10 @@ TWinControl* FindControl(HWND Wnd)
 LRESULT SendMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
 {
     TMessage Message{Msg, WParam, LParam, 0};
-    Guarded(FindControl(Wnd), [&] { Deliver(Wnd, Message); });
+    Guarded(FindControl(Wnd), [&] {
+        if (IsWindow(Wnd)) RunCallWndProcHooks(Wnd, Message);
+        Deliver(Wnd, Message);
+    });
     return Message.Result;
 }
 
@@ -521,7 +526,11 @@ int32_t SetWindowLong(HWND Wnd, int32_t Index, int32_t NewLong)
         if ((Value ^ static_cast<uint32_t>(Old)) & WS_VISIBLE) ShowWindow(Wnd, (Value & WS_VISIBLE) ? SW_SHOWNA : SW_HIDE);
         break;
     }
-    case GWL_EXSTYLE: Window->ExStyle = Value; break;
+    case GWL_EXSTYLE:
+        Window->ExStyle = Value;
+        // A transparent window lets the mouse through to what lies below it.
+        if (Window->Widget) Window->Widget->setAttribute(Qt::WA_TransparentForMouseEvents, (Value & WS_EX_TRANSPARENT) != 0);
+        break;
     case GWL_ID: Window->Id = NewLong; break;
     default: break;
     }

@@ -135,8 +135,10 @@ enum : UINT {
 // coordinates otherwise), orders it, shows or hides it, and activates a top-level window unless
 // SWP_NOACTIVATE.
 bool SetWindowPos(HWND Wnd, HWND InsertAfter, int32_t X, int32_t Y, int32_t CX, int32_t CY, UINT Flags);
-enum : UINT { SPI_GETWORKAREA = 0x0030 };
+enum : UINT { SPI_GETWORKAREA = 0x0030, SPI_GETWHEELSCROLLLINES = 0x0068 };
 // SPI_GETWORKAREA: Value points to a TRect that receives the primary display's work area.
+// SPI_GETWHEELSCROLLLINES: Value points to a UINT that receives the lines one wheel notch scrolls
+// (the desktop's setting).
 bool SystemParametersInfo(UINT Action, UINT Param, void* Value, UINT WinIni);
 
 // ---- The window's own scroll bars (WS_HSCROLL / WS_VSCROLL) ----

@@ -9,6 +9,7 @@
 #include "windows/Forms.h"
 #include "windows/SizeConstraints.h"
 #include "windows/WindowDC.h"
+#include "windows/WindowHooks.h"
 #include "windows/private/Cursors.h"
 #include "windows/private/PopupWindow.h"
 #include "windows/private/Window.h"
@@ -401,6 +402,22 @@ TPoint TWinControl::ClientOrigin() const
 void TWinControl::SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t AHeight)
 {
     Constraints()->Apply(AWidth, AHeight);
+    const bool Moved = ALeft != Left() || ATop != Top();
+    const bool Resized = AWidth != Width() || AHeight != Height();
+    // A window hears of its new place before and after it takes it; the first message may change it.
+    WINDOWPOS Pos;
+    const HWND Wnd = FHandle;
+    if (Wnd && (Moved || Resized)) {
+        Pos = {Wnd, nullptr, ALeft, ATop, AWidth, AHeight,
+               SWP_NOZORDER | SWP_NOACTIVATE | (Moved ? 0u : SWP_NOMOVE) | (Resized ? 0u : SWP_NOSIZE)};
+        SendMessage(Wnd, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&Pos));
+        if (!IsWindow(Wnd)) return;
+        ALeft = Pos.x;
+        ATop = Pos.y;
+        AWidth = Pos.cx;
+        AHeight = Pos.cy;
+        Constraints()->Apply(AWidth, AHeight);
+    }
     if (FWidget) {
         QRect Geometry(ALeft, ATop, AWidth, AHeight);
         if (FWidget->isWindow()) {
@@ -416,6 +433,13 @@ void TWinControl::SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t
         LayoutScrollBars(FHandle);
     }
     TControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+    if (Wnd && (Moved || Resized) && IsWindow(Wnd)) {
+        Pos.x = Left();
+        Pos.y = Top();
+        Pos.cx = Width();
+        Pos.cy = Height();
+        SendMessage(Wnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&Pos));
+    }
 }
 
 void TWinControl::WMSize(TWMSize Message)

@@ -5,6 +5,8 @@
 #include "windows/Forms.h"
 #include "windows/private/Window.h"
 
+#include <QGuiApplication>
+#include <QStyleHints>
 #include <QWidget>
 
 using namespace WindowsInternal;
@@ -44,7 +46,12 @@ bool SetWindowPos(HWND Wnd, HWND InsertAfter, int32_t X, int32_t Y, int32_t CX, 
 
 bool SystemParametersInfo(UINT Action, UINT, void* Value, UINT)
 {
-    if (Action != SPI_GETWORKAREA || !Value) return false;
-    *static_cast<TRect*>(Value) = Screen->WorkAreaRect();
-    return true;
+    if (!Value) return false;
+    switch (Action) {
+    case SPI_GETWORKAREA: *static_cast<TRect*>(Value) = Screen->WorkAreaRect(); return true;
+    case SPI_GETWHEELSCROLLLINES:
+        *static_cast<UINT*>(Value) = static_cast<UINT>(QGuiApplication::styleHints()->wheelScrollLines());
+        return true;
+    default: return false;
+    }
 }

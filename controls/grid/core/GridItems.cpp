@@ -1,6 +1,8 @@
 // The hidden-row item, the filter condition and the background settings.
 #include "grid/core/GridItems.h"
 
+#include "grid/core/ExtGrid.h"
+
 #include "graphics/Bitmap.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Strings.h"
@@ -27,6 +29,48 @@ void TFilterData::Assign(TPersistent* Source)
     FPrefix = Src->FPrefix;
     FSuffix = Src->FSuffix;
     FOperation = Src->FOperation;
+}
+
+TFilter::TFilter(TExtStringGrid* AOwner) : TCollection(ItemClassOf<TFilterData>()), FOwner(AOwner) {}
+
+TFilterData* TFilter::Add()
+{
+    auto* Data = static_cast<TFilterData*>(TCollection::Add());
+    Data->SetOperation(Count() == 1 ? foNONE : foAND);
+    return Data;
+}
+
+TFilterData* TFilter::Insert(int32_t)
+{
+    return static_cast<TFilterData*>(TCollection::Add());
+}
+
+TFilterData* TFilter::ColumnFilter(int32_t Col)
+{
+    for (int32_t I = 0; I < Count(); ++I)
+        if (Items(I)->Column() == Col) return Items(I);
+    TFilterData* Data = Add();
+    Data->SetColumn(static_cast<int16_t>(Col));
+    return Data;
+}
+
+bool TFilter::HasFilter(int32_t Col) const
+{
+    for (int32_t I = 0; I < Count(); ++I)
+        if (Items(I)->Column() == Col) return true;
+    return false;
+}
+
+void TFilter::RemoveColumnFilter(int32_t Col)
+{
+    for (int32_t I = Count() - 1; I >= 0; --I)
+        if (Items(I)->Column() == Col) Delete(I);
+    if (FOwner) FOwner->RepaintCell(Col, 0);
+}
+
+TPersistent* TFilter::GetOwner() const
+{
+    return FOwner;
 }
 
 TBackGround::TBackGround(TControl* AGrid) : FGrid(AGrid), FBitmap(std::make_unique<TBitmap>()) {}

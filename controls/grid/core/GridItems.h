@@ -85,6 +85,35 @@ private:
     TFilterMethod FMethod = fmExpression;
 };
 
+class TExtStringGrid;
+
+// The grid's filter conditions, one item per condition.
+class TFilter : public TCollection {
+public:
+    // AOwner, the grid, is not owned and may be nil.
+    explicit TFilter(TExtStringGrid* AOwner);
+
+    // A new condition at the end: foNONE when it is the only one, else foAND.
+    TFilterData* Add();
+    // Appends a new condition (the index is not used); it keeps foSHORT.
+    TFilterData* Insert(int32_t Index);
+    TFilterData* Items(int32_t Index) const { return Item<TFilterData>(Index); }
+    // Copies Value into the condition at Index.
+    void SetItems(int32_t Index, TFilterData* Value) { TCollection::SetItems(Index, Value); }
+    // The first condition of column Col; a new one made by Add when the column has none.
+    TFilterData* ColumnFilter(int32_t Col);
+    bool HasFilter(int32_t Col) const;
+    // Deletes every condition of column Col, then repaints the grid's cell (Col, 0).
+    void RemoveColumnFilter(int32_t Col);
+    TExtStringGrid* Grid() const { return FOwner; }
+
+protected:
+    TPersistent* GetOwner() const override;
+
+private:
+    TExtStringGrid* FOwner;
+};
+
 enum TBackGroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
 enum TBackGroundCells { bcNormal, bcFixed, bcAll };
 

@@ -1,0 +1,1725 @@
+// TExtStringGrid: the string grid component over the base grid: typed cells, per-cell hooks and
+// their events, settings objects, hidden rows and columns, and the unit's shared state.
+#pragma once
+
+#include "grid/base/BaseGrid.h"
+#include "grid/base/ExtStyleIF.h"
+#include "grid/base/ExtUtil.h"
+#include "grid/core/CellTypes.h"
+#include "grid/core/ExtGridTypes.h"
+
+#include "windows/WinApi.h"
+#include "windows/WindowHooks.h"
+
+#include <QSet>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <utility>
+
+class TArrowWindow;
+class TBackGround;
+class TBalloonSettings;
+class TBands;
+class TBitmap;
+class TCellGraphic;
+class TCellNode;
+class TCollection;
+class TColumnSize;
+class TControlCombo;
+class TControlEdit;
+class TControlList;
+class TControlLook;
+class TCustomImageList;
+class TCustomListBox;
+class TDragDropSettings;
+class TDragScrollOptions;
+class TDropCheckList;
+class TDropList;
+class TExtGridUndoRedo;
+class TExtRichEdit;
+class TExtStringGridCheck;
+class TFilePicture;
+class TFilter;
+class TFilterDropDown;
+class TFloatingFooter;
+class TFocusHelper;
+class TFooterPanel;
+class TForm;
+class TGridButton;
+class TGridCalculatorDropDown;
+class TGridChangeNotifier;
+class TGridCheckBox;
+class TGridColorDropDown;
+class TGridCombo;
+class TGridDatePicker;
+class TGridDateTimePicker;
+class TGridDetailPickerDropDown;
+class TGridDropTarget;
+class TGridEditBtn;
+class TGridExtGridDropDown;
+class TGridFocusWindow;
+class TGridGridDropDown;
+class TGridImageDropDown;
+class TGridItem;
+class TGridMemoDropDown;
+class TGridProgressAppearance;
+class TGridSpin;
+class TGridTimepickerDropDown;
+class TGridTrackbarDropDown;
+class TGridTransCombo;
+class TGridTransEdit;
+class TGridUnitEditBtn;
+class TGrouping;
+class THeaderDragButton;
+class THTMLHintWindow;
+class THTMLPictureCache;
+class THTMLSettings;
+class TIcon;
+class TIntList;
+class TList;
+class TMouseActions;
+class TNavigation;
+class TPicture;
+class TPictureContainer;
+class TPopupMenu;
+class TPrintSettings;
+class TScrollBar;
+class TScrollControl;
+class TSearchFooter;
+class TSearchPanel;
+class TShowModified;
+class TSizeWhileTyping;
+class TSortIndexList;
+class TSortSettings;
+class TStringList;
+class TSyncGrid;
+class TTimer;
+
+using TCharSet = QSet<QChar>;
+
+class TExtStringGrid : public TBaseGrid, public IVyxStyle, public IVyxTones {
+public:
+    explicit TExtStringGrid(TComponent* AOwner);
+    ~TExtStringGrid() override;
+
+    // ---- Component and window life ----
+    // From another string grid: settings, dimensions, widths, heights and cells; nothing otherwise.
+    void Assign(TPersistent* Source) override;
+    void Loaded() override;
+    // Nothing (and no repaint) once, after the editor marked its own change.
+    void Invalidate() override;
+    // With IntegralHeight the height shows whole rows.
+    void SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int32_t AHeight) override;
+    // Copies the cells of another string grid through a memory stream; nothing for other sources.
+    virtual void AssignCells(TPersistent* Source);
+    // Bars named by ScrollBarAlways stay shown (disabled while everything fits); with Force a bar
+    // whose content fits is hidden otherwise.
+    void ApplyScrollBarAlways(bool Force);
+    void CreateMetroScrollControls();
+    void FreeMetroScrollControls();
+
+    // ---- Style interfaces ----
+    void SetComponentStyle(TVyxStyle AStyle) override;
+    void SetColorTones(const TColorTones& ATones) override;
+
+    // ---- Cell graphics ----
+    virtual TCellGraphic* GetCellGraphic(int32_t ACol, int32_t ARow);
+    virtual TCellType GetCellType(int32_t ACol, int32_t ARow);
+    TCellGraphic* CellGraphics(int32_t ACol, int32_t ARow) { return GetCellGraphic(ACol, ARow); }
+    TCellType CellTypes(int32_t ACol, int32_t ARow) { return GetCellType(ACol, ARow); }
+    // Frees the graphic stored in the cell (never a shared one) and stores a new one of kind ctNone.
+    TCellGraphic* NewCellGraphic(int32_t ACol, int32_t ARow);
+    // Takes the graphic out of the cell; frees it unless it is a shared check-box graphic.
+    bool RemoveCellGraphic(int32_t ACol, int32_t ARow);
+    bool RemoveCellGraphicOfType(int32_t ACol, int32_t ARow, TCellType Kind);
+    // The base cell's graphic exists and its kind is in Kinds; false for a negative index.
+    bool IsCellTypeIn(int32_t ACol, int32_t ARow, const TCellTypes& Kinds);
+    bool IsControlCell(int32_t ACol, int32_t ARow);
+    TIntList* GetCellImages(int32_t ACol, int32_t ARow);
+    TIntList* CellImages(int32_t ACol, int32_t ARow) { return GetCellImages(ACol, ARow); }
+    // The object of an image cell as a number (bitmap, icon) or its image index; -1 otherwise.
+    intptr_t GetCellImageKey(int32_t ACol, int32_t ARow);
+    virtual TCustomImageList* GetGridImages();
+    virtual TPoint GetCellGraphicSize(int32_t ACol, int32_t ARow);
+    TPoint CellGraphicSize(int32_t ACol, int32_t ARow) { return GetCellGraphicSize(ACol, ARow); }
+    virtual TPoint GetCellGraphicExtent(int32_t ACol, int32_t ARow, int32_t ReservedHeight);
+    virtual TPoint GetCellGraphicPrintSize(int32_t ACol, int32_t ARow, int32_t AWidth, int32_t AHeight, double AScale);
+    bool IsSortIndicatorRow(int32_t ACol, int32_t ARow);
+    void RepaintHeaderCells(int32_t OldCol, int32_t OldRow, int32_t NewCol, int32_t NewRow);
+
+    // ---- Check boxes ----
+    // "Invalid cell" outside ColCount + hidden columns by RowCount + hidden rows.
+    void AddCheckBox(int32_t ACol, int32_t ARow, bool State, bool Data);
+    void AddCheckBox(int32_t ACol, int32_t ARow, TCheckBoxState State);
+    static TCheckBoxState BoolToCheckBoxState(bool bChecked) { return bChecked ? cbChecked : cbUnchecked; }
+    void AddCheckBoxColumn(int32_t ACol, bool DefaultState = false, bool DataCheckBox = false);
+    void AddTriStateCheckBoxColumn(int32_t ACol, TCheckBoxState State);
+    void RemoveCheckBox(int32_t ACol, int32_t ARow);
+    void RemoveCheckBoxColumn(int32_t ACol);
+    bool HasCheckBox(int32_t ACol, int32_t ARow);
+    bool HasDataCheckBox(int32_t ACol, int32_t ARow);
+    // ARow is a real row; the result says whether a check box answered.
+    bool GetCheckBoxState(int32_t ACol, int32_t ARow, bool& State);
+    bool GetCheckBoxState(int32_t ACol, int32_t ARow, TCheckBoxState& State);
+    bool IsChecked(int32_t ACol, int32_t ARow);
+    bool SetCheckBoxState(int32_t ACol, int32_t ARow, bool State);
+    bool SetCheckBoxState(int32_t ACol, int32_t ARow, TCheckBoxState State);
+    // ARow is a displayed row; fires DoCheckBoxChange when the state changes.
+    bool SetCheckBoxStateNotify(int32_t ACol, int32_t ARow, bool State);
+    void CheckAll(int32_t ACol);
+    void UnCheckAll(int32_t ACol);
+    bool ToggleCheckBox(int32_t ACol, int32_t ARow) { return DoToggleCheckBox(ACol, ARow, false); }
+    virtual bool DoToggleCheckBox(int32_t ACol, int32_t ARow, bool CheckEditable);
+    bool IsInCheckBox(int32_t ACol, int32_t ARow, int32_t XPos, int32_t YPos);
+
+    // ---- Radio groups and radio buttons ----
+    // The caller keeps the list.
+    void AddRadio(int32_t ACol, int32_t ARow, int32_t DirRadio, int32_t IdxRadio, TStrings* sl);
+    // A new list owned by the graphic, returned for filling.
+    TStrings* CreateRadio(int32_t ACol, int32_t ARow, int32_t DirRadio, int32_t IdxRadio);
+    void RemoveRadio(int32_t ACol, int32_t ARow);
+    bool IsRadio(int32_t ACol, int32_t ARow);
+    bool GetRadioIdx(int32_t ACol, int32_t ARow, int32_t& IdxRadio);
+    bool SetRadioIdx(int32_t ACol, int32_t ARow, int32_t IdxRadio);
+    TStrings* GetRadioStrings(int32_t ACol, int32_t ARow);
+    bool SelectNextRadio(int32_t ACol, int32_t ARow, bool CheckEditable);
+    void AddRadioButton(int32_t ACol, int32_t ARow, bool State = false);
+    void RemoveRadioButton(int32_t ACol, int32_t ARow);
+    bool HasRadioButton(int32_t ACol, int32_t ARow);
+    bool IsRadioButtonChecked(int32_t ACol, int32_t ARow);
+    void AddRadioButtonColumn(int32_t ACol);
+    void RemoveRadioButtonColumn(int32_t ACol);
+    bool SetRadioButtonState(int32_t ACol, int32_t ARow, bool State);
+    void SetRadioButtonColumnIndex(int32_t ACol, int32_t Index);
+    int32_t GetRadioButtonColumnIndex(int32_t ACol);
+    virtual bool SelectRadioButton(int32_t ACol, int32_t ARow, bool CheckEditable);
+
+    // ---- Buttons, balloons, expand cells ----
+    void AddButton(int32_t ACol, int32_t ARow, int32_t bw, int32_t bh, const QString& Caption, TCellHAlign hal,
+                   TCellVAlign val);
+    // The caller keeps the glyph.
+    void AddBitButton(int32_t ACol, int32_t ARow, int32_t bw, int32_t bh, const QString& Caption, TBitmap* Glyph,
+                      TCellHAlign hal, TCellVAlign val);
+    // A new glyph owned by the graphic.
+    TBitmap* CreateBitButton(int32_t ACol, int32_t ARow, int32_t bw, int32_t bh, const QString& Caption,
+                             TCellHAlign hal, TCellVAlign val);
+    // ACol is a displayed column here and in the three below.
+    void SetButtonText(int32_t ACol, int32_t ARow, const QString& Caption);
+    QString GetButtonText(int32_t ACol, int32_t ARow);
+    void PushButton(int32_t ACol, int32_t ARow, bool Push);
+    TRect GetCellButtonRect(int32_t ACol, int32_t ARow);
+    void RemoveButton(int32_t ACol, int32_t ARow);
+    void RemoveBitButton(int32_t ACol, int32_t ARow);
+    void RemoveAllButtons();
+    bool HasButton(int32_t ACol, int32_t ARow);
+    void AddBalloon(int32_t ACol, int32_t ARow, const QString& Title, const QString& Text, TBalloonIcon Icon);
+    void RemoveBalloon(int32_t ACol, int32_t ARow);
+    bool HasBalloon(int32_t ACol, int32_t ARow);
+    bool IsBalloon(int32_t ACol, int32_t ARow, QString& Title, QString& Text, TBalloonIcon& Icon);
+    void AddExpand(int32_t ACol, int32_t ARow, int32_t ExpandedHeight);
+    void RemoveExpand(int32_t ACol, int32_t ARow);
+    bool HasExpand(int32_t ACol, int32_t ARow);
+    bool ToggleExpand(int32_t ACol, int32_t ARow);
+    bool GetExpandState(int32_t ACol, int32_t ARow);
+    int32_t GetExpandHeight(int32_t ACol, int32_t ARow, bool Expanded);
+    TRect GetExpandButtonRect(int32_t ACol, int32_t ARow);
+
+    // ---- Pictures, images, progress, comments, shapes, ratings, scroll bars, markers ----
+    // Add: the caller keeps the object; Create: a new object owned by the graphic.
+    void AddBitmap(int32_t ACol, int32_t ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    TBitmap* CreateBitmap(int32_t ACol, int32_t ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    TBitmap* GetBitmap(int32_t ACol, int32_t ARow);
+    bool HasBitmap(int32_t ACol, int32_t ARow) { return GetBitmap(ACol, ARow) != nullptr; }
+    void RemoveBitmap(int32_t ACol, int32_t ARow);
+    void AddPicture(int32_t ACol, int32_t ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode,
+                    int32_t Padding, TCellHAlign hal, TCellVAlign val);
+    TPicture* CreatePicture(int32_t ACol, int32_t ARow, bool Transparent, TStretchMode StretchMode, int32_t Padding,
+                            TCellHAlign hal, TCellVAlign val);
+    TPicture* GetPicture(int32_t ACol, int32_t ARow);
+    bool HasPicture(int32_t ACol, int32_t ARow) { return GetPicture(ACol, ARow) != nullptr; }
+    void RemovePicture(int32_t ACol, int32_t ARow);
+    void AddFilePicture(int32_t ACol, int32_t ARow, TFilePicture* AFilePicture, bool Transparent,
+                        TStretchMode StretchMode, int32_t Padding, TCellHAlign hal, TCellVAlign val);
+    TFilePicture* CreateFilePicture(int32_t ACol, int32_t ARow, bool Transparent, TStretchMode StretchMode,
+                                    int32_t Padding, TCellHAlign hal, TCellVAlign val);
+    TFilePicture* GetFilePicture(int32_t ACol, int32_t ARow);
+    void RemoveFilePicture(int32_t ACol, int32_t ARow);
+    void AddIcon(int32_t ACol, int32_t ARow, TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
+    TIcon* CreateIcon(int32_t ACol, int32_t ARow, TCellHAlign hal, TCellVAlign val);
+    void RemoveIcon(int32_t ACol, int32_t ARow);
+    // The image-list operations do nothing while GetGridImages is nil.
+    void AddImageIdx(int32_t ACol, int32_t ARow, int32_t Aidx, TCellHAlign hal, TCellVAlign val);
+    bool GetImageIdx(int32_t ACol, int32_t ARow, int32_t& idx);
+    void SetImageIdx(int32_t ACol, int32_t ARow, int32_t Idx);
+    void RemoveImageIdx(int32_t ACol, int32_t ARow);
+    void AddDataImage(int32_t ACol, int32_t ARow, int32_t Aidx, TCellHAlign hal, TCellVAlign val);
+    void RemoveDataImage(int32_t ACol, int32_t ARow);
+    bool HasDataImage(int32_t ACol, int32_t ARow);
+    void AddMultiImage(int32_t ACol, int32_t ARow, int32_t Dir, TCellHAlign hal, TCellVAlign val);
+    void RemoveMultiImage(int32_t ACol, int32_t ARow);
+    void AddRotated(int32_t ACol, int32_t ARow, int16_t AAngle, const QString& s);
+    void SetRotated(int32_t ACol, int32_t ARow, int16_t AAngle);
+    bool IsRotated(int32_t ACol, int32_t ARow, int32_t& aAngle);
+    void RemoveRotated(int32_t ACol, int32_t ARow);
+    void AddProgress(int32_t ACol, int32_t ARow, TColor FGColor, TColor BKColor);
+    void AddProgressEx(int32_t ACol, int32_t ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                       TColor BKTextColor);
+    void AddProgressFormatted(int32_t ACol, int32_t ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                              TColor BKTextColor, const QString& Fmt, int32_t Min, int32_t Max);
+    bool HasProgress(int32_t ACol, int32_t ARow);
+    void RemoveProgress(int32_t ACol, int32_t ARow);
+    void AddExtProgress(int32_t ACol, int32_t ARow, int32_t Min, int32_t Max);
+    void RemoveExtProgress(int32_t ACol, int32_t ARow);
+    void AddProgressPie(int32_t ACol, int32_t ARow, TColor Color, int32_t Value);
+    void SetProgressPie(int32_t ACol, int32_t ARow, int32_t Value);
+    void RemoveProgressPie(int32_t ACol, int32_t ARow);
+    void AddRangeIndicator(int32_t ACol, int32_t ARow, int32_t Range, TColor NegColor, TColor PosColor,
+                           bool ShowValue);
+    void RemoveRangeIndicator(int32_t ACol, int32_t ARow);
+    void AddComment(int32_t ACol, int32_t ARow, const QString& Comment);
+    void AddColorComment(int32_t ACol, int32_t ARow, const QString& Comment, TColor Color);
+    bool IsComment(int32_t ACol, int32_t ARow, QString& Comment);
+    QString CellComment(int32_t ACol, int32_t ARow);
+    // A cell without a graphic gets a comment, a comment cell its new text; others stay as they are.
+    void SetCellComment(int32_t ACol, int32_t ARow, const QString& Value);
+    void RemoveComment(int32_t ACol, int32_t ARow);
+    void RemoveAllComments();
+    void AddShape(int32_t ACol, int32_t ARow, TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                  TCellVAlign val);
+    void SetShapeColor(int32_t ACol, int32_t ARow, TColor FillColor);
+    TColor GetShapeColor(int32_t ACol, int32_t ARow);
+    void RemoveShape(int32_t ACol, int32_t ARow);
+    void AddRating(int32_t ACol, int32_t ARow, int32_t Scale, TColor FillColor, TColor EmptyColor);
+    bool HasRating(int32_t ACol, int32_t ARow);
+    void RemoveRating(int32_t ACol, int32_t ARow);
+    void AddScrollBar(int32_t ACol, int32_t ARow, bool AutoRange);
+    bool HasScrollBar(int32_t ACol, int32_t ARow);
+    bool HasAutoRangeScrollBar(int32_t ACol, int32_t ARow);
+    void SetScrollPosition(int32_t ACol, int32_t ARow, int32_t Pos);
+    int32_t GetScrollPosition(int32_t ACol, int32_t ARow);
+    void SetScrollProp(int32_t ACol, int32_t ARow, TScrollProp Prop);
+    TScrollProp GetScrollProp(int32_t ACol, int32_t ARow);
+    void RemoveScrollBar(int32_t ACol, int32_t ARow);
+    void AddMarker(int32_t ACol, int32_t ARow, int32_t ErrPos, int32_t ErrLen);
+    void RemoveMarker(int32_t ACol, int32_t ARow);
+    void RemoveAllMarkers();
+    void GetMarker(int32_t ACol, int32_t ARow, int32_t& ErrPos, int32_t& ErrLen);
+    // The object stays the caller's; it draws itself when it implements IGridCellDrawer.
+    void AddInterfacedCell(int32_t ACol, int32_t ARow, TPersistent* AObject);
+    TPersistent* GetInterfacedCell(int32_t ACol, int32_t ARow);
+    void RemoveInterfacedCell(int32_t ACol, int32_t ARow);
+
+    // ---- Typed access and texts ----
+    // "Cell does not contain integer value" for a text that is no integer.
+    int32_t Ints(int32_t ACol, int32_t ARow);
+    void SetInts(int32_t ACol, int32_t ARow, int32_t Value);
+    int32_t AllInts(int32_t ACol, int32_t ARow);
+    void SetAllInts(int32_t ACol, int32_t ARow, int32_t Value);
+    // "Cell does not contain a float value" for a text that is no number.
+    double Floats(int32_t ACol, int32_t ARow);
+    void SetFloats(int32_t ACol, int32_t ARow, double Value);
+    double AllFloats(int32_t ACol, int32_t ARow);
+    void SetAllFloats(int32_t ACol, int32_t ARow, double Value);
+    QString ControlValues(int32_t ACol, int32_t ARow, const QString& ID);
+    void SetControlValues(int32_t ACol, int32_t ARow, const QString& ID, const QString& Value);
+    // Real column, real row (hidden rows too).
+    QString AllCells(int32_t i, int32_t j);
+    void SetAllCells(int32_t i, int32_t j, const QString& Value);
+    QString StrippedCells(int32_t i, int32_t j);
+    // The cell's font: the grid's Font, or one scratch font shared by all cells (valid until the next call).
+    TFont* GetCellFont(int32_t ACol, int32_t ARow);
+    TFont* Fonts(int32_t ACol, int32_t ARow) { return GetCellFont(ACol, ARow); }
+    QString Version() const;
+    void SetVersion(const QString&) {}
+    virtual int32_t GetVersionNr() const;
+    virtual QString GetVersionString() const;
+    int32_t VersionNr() const { return GetVersionNr(); }
+    QString VersionString() const { return GetVersionString(); }
+
+    // ---- Text services of painting, sizing and exchange ----
+    // The cell text, numbers formatted through OnGetFloatFormat, password cells masked.
+    virtual QString GetFormattedCell(int32_t ACol, int32_t ARow);
+    // Horizontal alignment in .first, vertical in .second.
+    std::pair<TAlignment, TVAlignment> GetCellAlignments(int32_t ACol, int32_t ARow);
+    // The room the cell text needs (plain and markup text) on the grid's canvas.
+    void GetCellTextSize(int32_t ACol, int32_t ARow, TPoint& Size, bool HasButton, bool WrapToCell);
+    void CalcCellTextExtent(int32_t ACol, int32_t DisplCol, TPoint& Size, bool HasButton, bool WrapToCell,
+                            int32_t ARow);
+
+    // ---- Hidden rows and columns: index mapping ----
+    int32_t RealColIndex(int32_t ACol) const;
+    int32_t DisplColIndex(int32_t ACol) override;
+    int32_t RealRowIndex(int32_t ARow) const;
+    int32_t DisplRowIndex(int32_t ARow) const;
+    int32_t TotalColCount() const override;
+    int32_t TotalRowCount() const { return RowCount() + NumHiddenRows(); }
+    int32_t AllColCount() const { return TotalColCount(); }
+    int32_t AllRowCount() const { return TotalRowCount(); }
+    int32_t NumHiddenColumns() const { return FNumHidden; }
+    int32_t NumHiddenRows() const;
+    bool IsHiddenColumn(int32_t ColIndex) const;
+    bool IsHiddenRow(int32_t RowIndex) const;
+    // The texts parked for hidden real row j, nil when row j shows.
+    TStrings* HiddenRowTexts(int32_t j) const;
+    int32_t RealRow() const { return RealRowIndex(Row()); }
+    int32_t RealCol() const { return RealColIndex(Col()); }
+
+    // ---- Nodes ----
+    bool HasNodes() override;
+    int32_t GetNodeIndent(int32_t ARow) override;
+    // Display rows; a node row's graphic in column 0 is ctNode, a summary row's ctSummary.
+    bool IsNode(int32_t ARow);
+    bool IsSummary(int32_t ARow);
+    // -1 (span, level) or false (contracted), 0 (sub-nodes) for a row that is no node.
+    int32_t GetNodeSpan(int32_t ARow);
+    int32_t GetNodeLevel(int32_t ARow);
+    bool GetNodeState(int32_t ARow);
+    int32_t GetSubNodeCount(int32_t ARow);
+    // The node row holding ARow; the row itself for a top node, -1 outside every node.
+    int32_t GetParentRow(int32_t ARow);
+    void InsertNormalRow(int32_t ARow);
+    void InsertChildRow(int32_t ARow, int32_t InsertAt);
+    void RemoveNormalRow(int32_t ARow);
+    void RemoveChildRow(int32_t ARow);
+
+    // ---- Selection, modified and repaint helpers ----
+    // "Invalid row <n> accessed" for a row outside the grid unless RowSelectPersistent.
+    bool RowSelect(int32_t ARow);
+    // "Invalid row accessed"; OnRowDisjunctSelect may refuse.
+    void SetRowSelect(int32_t ARow, bool Value);
+    int32_t RowSelectCount();
+    int32_t SelectedRowCount();
+    void ClearRowSelect();
+    void RepaintRow(int32_t ARow);
+    void RepaintCol(int32_t ACol);
+    void RepaintRect(const TRect& r);
+    void RegisterSelListener(ITExtStringGridSelect* AListener) { FISelect = AListener; }
+    void UnRegisterSelListener(ITExtStringGridSelect*) { FISelect = nullptr; }
+
+    // ---- Update count ----
+    // Only while visible: nests, and turns the window's redrawing off.
+    void BeginUpdate();
+    void StartUpdate() { ++FUpdateCount; }
+    // Turns redrawing on again and repaints when the count reaches 0.
+    void EndUpdate();
+    void ResetUpdate() { FUpdateCount = 0; }
+    bool LockUpdate() const { return FUpdateCount != 0; }
+    void SetLockUpdate(bool Value);
+
+    // ---- Change notifiers ----
+    void RegisterNotifier(TGridChangeNotifier* ANotifier);
+    void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
+
+    // ---- Per-cell hooks ----
+    virtual void GetCellHint(int32_t ACol, int32_t ARow, QString& Hint, QString& WideHint);
+    virtual void GetCellColor(int32_t ACol, int32_t ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+    virtual void GetCellPrintColor(int32_t ACol, int32_t ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+    virtual void GetCellBorder(int32_t ACol, int32_t ARow, TPen* APen, TCellBorders& Borders);
+    virtual void GetCellPrintBorder(int32_t ACol, int32_t ARow, TPen* APen, TCellBorders& Borders);
+    virtual void GetAlignment(int32_t ACol, int32_t ARow, TAlignment& HAlign, TVAlignment& VAlign);
+    virtual void GetFormat(int32_t ACol, TSortStyle& AStyle, QString& aPrefix, QString& aSuffix);
+    virtual void QueryEditorType(int32_t ACol, int32_t ARow, TEditorType& AEditor);
+    virtual void GetEditorType(int32_t ACol, int32_t ARow, TEditorType& AEditor);
+    virtual bool IsNoEditorCell(int32_t ACol, int32_t ARow);
+    virtual void IsFixedCell(int32_t ACol, int32_t ARow, bool& IsFixed);
+    virtual void CanEdit(int32_t ACol, int32_t ARow, bool& CanEdit);
+    bool CanEdit(int32_t ACol, int32_t ARow);
+    virtual void DoCanEditCell(int32_t ACol, int32_t ARow, bool& CanEdit);
+    virtual void IsPasswordCell(int32_t ACol, int32_t ARow, bool& IsPassword);
+    virtual void GetCellWordWrap(int32_t ACol, int32_t ARow, bool& WordWrap);
+    virtual bool HasComboBox(int32_t ACol, int32_t ARow);
+    virtual bool HasSpinEdit(int32_t ACol, int32_t ARow);
+    virtual void GetCheckTrue(int32_t ACol, int32_t ARow, QString& Value);
+    virtual void GetCheckFalse(int32_t ACol, int32_t ARow, QString& Value);
+    QString CheckTrueOf(int32_t ACol, int32_t ARow);
+    QString CheckFalseOf(int32_t ACol, int32_t ARow);
+    virtual bool GetColumnFilter(int32_t ACol);
+    virtual void GetCellCursor(int32_t ACol, int32_t ARow, int32_t X, int32_t Y);
+    void GetCellDefaults(int32_t ACol, int32_t ARow, TFont* AFont, TBrush* ABrush, TColor& AColorTo,
+                         TColor& AMirrorColor, TColor& AMirrorColorTo, TAlignment& HA, TVAlignment& VA, bool& WW,
+                         TCellGradientDirection& GD) override;
+    void GetDisplText(int32_t ACol, int32_t ARow, QString& Value) override;
+    bool IsFixed(int32_t ACol, int32_t ARow) override;
+
+    // ---- Notification hooks ----
+    virtual void DoButtonClick(int32_t ACol, int32_t ARow);
+    virtual void DoExpandClick(int32_t ACol, int32_t ARow, bool Expanded);
+    virtual void DoComboCloseUp(int32_t ARow, int32_t ACol);
+    virtual void DoComboDropDown(int32_t ARow, int32_t ACol);
+    virtual void DoCanAddRow(bool& CanAdd);
+    virtual void DoCanInsertRow(int32_t ARow, bool& CanInsert);
+    virtual void DoCheckBoxChange(int32_t ACol, int32_t ARow, bool State);
+    virtual void DoCheckBoxClick(int32_t ACol, int32_t ARow, bool State);
+    virtual bool DoRatingChange(int32_t ACol, int32_t ARow, double& NewRate);
+    virtual void DoColorSelect();
+    virtual void DoImageSelect();
+    virtual void DoSearchFooterAction(const QString& Value, int32_t ACol, int32_t ARow, TSearchAction SearchAction);
+    virtual void DoFixedEdit(int32_t ACol, int32_t ARow, TGridFixedCellEditor& AEditor, TStrings* Values);
+    virtual void DoSelectionChanged(int32_t ALeft, int32_t ATop, int32_t ARight, int32_t ABottom);
+    virtual void DoSelectionChanging() {}
+    // Called by the in-place edit after each change; does nothing here.
+    virtual void DoEditorTextChange(const QString& Text, int32_t Pos, int32_t SelStart);
+    virtual void DoFilterDone();
+    virtual void AutoInsertRow(int32_t ARow);
+    virtual void AutoDeleteRow(int32_t ARow);
+    virtual void GetCellText(int32_t ACol, int32_t ARow, QString& Value);
+    virtual void GetSaveCellText(int32_t ACol, int32_t ARow, QString& Value);
+    virtual void SetLoadedCellText(int32_t ACol, int32_t ARow, const QString& Value);
+    virtual void CalcColumnFooter(int32_t ACol);
+    virtual void CalcAllFooters();
+    virtual void CalcFooter(int32_t ACol);
+    virtual void CalcFloatingFooter(int32_t ACol);
+    virtual void DoCellsChanged(const TRect& R);
+    virtual void ExportNotification(TGridExportState AState, int32_t ARow);
+    virtual void ImportNotification(TGridImportState AState, int32_t ARow);
+    virtual void DoClickSort(int32_t ACol);
+    virtual void DoKeyF2() {}
+    virtual void DoPrintGetPageNum(int32_t PageNum, int32_t PageColNum, QString& PageNumString);
+    virtual void GetEditorProp(int32_t ACol, int32_t ARow, TEditLink* AEditLink);
+    virtual void UpdateColumnSize(int32_t ACol, int32_t& AWidth);
+    virtual void UpdateAutoColumnSize(int32_t ACol, int32_t& AWidth);
+    virtual void ColumnHeadersChanged() {}
+    virtual void DoEllipsClick(QString& Value);
+    virtual void DoWheelHook() {}
+    virtual void DoCellSelectorClick(int32_t, int32_t) {}
+    virtual void DoEditFormulaState(bool) {}
+    virtual void DoMouseSelection(const TGridRect&) {}
+    virtual void MouseActionsChanged() {}
+    virtual void IsDesigning(bool& Designing);
+    virtual void MouseActionsInvalidate();
+    virtual void DisableEditing();
+    virtual void DoInplaceKeyDown(uint16_t&, TShiftState) {}
+    virtual void DoInplaceKeyMessage(TMessage&) {}
+    virtual void NavigationChanged() {}
+    virtual void DoCellChanging(int32_t ACol, int32_t ARow, bool& Allow);
+    virtual void DoScrollCell(int32_t ACol, int32_t ARow, int32_t ScrollPosition, int32_t ScrollMin,
+                              int32_t ScrollMax);
+    virtual bool CanShowFixedDropDown(int32_t ACol);
+    virtual void DoStartBlockFocus();
+    virtual void DoEndBlockFocus();
+    virtual void GetFloatFormat(int32_t ACol, int32_t ARow, QString& AFormat);
+
+    // ---- Operations of the row, column, sort, group and exchange code ----
+    virtual void StoreEditText(int32_t ACol, int32_t ARow, const QString& Value);
+    virtual void PasteCellText(int32_t ACol, int32_t ARow, const QString& Value);
+    virtual QString CurrentCell();
+    virtual void SetCurrentCell(const QString& Value);
+    virtual void GetCurrentCellText(QString& Value);
+    virtual void SetCurrentCellEditText(const QString& Value);
+    virtual void CancelCellEdit() {}
+    virtual bool RowMatchesFilter(int32_t ARow);
+    virtual void BeginPaste() {}
+    virtual void EndPaste() {}
+    virtual void MarkPastedRowsModified(TPoint TopLeft, const TGridRect& Pasted, TClipOperation Op);
+    virtual void RememberCellValue(int32_t ACol, int32_t ARow);
+    virtual TGridRect UsedCells();
+    virtual void RemoveRowBlock(int32_t ARow, int32_t ACount);
+    virtual void AppendRow();
+    virtual void GotoFirstRow();
+    virtual bool GetAllowFmtClipboard();
+    virtual void ApplyFilterListChoice(TObject* Sender) { (void)Sender; }
+    virtual void ApplyFilterCheckList(TObject* Sender) { (void)Sender; }
+    virtual void PaintDesignHelper() {}
+    virtual void DesignHelperClick(int32_t, int32_t) {}
+    virtual bool ValidateCell(const QString& NewValue);
+    virtual bool ValidateCellWide(const QString& NewValue);
+    virtual void RemoveRowsEx(int32_t RowIndex, int32_t RCount);
+    virtual void RemoveRows(int32_t RowIndex, int32_t RCount);
+    virtual void InsertRows(int32_t RowIndex, int32_t RCount, bool UpdateCellControls = true);
+    virtual void RemoveCols(int32_t ColIndex, int32_t CCount);
+    virtual void InsertCols(int32_t ColIndex, int32_t CCount);
+    void ClearRows(int32_t RowIndex, int32_t RCount);
+    virtual void SubGroup(int32_t ColIndex);
+    virtual void SubUnGroup(int32_t ColIndex);
+    virtual void Group(int32_t ColIndex);
+    virtual void UnGroup();
+    virtual void SortSwapRows(int32_t ARow1, int32_t ARow2);
+    // Empties the texts of the rectangle and frees its cell objects (shared graphics excepted).
+    virtual void ClearRect(int32_t ACol1, int32_t ARow1, int32_t ACol2, int32_t ARow2);
+    virtual void TrimRect(int32_t ACol1, int32_t ARow1, int32_t ACol2, int32_t ARow2);
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
+    virtual void SetStyle(TExtGridStyle AStyle);
+    virtual void QSort();
+    virtual void QSortIndexed();
+    virtual void QSortGroup();
+    virtual void QSortGroupIndexed();
+    virtual void QUnSort();
+
+    // ---- Painting and editing services the core calls ----
+    void PaintWindowBorder();
+    // The footer panel takes the floating footer's height, visibility and hint switch.
+    void FooterPanelChanged();
+    void RepaintFooterPanel();
+    // The base grid hides its last row (the floating footer shows it).
+    void SetHideLastRow(bool Value) { FHideLastRow = Value; }
+    void PlaceFocusWindow();
+    void CellControlsUpdate(bool RebuildList);
+    void BalloonInit();
+    void BalloonDone();
+    void UpdateSearchPanel();
+    void ShowColumnHeaders();
+    void ShowRowHeaders();
+    void InitOrigColSizes();
+    void SetColumnOrder();
+    void DetectPlatformStyle();
+    void FollowOfficeTheme();
+    void HideInplaceEdit();
+    void StretchColumn(int32_t ACol);
+
+    // ---- Dimensions (display indexes) ----
+    void SetRowCount(int32_t Value);
+    void SetColCount(int32_t Value);
+    // 1 when the platform's count is 0 while FixedRowAlways (FixedColAlways) is on.
+    int32_t FixedRows() const;
+    int32_t FixedCols() const;
+    // With FixedRowAlways a count not below RowCount leaves one normal row; outside loading the
+    // count asked for is kept as the wished count.
+    void SetFixedRows(int32_t Value);
+    void SetFixedCols(int32_t Value);
+    void SetDefaultRowHeight(int32_t Value);
+    void SetWordWrap(bool Value);
+    void SetColumnHeaders(TStrings* Value);
+    void SetRowHeaders(TStrings* Value);
+    void ClearColumnHeaders();
+    void ClearRowHeaders();
+    int32_t FixedFooters() const { return FFixedFooters; }
+    void SetFixedFooters(int32_t Value);
+    int32_t FixedRightCols() const { return FFixedRightCols; }
+    void SetFixedRightCols(int32_t Value);
+    int32_t FixedRowHeight() const { return FFixedRowHeight; }
+    void SetFixedRowHeight(int32_t Value);
+    int32_t FixedColWidth() const { return ColWidths(0); }
+    void SetFixedColWidth(int32_t Value);
+    bool FixedRowAlways() const { return FFixedRowAlways; }
+    void SetFixedRowAlways(bool Value) { FFixedRowAlways = Value; }
+    bool FixedColAlways() const { return FFixedColAlways; }
+    void SetFixedColAlways(bool Value) { FFixedColAlways = Value; }
+    TScrollStyle ScrollBars() const { return FScrollBars; }
+    void SetScrollBars(TScrollStyle Value);
+    TCursor Cursor() const { return TBaseGrid::Cursor(); }
+    // Also the cursor Destroy gives back.
+    void SetCursor(TCursor Value);
+
+    // ---- Settings objects (owned; nil where the grid has none yet) ----
+    TSortSettings* SortSettings() const { return FSortSettings.get(); }
+    TControlLook* ControlLook() const { return FControlLook.get(); }
+    TFloatingFooter* FloatingFooter() const { return FFloatingFooter.get(); }
+    TFilter* Filter() const { return FFilter.get(); }
+    TGrouping* Grouping() const { return FGrouping.get(); }
+    TMouseActions* MouseActions() const { return FMouseActions.get(); }
+    TNavigation* Navigation() const { return FNavigation.get(); }
+    TBands* Bands() const { return FBands.get(); }
+    TBackGround* BackGround() const { return FBackGround.get(); }
+    TCellNode* CellNode() const { return FCellNode.get(); }
+    TDragDropSettings* DragDropSettings() const { return FDragDropSettings.get(); }
+    TDragScrollOptions* DragScrollOptions() const { return FDragScrollOptions.get(); }
+    TBalloonSettings* Balloon() const { return FBalloonSettings.get(); }
+    TShowModified* ShowModified() const { return FShowModified.get(); }
+    TGridProgressAppearance* ProgressAppearance() const { return FProgressAppearance.get(); }
+    TFilterDropDown* FilterDropDown() const { return FFilterDropDown.get(); }
+    TSearchFooter* SearchFooter() const { return FSearchFooter.get(); }
+    TSyncGrid* SyncGrid() const { return FSyncGrid.get(); }
+    TFocusHelper* FocusHelper() const { return FFocusHelper.get(); }
+    TColumnSize* ColumnSize() const { return FColumnSize; }
+    TPrintSettings* PrintSettings() const { return FPrintSettings; }
+    THTMLSettings* HTMLSettings() const { return FHTMLSettings; }
+    TSizeWhileTyping* SizeWhileTyping() const { return FSizeWhileTyping; }
+    TFont* FixedFont() const { return FFixedFont.get(); }
+    void SetFixedFont(TFont* Value);
+    TFont* ActiveCellFont() const { return FActiveCellFont.get(); }
+    void SetActiveCellFont(TFont* Value);
+    TStringList* ColumnHeaders() const { return FColumnHeaders.get(); }
+    TStringList* RowHeaders() const { return FRowHeaders.get(); }
+    TStringList* LookupItems() const { return FLookupItems.get(); }
+    TBitmap* RowIndicator() const { return FRowIndicator.get(); }
+    TStringList* FilterList() const { return FFilterList.get(); }
+    TSortIndexList* SortIndexes() const { return FSortIndexes.get(); }
+    TIntList* IgnoreColumns() const { return FIgnoreColumns.get(); }
+    TIntList* MergedColumns() const { return FMergedColumns.get(); }
+    THTMLPictureCache* ImageCache() const { return FImageCache.get(); }
+    TCollection* GridItems() const { return FGridItems.get(); }
+    // Not owned: components placed on the form.
+    TCustomImageList* GridImages() const { return FGridImages; }
+    void SetGridImages(TCustomImageList* Value);
+    TPictureContainer* PictureContainer() const { return FContainer; }
+    void SetPictureContainer(TPictureContainer* Value);
+    TExtStringGridCheck* CellChecker() const { return FCellChecker; }
+    void SetCellChecker(TExtStringGridCheck* Value);
+    TPopupMenu* FixedDropDownMenu() const { return FFixedDropDownMenu; }
+    void SetFixedDropDownMenu(TPopupMenu* Value);
+    TEditLink* EditLink() const { return FEditLink; }
+    void SetEditLink(TEditLink* Value) { FEditLink = Value; }
+    TGridFocusWindow* FocusWindow() const { return FFocusWindow; }
+    TScrollControl* VScrollControl() const { return vscrlctrl; }
+    TScrollControl* HScrollControl() const { return hscrlctrl; }
+
+    // ---- Published properties ----
+    TColor HighlightColor() const { return FHighlightColor; }
+    void SetHighlightColor(TColor Value) { FHighlightColor = Value; }
+    TColor HighlightTextColor() const { return FHighLightTextColor; }
+    void SetHighlightTextColor(TColor Value) { FHighLightTextColor = Value; }
+    TColor HintColor() const { return FHintColor; }
+    void SetHintColor(TColor Value) { FHintColor = Value; }
+    bool HintShowCells() const { return FHintShowCells; }
+    void SetHintShowCells(bool Value) { FHintShowCells = Value; }
+    bool HintShowLargeText() const { return FHintShowLargeText; }
+    void SetHintShowLargeText(bool Value) { FHintShowLargeText = Value; }
+    THintShowLargeTextPos HintShowLargeTextPos() const { return FHintShowLargeTextPos; }
+    void SetHintShowLargeTextPos(THintShowLargeTextPos Value) { FHintShowLargeTextPos = Value; }
+    bool HintShowSizing() const { return FHintShowSizing; }
+    void SetHintShowSizing(bool Value) { FHintShowSizing = Value; }
+    bool HTMLHint() const { return FHTMLHint; }
+    void SetHTMLHint(bool Value) { FHTMLHint = Value; }
+    bool OemConvert() const { return FOemConvert; }
+    void SetOemConvert(bool Value) { FOemConvert = Value; }
+    bool AnchorHint() const { return FAnchorHint; }
+    void SetAnchorHint(bool Value) { FAnchorHint = Value; }
+    bool ActiveCellShow() const { return FActiveCellShow; }
+    void SetActiveCellShow(bool Value);
+    TColor ActiveCellColor() const { return FActiveCellColor; }
+    void SetActiveCellColor(TColor Value);
+    TColor ActiveCellColorTo() const { return FActiveCellColorTo; }
+    void SetActiveCellColorTo(TColor Value);
+    bool AutoNumAlign() const { return FAutoNumAlign; }
+    void SetAutoNumAlign(bool Value);
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool Value) { FAutoSize = Value; }
+    bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+    void SetAutoThemeAdapt(bool Value);
+    bool AutoFilterUpdate() const { return FAutoFilterUpdate; }
+    void SetAutoFilterUpdate(bool Value) { FAutoFilterUpdate = Value; }
+    TColor BorderColor() const { return FBorderColor; }
+    void SetBorderColor(TColor Value);
+    TAlignment DefaultAlignment() const { return FDefaultAlignment; }
+    void SetDefaultAlignment(TAlignment Value);
+    TEditorType DefaultEditor() const { return FDefaultEditor; }
+    void SetDefaultEditor(TEditorType Value) { FDefaultEditor = Value; }
+    TColor DisabledFontColor() const { return FDisabledFontColor; }
+    void SetDisabledFontColor(TColor Value);
+    bool EditWithTags() const { return FEditWithTags; }
+    void SetEditWithTags(bool Value) { FEditWithTags = Value; }
+    bool EnableBlink() const { return FEnableBlink; }
+    void SetEnableBlink(bool Value) { FEnableBlink = Value; }
+    bool EnableHTML() const { return FEnableHTML; }
+    void SetEnableHTML(bool Value);
+    bool EnableWheel() const { return FEnableWheel; }
+    void SetEnableWheel(bool Value) { FEnableWheel = Value; }
+    bool EnhTextSize() const { return FEnhTextSize; }
+    void SetEnhTextSize(bool Value) { FEnhTextSize = Value; }
+    bool EnhRowColMove() const { return FEnhRowColMove; }
+    void SetEnhRowColMove(bool Value) { FEnhRowColMove = Value; }
+    bool ExcelStyleDecimalSeparator() const { return FExcelStyleDecimalSeparator; }
+    void SetExcelStyleDecimalSeparator(bool Value) { FExcelStyleDecimalSeparator = Value; }
+    bool FilterActive() const { return FFilterActive; }
+    void SetFilterActive(bool Value) { FFilterActive = Value; }
+    bool FilterDropDownAuto() const { return FFilterDropDownAuto; }
+    void SetFilterDropDownAuto(bool Value);
+    QString FilterDropDownClear() const { return FFilterDropDownClear; }
+    void SetFilterDropDownClear(const QString& Value) { FFilterDropDownClear = Value; }
+    bool FilterDropDownCheck() const { return FFilterDropDownCheck; }
+    void SetFilterDropDownCheck(bool Value) { FFilterDropDownCheck = Value; }
+    TFilterDropDownColumns FilterDropDownColumns() const { return FFilterDropDownColumns; }
+    void SetFilterDropDownColumns(TFilterDropDownColumns Value);
+    int32_t FilterDropDownRow() const { return FFilterRow; }
+    void SetFilterDropDownRow(int32_t Value);
+    bool FilterNormalCellsOnly() const { return FFilterNormalCellsOnly; }
+    void SetFilterNormalCellsOnly(bool Value) { FFilterNormalCellsOnly = Value; }
+    bool FilterIncremental() const { return FFilterIncremental; }
+    void SetFilterIncremental(bool Value) { FFilterIncremental = Value; }
+    bool FixedAsButtons() const { return FFixedAsButtons; }
+    void SetFixedAsButtons(bool Value);
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool Value);
+    QString FloatFormat() const { return FFloatFormat; }
+    void SetFloatFormat(const QString& Value) { FFloatFormat = Value; }
+    bool HideFocusRect() const { return FHideFocusRect; }
+    void SetHideFocusRect(bool Value);
+    bool Hovering() const { return FHovering; }
+    void SetHovering(bool Value) { FHovering = Value; }
+    THoverFixedCells HoverFixedCells() const { return FHoverFixedCells; }
+    void SetHoverFixedCells(THoverFixedCells Value) { FHoverFixedCells = Value; }
+    bool IntegralHeight() const { return FIntegralHeight; }
+    void SetIntegralHeight(bool Value);
+    TIntelliPan IntelliPan() const { return FIntelliPan; }
+    void SetIntelliPan(TIntelliPan Value) { FIntelliPan = Value; }
+    bool IntelliZoom() const { return FIntelliZoom; }
+    void SetIntelliZoom(bool Value) { FIntelliZoom = Value; }
+    QString InvalidEntryTitle() const { return FInvalidEntryTitle; }
+    void SetInvalidEntryTitle(const QString& Value) { FInvalidEntryTitle = Value; }
+    QString InvalidEntryText() const { return FInvalidEntryText; }
+    void SetInvalidEntryText(const QString& Value) { FInvalidEntryText = Value; }
+    TInvalidEntryIcon InvalidEntryIcon() const { return FInvalidEntryIcon; }
+    void SetInvalidEntryIcon(TInvalidEntryIcon Value) { FInvalidEntryIcon = Value; }
+    TGridLook Look() const { return FLook; }
+    void SetLook(TGridLook Value);
+    bool Lookup() const { return FLookup; }
+    void SetLookup(bool Value) { FLookup = Value; }
+    bool LookupCaseSensitive() const { return FLookupCaseSensitive; }
+    void SetLookupCaseSensitive(bool Value) { FLookupCaseSensitive = Value; }
+    bool LookupHistory() const { return FLookupHistory; }
+    void SetLookupHistory(bool Value) { FLookupHistory = Value; }
+    int32_t MaxEditLength() const { return FMaxEditLength; }
+    void SetMaxEditLength(int32_t Value) { FMaxEditLength = Value; }
+    int32_t MaxComboLength() const { return FMaxComboLength; }
+    void SetMaxComboLength(int32_t Value) { FMaxComboLength = Value; }
+    bool Multilinecells() const { return FMultilineCells; }
+    void SetMultilinecells(bool Value) { FMultilineCells = Value; }
+    TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
+    void SetScrollBarAlways(TScrollBarAlways Value);
+    TColor ScrollColor() const { return FScrollColor; }
+    void SetScrollColor(TColor Value) { FScrollColor = Value; }
+    bool ScrollProportional() const { return FScrollProportional; }
+    void SetScrollProportional(bool Value) { FScrollProportional = Value; }
+    bool ScrollSynch() const { return FScrollSynch; }
+    void SetScrollSynch(bool Value) { FScrollSynch = Value; }
+    TScrollType ScrollType() const { return FScrollType; }
+    void SetScrollType(TScrollType Value);
+    int32_t ScrollWidth() const { return FScrollWidth; }
+    void SetScrollWidth(int32_t Value) { FScrollWidth = Value; }
+    TScrollHintType ScrollHints() const { return FScrollHints; }
+    void SetScrollHints(TScrollHintType Value) { FScrollHints = Value; }
+    TColor SelectionColor() const { return FSelectionColor; }
+    void SetSelectionColor(TColor Value);
+    TColor SelectionColorTo() const { return FSelectionColorTo; }
+    void SetSelectionColorTo(TColor Value);
+    bool SelectionColorMixer() const { return FSelectionColorMixer; }
+    void SetSelectionColorMixer(bool Value);
+    int32_t SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
+    void SetSelectionColorMixerFactor(int32_t Value);
+    TColor SelectionMirrorColor() const { return FSelectionMirrorColor; }
+    void SetSelectionMirrorColor(TColor Value);
+    TColor SelectionMirrorColorTo() const { return FSelectionMirrorColorTo; }
+    void SetSelectionMirrorColorTo(TColor Value);
+    bool SelectionRectangle() const { return FSelectionRectangle; }
+    void SetSelectionRectangle(bool Value);
+    bool SelectionResizer() const { return FSelectionResizer; }
+    void SetSelectionResizer(bool Value);
+    bool SelectionRTFKeep() const { return FSelectionRTFKeep; }
+    void SetSelectionRTFKeep(bool Value) { FSelectionRTFKeep = Value; }
+    TColor SelectionTextColor() const { return FSelectionTextColor; }
+    void SetSelectionTextColor(TColor Value);
+    bool ShowSelection() const { return FShowSelection; }
+    void SetShowSelection(bool Value);
+    bool ShowDesignHelper() const { return FShowDesignHelper; }
+    void SetShowDesignHelper(bool Value) { FShowDesignHelper = Value; }
+    bool SizeWithForm() const { return FSizeWithForm; }
+    void SetSizeWithForm(bool Value) { FSizeWithForm = Value; }
+    TColor URLColor() const { return FURLColor; }
+    void SetURLColor(TColor Value);
+    bool URLShow() const { return FURLShow; }
+    void SetURLShow(bool Value);
+    bool URLShowInText() const { return FURLShowInText; }
+    void SetURLShowInText(bool Value);
+    bool URLUnderlineOnHover() const { return FURLUnderlineOnHover; }
+    void SetURLUnderlineOnHover(bool Value) { FURLUnderlineOnHover = Value; }
+    bool URLFull() const { return FURLFull; }
+    void SetURLFull(bool Value);
+    bool URLEdit() const { return FURLEdit; }
+    void SetURLEdit(bool Value) { FURLEdit = Value; }
+    bool UseInternalHintClass() const { return FUseInternalHintClass; }
+    void SetUseInternalHintClass(bool Value) { FUseInternalHintClass = Value; }
+    QString ValidChars() const { return FValidChars; }
+    void SetValidChars(const QString& Value);
+    TVAlignment VAlignment() const { return FVAlignment; }
+    void SetVAlignment(TVAlignment Value);
+
+    // ---- Public properties ----
+    bool IsPrintPreview() const { return FIsPrintPreview; }
+    void SetIsPrintPreview(bool Value) { FIsPrintPreview = Value; }
+    bool FitCellsInGrid() const { return FFitCellsInGrid; }
+    void SetFitCellsInGrid(bool Value) { FFitCellsInGrid = Value; }
+    int32_t ZoomFactor() const { return FZoomFactor; }
+    void SetZoomFactor(int32_t Value) { FZoomFactor = Value; }
+    QChar Delimiter() const { return FDelimiter; }
+    void SetDelimiter(QChar Value) { FDelimiter = Value; }
+    bool NoDefaultDraw() const { return FNoDefaultDraw; }
+    void SetNoDefaultDraw(bool Value) { FNoDefaultDraw = Value; }
+    QChar PasswordChar() const { return FPasswordChar; }
+    void SetPasswordChar(QChar Value) { FPasswordChar = Value; }
+    bool JavaCSV() const { return FJavaCSV; }
+    void SetJavaCSV(bool Value) { FJavaCSV = Value; }
+    bool FastPrint() const { return FFastPrint; }
+    void SetFastPrint(bool Value) { FFastPrint = Value; }
+    int32_t FindCol() const { return FFindCol; }
+    void SetFindCol(int32_t Value) { FFindCol = Value; }
+    int32_t FindRow() const { return FFindRow; }
+    void SetFindRow(int32_t Value) { FFindRow = Value; }
+    QString CheckTrue() const { return FCheckTrue; }
+    void SetCheckTrue(const QString& Value) { FCheckTrue = Value; }
+    QString CheckFalse() const { return FCheckFalse; }
+    void SetCheckFalse(const QString& Value) { FCheckFalse = Value; }
+    bool LoadFirstRow() const { return FLoadFirstRow; }
+    void SetLoadFirstRow(bool Value) { FLoadFirstRow = Value; }
+    bool SaveFixedCells() const { return FSaveFixedCells; }
+    void SetSaveFixedCells(bool Value) { FSaveFixedCells = Value; }
+    bool SaveFixedCols() const { return FSaveFixedCols; }
+    void SetSaveFixedCols(bool Value) { FSaveFixedCols = Value; }
+    bool SaveFixedRows() const { return FSaveFixedRows; }
+    void SetSaveFixedRows(bool Value) { FSaveFixedRows = Value; }
+    bool SaveHiddenCells() const { return FSaveHiddenCells; }
+    void SetSaveHiddenCells(bool Value) { FSaveHiddenCells = Value; }
+    bool SaveVirtCells() const { return FSaveVirtCells; }
+    void SetSaveVirtCells(bool Value) { FSaveVirtCells = Value; }
+    bool SaveWithHTML() const { return FSaveWithHTML; }
+    void SetSaveWithHTML(bool Value) { FSaveWithHTML = Value; }
+    bool SaveWithRTF() const { return FSaveWithRTF; }
+    void SetSaveWithRTF(bool Value) { FSaveWithRTF = Value; }
+    QString OriginalCellValue() const { return FOldCellText; }
+    void SetOriginalCellValue(const QString& Value) { FOldCellText = Value; }
+    bool EditActive() const { return FEditActive; }
+    QString EditMask() const { return FEditMask; }
+    void SetEditMask(const QString& Value) { FEditMask = Value; }
+    bool NoImageAndText() const { return FNoImageAndText; }
+    void SetNoImageAndText(bool Value) { FNoImageAndText = Value; }
+    bool ClearTextOnly() const { return FClearTextOnly; }
+    void SetClearTextOnly(bool Value) { FClearTextOnly = Value; }
+    QString IncrSearchText() const { return SearchInc; }
+    void SetIncrSearchText(const QString& Value) { SearchInc = Value; }
+    bool SpreadSheet() const { return FSpreadSheet; }
+    void SetSpreadSheet(bool Value) { FSpreadSheet = Value; }
+    bool PrinterDriverFix() const { return FPrinterdriverfix; }
+    void SetPrinterDriverFix(bool Value) { FPrinterdriverfix = Value; }
+    bool Modified() const { return FModified; }
+    void SetModified(bool Value) { FModified = Value; }
+    bool FindBusy() const { return FFindBusy; }
+    bool ExcelClipboardFormat() const { return FExcelClipboardFormat; }
+    void SetExcelClipboardFormat(bool Value) { FExcelClipboardFormat = Value; }
+    TEditorType CurrentEditor() const { return EditControl; }
+    int32_t GroupColumn() const { return FGroupColumn; }
+    void SetGroupColumn(int32_t Value) { FGroupColumn = Value; }
+    bool QuoteEmptyCells() const { return FQuoteEmptyCells; }
+    void SetQuoteEmptyCells(bool Value) { FQuoteEmptyCells = Value; }
+    bool AlwaysQuotes() const { return FAlwaysQuotes; }
+    void SetAlwaysQuotes(bool Value) { FAlwaysQuotes = Value; }
+    TColor SelectionRectangleColor() const { return FSelectionRectangleColor; }
+    void SetSelectionRectangleColor(TColor Value) { FSelectionRectangleColor = Value; }
+    bool ShowNullDates() const { return FShowNullDates; }
+    void SetShowNullDates(bool Value) { FShowNullDates = Value; }
+    TPoint XYOffset() const { return FXYOffset; }
+    void SetXYOffset(TPoint Value) { FXYOffset = Value; }
+    bool XYOffsetTopLeftOnly() const { return FXYOffsetTopLeftOnly; }
+    void SetXYOffsetTopLeftOnly(bool Value) { FXYOffsetTopLeftOnly = Value; }
+    int32_t TotalXOffset() const { return FXYOffsetTopLeftOnly ? FXYOffset.X : 2 * FXYOffset.X; }
+    int32_t TotalYOffset() const { return FXYOffsetTopLeftOnly ? FXYOffset.Y : 2 * FXYOffset.Y; }
+    bool AlwaysValidate() const { return FAlwaysValidate; }
+    void SetAlwaysValidate(bool Value) { FAlwaysValidate = Value; }
+    bool SizeGrowOnly() const { return FSizeGrowOnly; }
+    void SetSizeGrowOnly(bool Value) { FSizeGrowOnly = Value; }
+    int32_t MaxRowHeight() const { return FMaxRowHeight; }
+    void SetMaxRowHeight(int32_t Value) { FMaxRowHeight = Value; }
+    int32_t MinRowHeight() const { return FMinRowHeight; }
+    void SetMinRowHeight(int32_t Value) { FMinRowHeight = Value; }
+    int32_t MaxColWidth() const { return FMaxColWidth; }
+    void SetMaxColWidth(int32_t Value) { FMaxColWidth = Value; }
+    int32_t MinColWidth() const { return FMinColWidth; }
+    void SetMinColWidth(int32_t Value) { FMinColWidth = Value; }
+    TColor VyxGradientFrom() const { return FVyxGradFrom; }
+    void SetVyxGradientFrom(TColor Value) { StoreAndInvalidate(FVyxGradFrom, Value); }
+    TColor VyxGradientTo() const { return FVyxGradTo; }
+    void SetVyxGradientTo(TColor Value) { StoreAndInvalidate(FVyxGradTo, Value); }
+    TColor VyxGradientMirrorFrom() const { return FVyxGradMirrorFrom; }
+    void SetVyxGradientMirrorFrom(TColor Value) { StoreAndInvalidate(FVyxGradMirrorFrom, Value); }
+    TColor VyxGradientMirrorTo() const { return FVyxGradMirrorTo; }
+    void SetVyxGradientMirrorTo(TColor Value) { StoreAndInvalidate(FVyxGradMirrorTo, Value); }
+    TColor VyxGradientHoverFrom() const { return FVyxGradHoverFrom; }
+    void SetVyxGradientHoverFrom(TColor Value) { StoreAndInvalidate(FVyxGradHoverFrom, Value); }
+    TColor VyxGradientHoverTo() const { return FVyxGradHoverTo; }
+    void SetVyxGradientHoverTo(TColor Value) { StoreAndInvalidate(FVyxGradHoverTo, Value); }
+    TColor VyxGradientHoverMirrorFrom() const { return FVyxGradHoverMirrorFrom; }
+    void SetVyxGradientHoverMirrorFrom(TColor Value) { StoreAndInvalidate(FVyxGradHoverMirrorFrom, Value); }
+    TColor VyxGradientHoverMirrorTo() const { return FVyxGradHoverMirrorTo; }
+    void SetVyxGradientHoverMirrorTo(TColor Value) { StoreAndInvalidate(FVyxGradHoverMirrorTo, Value); }
+    TColor VyxGradientHoverBorder() const { return FVyxGradHoverBorder; }
+    void SetVyxGradientHoverBorder(TColor Value) { StoreAndInvalidate(FVyxGradHoverBorder, Value); }
+    TColor VyxGradientDownFrom() const { return FVyxGradDownFrom; }
+    void SetVyxGradientDownFrom(TColor Value) { StoreAndInvalidate(FVyxGradDownFrom, Value); }
+    TColor VyxGradientDownTo() const { return FVyxGradDownTo; }
+    void SetVyxGradientDownTo(TColor Value) { StoreAndInvalidate(FVyxGradDownTo, Value); }
+    TColor VyxGradientDownMirrorFrom() const { return FVyxGradDownMirrorFrom; }
+    void SetVyxGradientDownMirrorFrom(TColor Value) { StoreAndInvalidate(FVyxGradDownMirrorFrom, Value); }
+    TColor VyxGradientDownMirrorTo() const { return FVyxGradDownMirrorTo; }
+    void SetVyxGradientDownMirrorTo(TColor Value) { StoreAndInvalidate(FVyxGradDownMirrorTo, Value); }
+    TColor VyxGradientDownBorder() const { return FVyxGradDownBorder; }
+    void SetVyxGradientDownBorder(TColor Value) { StoreAndInvalidate(FVyxGradDownBorder, Value); }
+    QString XMLEncoding() const { return FXMLEncoding; }
+    void SetXMLEncoding(const QString& Value) { FXMLEncoding = Value; }
+    bool UseHTMLHints() const { return FUseHTMLHints; }
+    void SetUseHTMLHints(bool Value) { FUseHTMLHints = Value; }
+    bool UseDisabledFont() const { return FUseDisabledFont; }
+    void SetUseDisabledFont(bool Value) { FUseDisabledFont = Value; }
+    TSortDirection AutoNumberDirection() const { return FAutoNumberDirection; }
+    void SetAutoNumberDirection(TSortDirection Value) { FAutoNumberDirection = Value; }
+    int32_t AutoNumberOffset() const { return FAutoNumberOffset; }
+    void SetAutoNumberOffset(int32_t Value) { FAutoNumberOffset = Value; }
+    int32_t AutoNumberStart() const { return FAutoNumberStart; }
+    void SetAutoNumberStart(int32_t Value) { FAutoNumberStart = Value; }
+    const TCharSet& ValidCharSet() const { return FValidCharSet; }
+    void SetValidCharSet(const TCharSet& Value) { FValidCharSet = Value; }
+    bool IsThemed() const { return FIsWinXP && FIsComCtl6; }
+    // Platform facts taken at creation (Windows XP or later until the window exists without themes).
+    bool IsWinXP() const { return FIsWinXP; }
+    bool IsWin7() const { return FIsWin7; }
+    bool IsWinVista() const { return FIsWinVista; }
+    bool IsComCtl6() const { return FIsComCtl6; }
+    // The id of the grid's 500 ms window timer, 0 before the window exists.
+    int32_t GridTimerID() const { return FGridTimerID; }
+    int32_t WheelScrollLines() const { return wheelscrl; }
+    uint32_t WheelMessage() const { return wheelmsg; }
+    int32_t MaxRowCount() const { return FMaxRowCount; }
+    int32_t MaxColCount() const { return FMaxColCount; }
+
+    // ---- Events (published unless marked) ----
+    TGridColorEvent OnGetCellColor;
+    TCellCursorEvent OnGetCellCursor;
+    TGridGradientEvent OnGetCellGradient;
+    TGridColorEvent OnGetCellPrintColor;
+    TGridBorderEvent OnGetCellBorder;
+    TGridBorderEvent OnGetCellPrintBorder;
+    TGridAlignEvent OnGetAlignment;
+    TGridFormatEvent OnGetFormat;
+    TFloatFormatEvent OnGetFloatFormat;
+    TGetCheckEvent OnGetCheckTrue;
+    TGetCheckEvent OnGetCheckFalse;
+    TRowDisjunctSelectEvent OnRowDisjunctSelect;
+    TAutoInsertRowEvent OnRowDisjunctSelected;
+    TGridHintEvent OnGridHint;
+    TGridWideHintEvent OnGridWideHint;
+    TRowChangingEvent OnRowChanging;
+    TRowChangedEvent OnRowUpdate;
+    TColChangingEvent OnColChanging;
+    TCellChangingEvent OnCellChanging;
+    TAutoAdvanceEvent OnAutoAdvance;
+    TCanAddRowEvent OnCanAddRow;
+    TAutoAddRowEvent OnAutoAddRow;
+    TCanInsertRowEvent OnCanInsertRow;
+    TAutoInsertRowEvent OnAutoInsertRow;
+    TAutoInsertColEvent OnAutoInsertCol;
+    TCanDeleteRowEvent OnCanDeleteRow;
+    TAutoDeleteRowEvent OnAutoDeleteRow;
+    TOleDragDropEvent OnOleDrop;
+    TOleDragDropEvent OnOleDrag;
+    TOleDragOverEvent OnOleDragOver;
+    TOleDragStartEvent OnOleDragStart;
+    TOleDragStopEvent OnOleDragStop;
+    TOleDropColEvent OnOleDropCol;
+    TOleDroppedEvent OnOleDropped;
+    TOleDropFileEvent OnOleDropFile;
+    TOleDropURLEvent OnOleDropURL;
+    TClickSortEvent OnClickSort;
+    TCanSortEvent OnCanSort;
+    TNodeClickEvent OnExpandNode;
+    TNodeClickEvent OnContractNode;
+    TNodeAllowEvent OnBeforeExpandNode;
+    TNodeAllowEvent OnBeforeContractNode;
+    TCustomCompareEvent OnCustomCompare;
+    TRawCompareEvent OnRawCompare;
+    TSearchEditChangeEvent OnSearchEditChange;
+    TSearchFooterActionEvent OnSearchFooterAction;
+    TGridNotify OnSearchFooterClose;
+    TClipboardEvent OnClipboardPaste;
+    TClipboardEvent OnClipboardCut;
+    TClipboardEvent OnClipboardCopy;
+    TBeforeCellPasteEvent OnClipboardBeforePasteCell;
+    TAfterCellPasteEvent OnClipboardAfterPasteCell;
+    TBeforeCellPasteWideEvent OnClipboardBeforePasteWideCell;
+    TAfterCellPasteWideEvent OnClipboardAfterPasteWideCell;
+    TGridPrintStartEvent OnPrintStart;
+    TGridPrintCancelEvent OnPrintCancel;
+    TGridPrintPageEvent OnPrintPage;
+    TGridPrintPageNumEvent OnPrintGetPageNum;
+    TGridPrintNewPageEvent OnPrintNewPage;
+    TGridPrintPageDoneEvent OnPrintPageDone;
+    TGridPrintColumnWidthEvent OnPrintSetColumnWidth;
+    TGridPrintRowHeightEvent OnPrintSetRowHeight;
+    TDoFitToPageEvent OnFitToPage;
+    TClickCellEvent OnClickCell;
+    TClickCellEvent OnRightClickCell;
+    TDblClickCellEvent OnDblClickCell;
+    TCanEditCellEvent OnCanEditCell;
+    TCanClickCellEvent OnCanClickCell;
+    TIsFixedCellEvent OnIsFixedCell;
+    TFixedEditEvent OnFixedEdit;
+    TIsPasswordCellEvent OnIsPasswordCell;
+    TAnchorClickEvent OnAnchorClick;
+    TAnchorEvent OnAnchorEnter;
+    TAnchorEvent OnAnchorExit;
+    TAnchorHintEvent OnAnchorHint;
+    TCellControlEvent OnControlClick;
+    TCellControlEvent OnControlEditDone;
+    TCellComboControlEvent OnControlComboList;
+    TCellComboControlSelectEvent OnControlComboSelect;
+    TCellValidateEvent OnCellValidate;
+    TCellValidateWideEvent OnCellValidateWide;
+    TCellsChangedEvent OnCellsChanged;
+    TGridProgressEvent OnFileProgress;
+    TGridProgressEvent OnFilterProgress;
+    TFixedDropDownEvent OnFixedDropDownClick;
+    TCanShowFixedDropDownEvent OnCanShowFixedDropDown;
+    TGridNotify OnRichEditSelectionChange;
+    TGetColumnFilterEvent OnGetColumnFilter;
+    TFilterSelectEvent OnFilterSelect;
+    TFilterCheckEvent OnFilterCheck;
+    TColorSelectedEvent OnColorSelected;
+    TColorSelectEvent OnColorSelect;
+    TImageSelectedEvent OnImageSelected;
+    TImageSelectEvent OnImageSelect;
+    TGridNotify OnFilterDone;
+    TColumnSizeEvent OnColumnSize;
+    TRowSizingEvent OnRowSizing;
+    TColumnSizingEvent OnColumnSizing;
+    TRowSizeEvent OnRowSize;
+    TColumnSizeEvent OnColumnMove;
+    TColumnSizeEvent OnColumnMoving;
+    TRowSizeEvent OnRowMove;
+    TRowSizeEvent OnRowMoving;
+    TEndColumnSizeEvent OnEndColumnSize;
+    TEndRowSizeEvent OnEndRowSize;
+    TGetEditorTypeEvent OnGetEditorType;
+    THasComboEvent OnHasComboBox;
+    THasSpinEditEvent OnHasSpinEdit;
+    TGetEditorPropEvent OnGetEditorProp;
+    // Public.
+    TClickCellEvent OnGetEditorPropInt;
+    TEllipsClickEvent OnEllipsClick;
+    TUnitChangedEvent OnUnitChanged;
+    TButtonClickEvent OnButtonClick;
+    TExpandClickEvent OnExpandClick;
+    TCheckBoxClickEvent OnCheckBoxClick;
+    TCheckBoxClickEvent OnCheckBoxMouseUp;
+    TCheckBoxClickEvent OnCheckBoxChange;
+    TRatingChangeEvent OnRatingChange;
+    TRadioClickEvent OnRadioClick;
+    TRadioClickEvent OnRadioMouseUp;
+    TRadioButtonClickEvent OnRadioButtonClick;
+    TComboChangeEvent OnComboChange;
+    TClickCellEvent OnComboCloseUp;
+    TClickCellEvent OnComboDropDown;
+    TClickCellEvent OnDatePickerCloseUp;
+    TClickCellEvent OnDatePickerDropDown;
+    TComboObjectChangeEvent OnComboObjectChange;
+    TSpinClickEvent OnSpinClick;
+    TFloatSpinClickEvent OnFloatSpinClick;
+    TDateTimeSpinClickEvent OnTimeSpinClick;
+    TDateTimeSpinClickEvent OnDateSpinClick;
+    TDateTimeChangeEvent OnDateTimeChange;
+    TScrollHintEvent OnScrollHint;
+    TGridBorderPropEvent OnGetCellBorderProp;
+    TGridNotify OnEditingDone;
+    TEditChangeEvent OnEditChange;
+    TEditCellDoneEvent OnEditCellDone;
+    TUpdateColumnSizeEvent OnUpdateColumnSize;
+    TCustomFilterEvent OnCustomFilter;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    TCustomCellSizeEvent OnCustomCellSize;
+    TSelectionResizeEvent OnSelectionResize;
+    TSelectionResizeEvent OnSelectionResized;
+    TWordWrapEvent OnGetWordWrap;
+    TGroupCalcEvent OnGroupCalc;
+    TGroupCalcEvent OnColumnCalc;
+    TSelectionChanged OnSelectionChanged;
+    TScrollCellEvent OnScrollCell;
+    // Public.
+    TGridNotify OnPainted;
+    TGridBalloonEvent OnCellBalloon;
+    TFooterPaintEvent OnFooterPaint;
+    TCalcFooterEvent OnFooterCalc;
+    TDragScrollEvent OnDragScroll;
+    TCellSaveLoadEvent OnSaveCell;
+    TCellSaveLoadEvent OnLoadCell;
+    TCustomStrToDateEvent OnCustomStrToDate;
+    TGridNotify OnCreatedFloatingFooter;
+    TGridNotify OnCreatedSearchFooter;
+    TDropDownButtonClickEvent OnDropDownHeaderButtonClick;
+    TDropDownButtonClickEvent OnDropDownFooterButtonClick;
+    TGridNotify OnStartBlockFocus;
+    TGridNotify OnEndBlockFocus;
+    // The grid's OnResize is the control's own OnResize, fired by Resize.
+
+protected:
+    void CreateWnd() override;
+    void Resize() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+    bool Designing() const { return ComponentState().Contains(csDesigning); }
+    bool Destroying() const { return ComponentState().Contains(csDestroying); }
+    // The shared graphics (row check of column 0, the column grid's virtual check box): never
+    // stored, never freed by the cell operations.
+    virtual bool IsSharedGraphic(const TCellGraphic* Graphic) const;
+    // The graphic of the base cell of (ACol, ARow).
+    TCellGraphic* BaseCellGraphic(int32_t ACol, int32_t ARow);
+    TCellGraphic* GraphicOfType(int32_t ACol, int32_t ARow, TCellType Kind);
+    // Raises "Invalid cell" outside the grid with its hidden rows and columns.
+    void CheckCellInGrid(int32_t ACol, int32_t ARow);
+    // The graphic of the cell at real row ARow: its properties' (also of a hidden row), else the
+    // graphic of display cell (ACol, Fallback). Found reports whether properties answered.
+    TCellGraphic* GraphicAtRealRow(int32_t ACol, int32_t ARow, int32_t Fallback, bool& Found);
+    TCellVAlign CheckBoxVAlign() const;
+    void RepaintCellAt(int32_t ACol, int32_t ARow);
+    template <typename T>
+    void StoreAndInvalidate(T& Field, T Value)
+    {
+        if (Field == Value) return;
+        Field = Value;
+        Invalidate();
+    }
+
+    // ---- Fields, grouped by role ----
+    TScrollControl* vscrlctrl = nullptr;
+    TScrollControl* hscrlctrl = nullptr;
+    TVyxStyle FStyle = tsWindowsXP;
+
+    TPoint FLastKeyCell;
+    int32_t FFilterLevel = 0;
+    QString FLastFilter;
+    bool FForceSel = false;
+    int32_t FMoveColInd = 0;
+    int32_t FMoveRowInd = 0;
+    int32_t FGroupColumn = -1;
+    QString FGroupCaption;
+    QString FGroupFooter;
+    int32_t FGroupWidth = 0;
+    bool FAutoSize = false;
+    bool FAutoNumAlign = false;
+    bool FEnhTextSize = false;
+    bool FEditWithTags = false;
+    bool FOemConvert = false;
+    bool FLookup = false;
+    bool FLoaded = false;
+    bool FLookupCaseSensitive = false;
+    bool FDeselectState = false;
+    bool FSelectionClick = false;
+    bool FMouseDown = false;
+    bool FSelChange = false;
+    bool FDoOnClick = false;
+    bool FMouseKeepDown = false;
+    bool FCtrlDown = false;
+    bool FMouseResize = false;
+    bool FMouseDownMove = false;
+    bool FLookupHistory = false;
+    bool FEnhRowColMove = true;
+    bool FSizeWithForm = false;
+    bool FMultilineCells = false;
+
+    std::unique_ptr<TIntList> FSortRowXRef;
+    std::unique_ptr<TIntList> FUnSortRowXRef;
+    std::unique_ptr<TIntList> FMergedColumns;
+    std::unique_ptr<TIntList> FSelectedCells;
+    std::unique_ptr<TIntList> FSelectedRows;
+    std::unique_ptr<TIntList> FModifiedRows;
+    std::unique_ptr<TIntList> FEnabledRows;
+
+    TGridDropTarget* FGridDropTarget = nullptr;
+    TShowHintEvent FOnShowHint;
+    // The owner form's OnResize from before the grid took it over, called after the grid's own.
+    std::function<void(TObject* Sender)> FOnResize;
+
+    TColor FHintColor = clInfoBk;
+    TColor FHighlightColor = clHighlight;
+    TColor FHighLightTextColor = clHighlightText;
+    bool FHintShowCells = false;
+    bool FHintShowLargeText = false;
+    THintShowLargeTextPos FHintShowLargeTextPos = hpCell;
+    bool FHintShowSizing = false;
+    TPoint FLastHintPos{-1, -1};
+    TPoint FLastBalloonPos;
+
+    std::unique_ptr<TBitmap> FRowIndicator;
+    std::unique_ptr<TSortIndexList> FSortIndexes;
+    std::unique_ptr<TBackGround> FBackGround;
+    TGridRect FDropSelection;
+    bool FOleDropTargetAssigned = false;
+    // Owned by the grid as components; nil in the form designer.
+    TArrowWindow* ArwU = nullptr;
+    TArrowWindow* ArwD = nullptr;
+    TArrowWindow* ArwL = nullptr;
+    TArrowWindow* ArwR = nullptr;
+
+    TPrintSettings* FPrintSettings = nullptr;
+    bool FFastPrint = false;
+    TOfficeTheme FOldOfficeTheme = otUnknown;
+    TGridFocusWindow* FFocusWindow = nullptr;
+    THTMLSettings* FHTMLSettings = nullptr;
+    std::unique_ptr<TBands> FBands;
+    TColor FBorderColor = 0x808080;
+    std::unique_ptr<TNavigation> FNavigation;
+    TColumnSize* FColumnSize = nullptr;
+    bool FScrollProportional = false;
+    std::unique_ptr<TCellNode> FCellNode;
+    TSizeWhileTyping* FSizeWhileTyping = nullptr;
+    std::unique_ptr<TMouseActions> FMouseActions;
+    std::unique_ptr<TGrouping> FGrouping;
+
+    // Column visibility by real column (true: shown) and the widths hidden columns had.
+    std::array<bool, 513> FVisibleCol;
+    std::array<int32_t, 513> FAllColWidths{};
+    int32_t FUpdateCount = 0;
+    bool FLastValidation = true;
+    int32_t FNumNodes = 0;
+    int32_t FNumHidden = 0;
+
+    TColor FSelectionColor = 0xEACAB6;
+    TColor FSelectionColorTo = clNone;
+    bool FSelectionColorMixer = false;
+    int32_t FSelectionColorMixerFactor = 50;
+    TColor FSelectionMirrorColor = clNone;
+    TColor FSelectionMirrorColorTo = clNone;
+    TColor FSelectionTextColor = clBlack;
+    bool FSelectionRectangle = false;
+    bool FSelectionRTFKeep = false;
+    TVAlignment FVAlignment = vtaTop;
+    uint32_t FVAlign = 0;
+
+    bool FURLShow = false;
+    bool FURLShowInText = false;
+    bool FURLUnderlineOnHover = false;
+    bool FURLFull = false;
+    TColor FURLColor = clBlue;
+    bool FURLEdit = false;
+
+    TCustomImageList* FGridImages = nullptr;
+    TIntelliPan FIntelliPan = ipVertical;
+    bool FIntelliZoom = true;
+    TScrollType FScrollType = ssNormal;
+    TColor FScrollColor = clNone;
+    int32_t FScrollWidth = 17;
+    bool FScrollSynch = false;
+    TScrollHintType FScrollHints = shNone;
+    bool FIsFlat = false;
+
+    TExtRichEdit* FRichEdit = nullptr;
+    TExtRichEdit* FInplaceRichEdit = nullptr;
+
+    bool FFixedAsButtons = false;
+    TPopupMenu* FFixedDropDownMenu = nullptr;
+    bool FFixedCellPushed = false;
+    TRect FPushedFixedCell;
+    TPoint FPushedCellButton{-1, -1};
+    bool FHideFocusRect = false;
+    std::unique_ptr<TFont> FFixedFont;
+    bool FFixedRowAlways = false;
+    bool FFixedColAlways = false;
+    int32_t FFixedRowsMin = 0;
+    int32_t FFixedColsMin = 0;
+    int32_t FFixedColEdit = 0;
+    int32_t FFixedRowEdit = 0;
+
+    std::unique_ptr<TStringList> FColumnHeaders;
+    std::unique_ptr<TStringList> FRowHeaders;
+    std::unique_ptr<TStringList> FLookupItems;
+    // Row (column) selection flags: a non-nil entry is selected.
+    std::unique_ptr<TList> FRowSelect;
+    std::unique_ptr<TList> FColSelect;
+
+    int32_t FFixedFooters = 0;
+    int32_t FFixedRightCols = 0;
+    QChar FDelimiter;
+    bool FNoDefaultDraw = false;
+    QChar FPasswordChar = QLatin1Char('*');
+    bool FJavaCSV = false;
+    QString FCheckTrue;
+    QString FCheckFalse;
+    QString FEditMask;
+
+    bool FEnableHTML = true;
+    bool FEnableWheel = true;
+    bool FFlat = false;
+    QString FLastAnchorHint;
+    bool FAnchorHint = false;
+    bool FSaveFixedCells = true;
+    bool FSaveFixedCols = false;
+    bool FSaveFixedRows = false;
+    bool FLoadFirstRow = true;
+    bool FSaveHiddenCells = false;
+    bool FSaveVirtCells = true;
+    bool FSaveWithHTML = true;
+    bool FSaveWithRTF = false;
+    bool FWordWrapEx = true;
+    bool FModified = false;
+    bool FEditDisable = false;
+    bool FEditChange = false;
+    bool FExcelStyleDecimalSeparator = false;
+    bool FHovering = false;
+    THoverFixedCells FHoverFixedCells = hfNone;
+    bool FNoMouseLeave = false;
+    bool FDropDownDown = false;
+    int32_t FHoverFixedX = -1;
+    int32_t FHoverFixedY = -1;
+
+    QString FFloatFormat;
+    QString FOldCellText;
+    QString FNewCellText;
+    QString FOldCellTextWide;
+    QChar FStartEditChar;
+    int32_t FOldCol = 0;
+    int32_t FOldRow = 0;
+    int32_t FOldRowSel = -1;
+    bool FOldModifiedValue = false;
+    TCursor FOldCursor = crDefault;
+    bool FBlockFocus = false;
+    bool FBlockKill = false;
+    bool FDblClk = false;
+    TGridRect FOldSelection;
+    TGridRect FSizeSelection;
+    TGridRect FMoveSelection;
+
+    bool FEntered = false;
+    bool FEditing = false;
+    bool FSpecialEditor = false;
+    bool FEditActive = false;
+    bool FValidating = false;
+    bool FFindBusy = false;
+    int32_t FComboIdx = -1;
+    int32_t SortDir = 0;
+    int32_t SortRow = 0;
+    TPoint SearchCell{-1, -1};
+    // The owner form had an OnResize handler the grid keeps in FOnResize.
+    bool ResizeAssigned = false;
+    TGridRect FPrintRect;
+    TFindParams FFindParams;
+    QString SearchCache;
+    QString SearchCacheWide;
+    QString SearchInc;
+    int32_t SearchTics = 0;
+    QString FAnchor;
+    int32_t FZoomFactor = 0;
+
+    bool FIsColChanging = false;
+    bool ColchgFlg = true;
+    bool ColMoveFlg = false;
+    bool ColSizeFlg = false;
+    bool ColSized = false;
+    bool Rowsized = false;
+    int32_t Colclicked = -1;
+    int32_t Rowclicked = -1;
+    int32_t Colclickedsize = 0;
+    int32_t Rowclickedsize = 0;
+    int32_t Movecell = 0;
+    int32_t MoveOfsX = 0;
+    int32_t MoveOfsY = 0;
+    int32_t Clickposx = 0;
+    int32_t Clickposy = 0;
+    int32_t Clickposdx = 0;
+    int32_t Clickposdy = 0;
+    bool Invokedchange = false;
+    bool InvokedFocusChange = false;
+    uint32_t wheelmsg = 0;
+    int32_t wheelscrl = 0;
+    bool wheelpan = false;
+    TPoint wheelpanpos;
+    uintptr_t wheeltimer = 0;
+
+    // The scratch font Fonts hands out.
+    std::unique_ptr<TFont> cf;
+    uintptr_t prevcurs = 0;
+    TMouseSelectMode FMouseSelectMode = msNormal;
+    int32_t FMouseSelectStart = -1;
+    bool FPrinterdriverfix = false;
+    TRect PrevRect;
+    double Fontscalefactor = 1.0;
+    int32_t FPrintPageWidth = 0;
+    TRect FPrintPageRect;
+    int32_t FPrintColStart = 0;
+    int32_t FPrintColEnd = 0;
+    int32_t FPrintPageFrom = 1;
+    int32_t FPrintPageTo = 1;
+    int32_t FPrintPageNum = 0;
+
+    bool FExcelClipboardFormat = false;
+    int32_t FGridTimerID = 0;
+    bool FGridBlink = false;
+    int32_t FMaxEditLength = 0;
+    int32_t FMaxComboLength = 0;
+    TGridLook FLook = glXP;
+    TPictureContainer* FContainer = nullptr;
+    TExtStringGridCheck* FCellChecker = nullptr;
+    std::unique_ptr<THTMLPictureCache> FImageCache;
+    TPoint FCtrlXY;
+    QString FCtrlID;
+    QString FCtrlType;
+    bool FCtrlEditing = false;
+    bool FPasteAll = false;
+    bool FSpinUpClick = false;
+    bool FSpinDnClick = false;
+    std::array<int32_t, 513> MaxWidths{};
+    std::array<int32_t, 513> Indents{};
+
+    // Editor controls; nil until the editing code makes them.
+    TEditLink* FEditLink = nullptr;
+    TControlEdit* FEditControl = nullptr;
+    TControlCombo* FComboControl = nullptr;
+    TWinControl* EditCtrl = nullptr;
+    TGridCombo* EditCombo = nullptr;
+    TGridSpin* FEditSpin = nullptr;
+    TGridTransEdit* EditTrans = nullptr;
+    TGridTransCombo* ComboTrans = nullptr;
+    TGridTrackbarDropDown* FEditTrackBar = nullptr;
+    TGridMemoDropDown* FEditMemo = nullptr;
+    TGridCalculatorDropDown* FEditCalculator = nullptr;
+    TGridTimepickerDropDown* FEditTimePicker = nullptr;
+    TGridDetailPickerDropDown* FEditDetailPicker = nullptr;
+    TGridGridDropDown* FEditGridPicker = nullptr;
+    TGridColorDropDown* FEditColorPicker = nullptr;
+    TGridImageDropDown* FEditImagePicker = nullptr;
+    TGridExtGridDropDown* FEditExtGridPicker = nullptr;
+    TGridCheckBox* EditCheck = nullptr;
+    TGridEditBtn* EditBtn = nullptr;
+    TGridUnitEditBtn* UnitEditBtn = nullptr;
+    TGridDatePicker* FEditDate = nullptr;
+    TGridDateTimePicker* FEditDateTime = nullptr;
+    TGridButton* GridButton = nullptr;
+    THeaderDragButton* MoveButton = nullptr;
+    TForm* MoveForm = nullptr;
+    TEditorType EditControl = edNormal;
+
+    // Hidden rows (TGridItem), filter, change notifiers.
+    std::unique_ptr<TCollection> FGridItems;
+    std::unique_ptr<TFilter> FFilter;
+    bool FFilterActive = false;
+    bool FFilterNormalCellsOnly = true;
+    int32_t FFilterCol = -1;
+    int32_t FFilterFixedRows = 0;
+    std::unique_ptr<TFilterDropDown> FFilterDropDown;
+    TDropList* FDropList = nullptr;
+    TDropCheckList* FDropCheckList = nullptr;
+    std::unique_ptr<TStringList> FFilterList;
+    bool FAutoFilterUpdate = true;
+    std::unique_ptr<TList> FNotifierList;
+
+    bool FActiveCellShow = false;
+    std::unique_ptr<TFont> FActiveCellFont;
+    TPoint FXYOffset{2, 2};
+    bool FXYOffsetTopLeftOnly = false;
+    int32_t FOldSize = -1;
+    std::unique_ptr<TIntList> FOrigColSizes;
+    bool FSizeFixed = false;
+    int32_t FSizingFixedCol = 0;
+    bool FSizingFixed = false;
+    int32_t FSizingFixedRow = 0;
+    bool FSizeFixedR = false;
+    bool FSizingFixedR = false;
+    int32_t FSizeFixedX = 0;
+    int32_t FSizeFixedY = 0;
+    bool FDisableChange = false;
+    bool FNilObjects = false;
+    bool FQuoteEmptyCells = true;
+    bool FAutoThemeAdapt = false;
+    bool FAlwaysQuotes = false;
+
+    std::unique_ptr<TSortSettings> FSortSettings;
+    TColor FSelectionRectangleColor = clBlack;
+    std::unique_ptr<TDragDropSettings> FDragDropSettings;
+    std::unique_ptr<TControlLook> FControlLook;
+    TFooterPanel* FFooterPanel = nullptr;
+    TSearchPanel* FSearchPanel = nullptr;
+    std::unique_ptr<TSearchFooter> FSearchFooter;
+    std::unique_ptr<TFloatingFooter> FFloatingFooter;
+
+    bool FIntegralHeight = false;
+    bool FIsWinXP = false;
+    bool FIsWin7 = false;
+    bool FIsWinVista = false;
+    bool FIsComCtl6 = false;
+    bool FClearTextOnly = false;
+
+    bool FHTMLHint = false;
+    bool FAlwaysValidate = false;
+    bool FEnableBlink = false;
+
+    bool FSizeGrowOnly = false;
+    TColor FActiveCellColor = 0x808080;
+    TColor FActiveCellColorTo = clNone;
+    bool FSelectionResizer = false;
+    int32_t FMaxColWidth = 0;
+    int32_t FMinRowHeight = 0;
+    int32_t FMinColWidth = 0;
+    int32_t FMaxRowHeight = 0;
+
+    TColor FVyxGradFrom = clWhite;
+    TColor FVyxGradTo = clNone;
+    TColor FVyxGradMirrorFrom = clNone;
+    TColor FVyxGradMirrorTo = clNone;
+    TColor FVyxGradHoverFrom = clNone;
+    TColor FVyxGradHoverTo = clNone;
+    TColor FVyxGradHoverMirrorFrom = clNone;
+    TColor FVyxGradHoverMirrorTo = clNone;
+    TColor FVyxGradHoverBorder = clNone;
+    TColor FVyxGradDownFrom = clNone;
+    TColor FVyxGradDownTo = clNone;
+    TColor FVyxGradDownMirrorFrom = clNone;
+    TColor FVyxGradDownMirrorTo = clNone;
+    TColor FVyxGradDownBorder = clNone;
+
+    bool FUseHTMLHints = false;
+    bool FShowNullDates = true;
+    uintptr_t FICursor = 0;
+    int32_t FFixedRowHeight = 0;
+    bool FSelHidden = false;
+    std::unique_ptr<TIntList> FColumnOrder;
+    TSortDirection FAutoNumberDirection = sdAscending;
+    int32_t FAutoNumberOffset = 0;
+    int32_t FAutoNumberStart = 0;
+    int32_t FOldLeftCol = 0;
+    int32_t FOldKeepLeftCol = 0;
+    int32_t FOldTopRow = 0;
+
+    TScrollStyle FScrollBars = ssBoth;
+
+    TWndMethod FGridControlWndProc;
+    int32_t FNumCellControls = 0;
+    std::unique_ptr<TControlList> FControlList;
+    bool FDisableSize = false;
+    TEditorType FDefaultEditor = edNormal;
+    TAlignment FDefaultAlignment = taLeftJustify;
+    TColor FDisabledFontColor = clSilver;
+    TPoint FHotFixedCell{-1, -1};
+    bool FCellSelectorMode = false;
+    int32_t FAECol = 0;
+    int32_t FAERow = 0;
+    bool FShowEditProcess = false;
+    bool FEditStart = false;
+    std::unique_ptr<TBalloonSettings> FBalloonSettings;
+
+    uintptr_t FHToolTip = 0;
+    TScrollBarAlways FScrollBarAlways = saNone;
+    QString FToolTipBuffer;
+
+    std::unique_ptr<TShowModified> FShowModified;
+    // The row-check graphic column 0 shares while HotmailRowSelect is on; never stored in a cell.
+    std::unique_ptr<TCellGraphic> FCellGraphic;
+
+    std::unique_ptr<TDragScrollOptions> FDragScrollOptions;
+    int32_t FTimerTicks = 0;
+    TTimer* FDragTmr = nullptr;
+    TDragScrollDirection FDragScrollDirection;
+    int32_t FFindCol = 0;
+    int32_t FFindRow = 0;
+    bool FNoImageAndText = false;
+
+    int32_t FMaxRowCount = 0;
+    int32_t FMaxColCount = 0;
+    bool FUseEnabledRows = false;
+    bool FUseDisabledFont = true;
+    int32_t FLastTabCol = -1;
+    int32_t FLastTabRow = -1;
+    std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
+
+    bool FScrollLock = false;
+    int32_t FPaintCount = 0;
+    QString FEditText;
+    QString FEditWideText;
+    bool FNoEditChange = false;
+    bool FNoAutoAdvance = false;
+    bool FGridModified = false;
+    std::unique_ptr<TIntList> FIgnoreColumns;
+    QString FXMLEncoding;
+    int32_t FFilterRow = 0;
+    bool FFilterDropDownAuto = false;
+    bool FFilterDropDownCheck = false;
+    TFilterDropDownColumns FFilterDropDownColumns = fdNormal;
+    bool FFilterIncremental = false;
+    QString FFilterDropDownClear;
+    TDateTime FOriginalDateTime = 0;
+    TScrollBar* FScrollBar = nullptr;
+    TScrollBar* FPaintScrollBar = nullptr;
+    int32_t FScrollCol = 0;
+    int32_t FScrollRow = 0;
+    QString FInvalidEntryTitle;
+    QString FInvalidEntryText;
+    TInvalidEntryIcon FInvalidEntryIcon = ieWarning;
+    bool FBlockCellChange = false;
+    int32_t FLastDesignChoice = -1;
+    bool FShowDesignHelper = true;
+    bool FIsPrintPreview = false;
+    QString FValidChars;
+    TCharSet FValidCharSet;
+    bool FUseInternalHintClass = true;
+
+    std::unique_ptr<TSyncGrid> FSyncGrid;
+    bool FFitCellsInGrid = true;
+    bool FShowSelection = true;
+    bool FSpreadSheet = false;
+    TPoint FHoverCell{-1, -1};
+    TPoint FHoverButton{-1, -1};
+    int32_t FHoverlink = -1;
+    int32_t FOleDragCol = -1;
+    int32_t FOleDragIndex = 0;
+    TCustomListBox* FOleDragList = nullptr;
+    TColorTones FTones;
+    bool FShowColNrs = true;
+    std::unique_ptr<TFocusHelper> FFocusHelper;
+    ITExtStringGridSelect* FISelect = nullptr;
+    bool FUsePlatformStyles = false;
+    TPoint FClipTopLeft{-1, -1};
+    TClipOperation FClipLastOp = coCut;
+    THTMLHintWindow* FScrollHintWnd = nullptr;
+    bool FScrollHintShow = false;
+    bool FVirtualCells = false;
+    QString FCellCache;
+    bool FNoRTLOrientation = false;
+    bool FIsGrouping = false;
+    bool FIsDBVersion = false;
+    bool FSyncedMove = false;
+    bool LButFlg = false;
+    int32_t Compares = 0;
+    int32_t Swaps = 0;
+    uint32_t SortTime = 0;
+    std::unique_ptr<TStringList> Sortlist;
+    int32_t PrevSizeX = 0;
+    int32_t PrevSizeY = 0;
+    bool EditMode = false;
+
+private:
+    friend struct TFormResizeLink;
+    // The owner form's resize: sizes the grid with the form, then runs the handler kept before.
+    void FormResize(TObject* Sender);
+    // Hands the form's OnResize back, or takes this grid out of the chain of grids on the form.
+    void UnlinkFormResize();
+    void ApplyColumnHeaders();
+};
+
+// The owner form's OnResize while a grid keeps the form's earlier handler.
+struct TFormResizeLink {
+    TExtStringGrid* Grid;
+    void operator()(TObject* Sender) const { Grid->FormResize(Sender); }
+};
+
+// ---- The grid unit's shared state ----
+// Clipboard format "TExtStringGrid Cells" and the registered messages "GridEditDone", "DTPShiftFocus".
+extern UINT GridCellsClipFormat;
+extern UINT GridEditDoneMsg;
+extern UINT DTPShiftFocusMsg;
+// The common-controls library is version 4.70 or later.
+extern bool ComCtl32Ver470;
+// The window-procedure hook of the user-interface thread; nil before the unit starts.
+extern HHOOK GridHookHandle;
+// The grid whose focus window follows moves of windows; nil for none.
+extern TExtStringGrid* FocusWindowGrid;
+// The cursor over links and clickable content (the hand cursor).
+extern TCursor GridLinkCursor;
+
+// Starts the grid unit once: the OLE start, the hook, the version test and the registrations.
+// Later calls only count; a grid's constructor starts the unit when no call did.
+void ExtGridInitialization();
+// The last of the counted calls removes the hook.
+void ExtGridFinalization();
+// The WH_CALLWNDPROC hook: a window moving or sizing re-places FocusWindowGrid's focus window.
+LRESULT GridWndProcHook(int32_t Code, WPARAM WParam, LPARAM LParam);
+// The most significant file version double-word (major in the high word), -1 without version data.
+int32_t GetModuleFileVersion(const QString& FileName);
+void SetWindowTransparent(HWND Handle);
+// Windows 5.1 or later (minor versions count within major 5); Windows 6.1 or later for Win7.
+bool IsWinXPVersion(int32_t Major, int32_t Minor);
+bool IsWin7Version(int32_t Major, int32_t Minor);
+// The locale's current formats, read at each call.
+QString GetShortTimeFormat();
+QString GetLongTimeFormat();
+// The base cell's kind is a data kind (data check boxes, data images).
+bool IsDataCellType(TExtStringGrid* Grid, int32_t ACol, int32_t ARow);
+
+// Raised by grid operations on bad input.
+KT_DECLARE_EXCEPTION(EExtGridError, Exception);

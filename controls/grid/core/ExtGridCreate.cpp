@@ -1,0 +1,308 @@
+// TExtStringGrid: construction with every default, destruction, and clearing cell rectangles.
+#include "grid/core/ExtGrid.h"
+
+#include "grid/base/GridMarkers.h"
+#include "grid/base/GridSettings.h"
+#include "grid/base/GridSupport.h"
+#include "grid/base/PictureContainer.h"
+#include "grid/core/CellGraphic.h"
+#include "grid/core/CellNode.h"
+#include "grid/core/ControlLook.h"
+#include "grid/core/FloatingFooter.h"
+#include "grid/core/GridItems.h"
+#include "grid/core/GridOptions.h"
+#include "grid/core/SortSettings.h"
+
+#include "graphics/Bitmap.h"
+#include "graphics/GraphicsObjects.h"
+#include "rtl/Collection.h"
+#include "rtl/Strings.h"
+#include "windows/ComCtrls.h"
+#include "windows/Forms.h"
+#include "windows/SystemMetrics.h"
+
+#include <algorithm>
+
+namespace {
+
+void EnsureUnitStarted()
+{
+    static bool Started = false;
+    if (Started) return;
+    Started = true;
+    ExtGridInitialization();
+}
+
+}  // namespace
+
+TExtStringGrid::TExtStringGrid(TComponent* AOwner) : TBaseGrid(AOwner)
+{
+    EnsureUnitStarted();
+
+    // 1. Controls can be placed on the grid.
+    TControlStyle Style = ControlStyle();
+    Style.Include(csAcceptsControls);
+    TBaseGrid::SetControlStyle(Style);
+    const bool DesignStart = Designing() && !(AOwner && (AOwner->ComponentState().Contains(csReading) ||
+                                                         AOwner->ComponentState().Contains(csLoading)));
+
+    // 2. Scalars beyond the field defaults.
+    for (TColorTone* Tone : {&FTones.Background, &FTones.Foreground, &FTones.Selected, &FTones.Hover,
+                             &FTones.Disabled}) {
+        Tone->BrushColor = clNone;
+        Tone->BorderColor = clNone;
+    }
+
+    // 4. Settings objects.
+    cf = std::make_unique<TFont>();
+    FFocusHelper = std::make_unique<TFocusHelper>(this);
+    FSearchFooter = std::make_unique<TSearchFooter>(this, DesignStart);
+    FSearchFooter->OnChange = [this](TObject*) { UpdateSearchPanel(); };
+    FFloatingFooter = std::make_unique<TFloatingFooter>(this);
+    FSortSettings = std::make_unique<TSortSettings>(this);
+    FDragDropSettings = std::make_unique<TDragDropSettings>(this);
+    FDragScrollOptions = std::make_unique<TDragScrollOptions>();
+    FControlLook = std::make_unique<TControlLook>(this);
+    FNavigation = std::make_unique<TNavigation>();
+    FNavigation->OnChange = [this](TObject*) { NavigationChanged(); };
+    FCellNode = std::make_unique<TCellNode>(this);
+    FBands = std::make_unique<TBands>();
+    FBands->OnChange = [this](TObject*) { Invalidate(); };
+    FMouseActions = std::make_unique<TMouseActions>(this);
+    FMouseActions->OnChange = [this](TObject*) { MouseActionsChanged(); };
+    FMouseActions->OnIsDesigning = [this](TObject*, bool& Value) { IsDesigning(Value); };
+    FMouseActions->OnInvalidate = [this](TObject*) { MouseActionsInvalidate(); };
+    FGrouping = std::make_unique<TGrouping>();
+    FColumnHeaders = std::make_unique<TStringList>();
+    FColumnHeaders->OnChange = [this](TObject*) {
+        ColumnHeadersChanged();
+        ShowColumnHeaders();
+    };
+    FImageCache = std::make_unique<THTMLPictureCache>();
+
+    // 5. Texts and lists.
+    FXMLEncoding = QStringLiteral("ISO-8859-1");
+    FFilterDropDownClear = QStringLiteral("(All)");
+    FOrigColSizes = std::make_unique<TIntList>(-1, -1);
+
+    // 6, 7. Fonts of the fixed cells and of the active-cell headers.
+    FFixedFont = std::make_unique<TFont>();
+    FFixedFont->SetName(QStringLiteral("Tahoma"));
+    FFixedFont->SetStyle({fsBold});
+    FFixedFont->OnChange = [this](TObject*) { Invalidate(); };
+    FActiveCellFont = std::make_unique<TFont>();
+    if (Designing()) FActiveCellFont->SetName(QStringLiteral("Tahoma"));
+    FActiveCellFont->SetStyle({fsBold});
+    FActiveCellFont->OnChange = [this](TObject*) { Invalidate(); };
+
+    // 8. Header and lookup lists, selections and the index lists.
+    FRowHeaders = std::make_unique<TStringList>();
+    FRowHeaders->OnChange = [this](TObject*) { ShowRowHeaders(); };
+    Sortlist = std::make_unique<TStringList>();
+    FLookupItems = std::make_unique<TStringList>();
+    FRowSelect = std::make_unique<TList>();
+    FColSelect = std::make_unique<TList>();
+    FSortIndexes = std::make_unique<TSortIndexList>();
+    for (auto* List : {&FSortRowXRef, &FUnSortRowXRef, &FMergedColumns, &FSelectedCells, &FSelectedRows,
+                       &FModifiedRows, &FEnabledRows})
+        *List = std::make_unique<TIntList>(0, 0);
+
+    // 9. Background, cell controls, progress look, synchronisation.
+    FRowIndicator = std::make_unique<TBitmap>();
+    FBackGround = std::make_unique<TBackGround>(this);
+    FControlList = std::make_unique<TControlList>();
+    FProgressAppearance = std::make_unique<TGridProgressAppearance>();
+    FProgressAppearance->OnChange = [this](TObject*) { Invalidate(); };
+    FSyncGrid = std::make_unique<TSyncGrid>(this);
+
+    // 10. Size; hidden rows and the filter.
+    SetRowCount(10);
+    SetWidth(400);
+    SetHeight(250);
+    FGridItems = std::make_unique<TCollection>(TCollection::ItemClassOf<TGridItem>());
+    FFilter = std::make_unique<TFilter>(this);
+    SetAutoSize(false);
+
+    // 12. Balloons and the modified-row marker.
+    FBalloonSettings = std::make_unique<TBalloonSettings>();
+    FBalloonSettings->OnEnableChange = [this](TObject*) {
+        if (ComponentState().Contains(csLoading)) return;
+        if (FBalloonSettings->Enable()) BalloonInit();
+        else BalloonDone();
+    };
+    FShowModified = std::make_unique<TShowModified>();
+    FShowModified->OnChange = [this](TObject*) { RepaintCol(0); };
+
+    // 13. The owner form's resize handler is chained.
+    if (auto* Form = dynamic_cast<TCustomForm*>(AOwner); Form && !Designing()) {
+        if (Form->OnResize) {
+            FOnResize = Form->OnResize;
+            ResizeAssigned = true;
+        }
+        Form->OnResize = TFormResizeLink{this};
+        PrevSizeX = Form->Width();
+        PrevSizeY = Form->Height();
+    }
+
+    // 14. Columns all shown; texts, row height, look.
+    FVisibleCol.fill(true);
+    FFloatFormat = QStringLiteral("%.2f");
+    FCheckTrue = QStringLiteral("Y");
+    FCheckFalse = QStringLiteral("N");
+    SetDefaultRowHeight(22);
+    FFixedRowHeight = DefaultRowHeight();
+    FVyxGradFrom = 0xFFFFFF;
+    FVyxGradTo = ColorToRGB(clBtnFace);
+
+    // 15. Platform facts.
+    FIsWinXP = IsWinXPVersion(WindowsMajorVersion, WindowsMinorVersion);
+    FIsWin7 = IsWin7Version(WindowsMajorVersion, WindowsMinorVersion);
+    FIsComCtl6 = (GetModuleFileVersion(QStringLiteral("COMCTL32.DLL")) >> 16) > 5;
+    FBorderColor = FIsWinXP ? TColor(0xB99D7F) : TColor(0x808080);
+    FScrollWidth = GetSystemMetrics(SM_CXVSCROLL);
+    FIsWinVista = IsVistaOrLater();
+
+    // 16. Notifiers, column order, the shared row-check graphic, the filter list.
+    FNotifierList = std::make_unique<TList>();
+    FColumnOrder = std::make_unique<TIntList>(0, 0);
+    FCellGraphic = std::make_unique<TCellGraphic>();
+    FIgnoreColumns = std::make_unique<TIntList>(-1, -1);
+    FFilterDropDown = std::make_unique<TFilterDropDown>();
+    FFilterDropDown->OnChange = [this](TObject*) { Invalidate(); };
+    FFilterList = std::make_unique<TStringList>();
+    FFilterList->SetDuplicates(dupIgnore);
+    FFilterList->SetSorted(true);
+    FOldLeftCol = LeftCol();
+    FOldTopRow = TopRow();
+
+    // 17. Run-time companions: the focus window, the column-move arrows, the in-cell scroll bars.
+    if (!Designing()) {
+        FFocusWindow = new TGridFocusWindow(this);
+        ArwU = new TArrowWindow(this, arrUp);
+        ArwD = new TArrowWindow(this, arrDown);
+        ArwL = new TArrowWindow(this, arrLeft);
+        ArwR = new TArrowWindow(this, arrRight);
+        FStyle = tsWindowsXP;
+        EditMode = false;
+        EditControl = edNormal;
+        FCtrlEditing = false;
+        FScrollBar = new TScrollBar(this);
+        FPaintScrollBar = new TScrollBar(this);
+    }
+
+    // 18.
+    GridLinkCursor = -21;
+}
+
+TExtStringGrid::~TExtStringGrid()
+{
+    // Marked first, so the "being destroyed" tests hold in everything below.
+    TComponent::Destroying();
+
+    FreeMetroScrollControls();
+    if (!Designing()) {
+        BalloonDone();
+        UnlinkFormResize();
+    }
+    if (FocusWindowGrid == this) FocusWindowGrid = nullptr;
+
+    FClearTextOnly = false;
+    FSaveHiddenCells = false;
+    int32_t R = RowCount();
+    int32_t C = TotalColCount();
+    if (NumHiddenRows() == 0 && FNumNodes == 0) {
+        R = std::max(R, FMaxRowCount);
+        C = std::max(C, FMaxColCount + FNumHidden);
+    }
+    if (R > 0 && C > 0 && FHasCellProps) ClearRect(0, 0, C - 1, R - 1);
+
+    cf.reset();
+    FFocusHelper.reset();
+    FIgnoreColumns.reset();
+    FProgressAppearance.reset();
+    FFloatingFooter.reset();
+    FCellGraphic.reset();
+    FControlList.reset();
+    for (auto* List : {&FSortRowXRef, &FUnSortRowXRef, &FMergedColumns, &FSelectedCells, &FSelectedRows,
+                       &FModifiedRows, &FEnabledRows})
+        List->reset();
+    FNotifierList.reset();
+    FSortSettings.reset();
+    FDragDropSettings.reset();
+    FDragScrollOptions.reset();
+    FControlLook.reset();
+    FNavigation.reset();
+    FColumnOrder.reset();
+    FCellNode.reset();
+    FBands.reset();
+    FImageCache.reset();
+    FMouseActions.reset();
+    FColumnHeaders.reset();
+    FGrouping.reset();
+    FFixedFont.reset();
+    FActiveCellFont.reset();
+    FRowHeaders.reset();
+    FLookupItems.reset();
+    FRowSelect.reset();
+    FColSelect.reset();
+    FSortIndexes.reset();
+    FRowIndicator.reset();
+    FBackGround.reset();
+    FSearchFooter.reset();
+    FBalloonSettings.reset();
+    FShowModified.reset();
+    FOrigColSizes.reset();
+    FFilterDropDown.reset();
+    FFilterList.reset();
+    FSyncGrid.reset();
+    if (!Designing()) {
+        for (TArrowWindow** Arrow : {&ArwU, &ArwD, &ArwL, &ArwR}) {
+            delete *Arrow;
+            *Arrow = nullptr;
+        }
+    }
+    Sortlist.reset();
+    FGridItems.reset();
+    FFilter.reset();
+
+    TBaseGrid::SetCursor(FOldCursor);
+
+    if (!Designing()) {
+        delete FFocusWindow;
+        FFocusWindow = nullptr;
+        for (TScrollBar** Bar : {&FScrollBar, &FPaintScrollBar}) {
+            delete *Bar;
+            *Bar = nullptr;
+        }
+    }
+}
+
+void TExtStringGrid::ClearRect(int32_t ACol1, int32_t ARow1, int32_t ACol2, int32_t ARow2)
+{
+    for (int32_t r = ARow1; r <= ARow2; ++r) {
+        for (int32_t x = ACol1; x <= ACol2; ++x) {
+            const int32_t c = FSaveHiddenCells ? RealColIndex(x) : x;
+            if (!FClearTextOnly && GetGridObject(c, r)) {
+                if (FNilObjects) {
+                    DetachCell(c, r);
+                } else if (TCellProperties* Props = dynamic_cast<TCellProperties*>(GetGridObject(c, r))) {
+                    auto* Graphic = dynamic_cast<TCellGraphic*>(Props->GraphicObject());
+                    Props->SetGraphicObject(nullptr);
+                    if (!IsSharedGraphic(Graphic)) delete Graphic;
+                    FreeCellProps(c, r);
+                }
+            }
+            if (!Destroying() && !GetGridCell(c, r).isEmpty()) {
+                SetGridCell(c, r, QString());
+                if (c != x) RepaintCell(x, r);
+            }
+        }
+    }
+}
+
+bool TExtStringGrid::IsSharedGraphic(const TCellGraphic* Graphic) const
+{
+    if (!Graphic) return false;
+    return Graphic == FCellGraphic.get() || Graphic->CellType() == ctVirtCheckBox ||
+           Graphic->CellType() == ctRowCheckBox;
+}

@@ -1,0 +1,496 @@
+// TExtStringGrid: dimension setters, header lists, the simple property setters and the services
+// of painting and editing the core calls.
+#include "grid/core/ExtGrid.h"
+
+#include "grid/base/CellCheck.h"
+#include "grid/base/ExtUtil.h"
+#include "grid/base/GridMarkers.h"
+#include "grid/base/GridSettings.h"
+#include "grid/base/GridSupport.h"
+#include "grid/base/PictureContainer.h"
+#include "grid/core/FloatingFooter.h"
+
+#include "graphics/GraphicsObjects.h"
+#include "graphics/ImageList.h"
+#include "rtl/Strings.h"
+#include "windows/Menus.h"
+
+#include <algorithm>
+
+// ---------------------------------------------------------------------------------------------
+// Dimensions
+// ---------------------------------------------------------------------------------------------
+
+void TExtStringGrid::SetRowCount(int32_t Value)
+{
+    TCustomGrid::SetRowCount(Value);
+    if (FFixedRowAlways && Value > FFixedRowsMin) SetFixedRows(FFixedRowsMin);
+    FMaxRowCount = std::max(FMaxRowCount, Value);
+    FNormalRowCount = Value;
+    ApplyScrollBarAlways(false);
+}
+
+void TExtStringGrid::SetColCount(int32_t Value)
+{
+    TCustomGrid::SetColCount(Value);
+    if (FFixedColAlways && Value > FFixedColsMin) SetFixedCols(FFixedColsMin);
+    FMaxColCount = std::max(FMaxColCount, Value);
+    SetBounds(Left(), Top(), Width(), Height());
+    ApplyScrollBarAlways(false);
+}
+
+int32_t TExtStringGrid::FixedRows() const
+{
+    const int32_t Value = TCustomGrid::FixedRows();
+    return Value == 0 && FFixedRowAlways ? 1 : Value;
+}
+
+int32_t TExtStringGrid::FixedCols() const
+{
+    const int32_t Value = TCustomGrid::FixedCols();
+    return Value == 0 && FFixedColAlways ? 1 : Value;
+}
+
+void TExtStringGrid::SetFixedRows(int32_t Value)
+{
+    if (Value >= RowCount() && FFixedRowAlways) TCustomGrid::SetFixedRows(RowCount() - 1);
+    else TCustomGrid::SetFixedRows(Value);
+    if (!ComponentState().Contains(csLoading)) FFixedRowsMin = Value;
+}
+
+void TExtStringGrid::SetFixedCols(int32_t Value)
+{
+    if (Value >= ColCount() && FFixedColAlways) TCustomGrid::SetFixedCols(ColCount() - 1);
+    else TCustomGrid::SetFixedCols(Value);
+    if (!ComponentState().Contains(csLoading)) FFixedColsMin = Value;
+}
+
+void TExtStringGrid::SetFixedFooters(int32_t Value)
+{
+    FFixedFooters = Value;
+    Invalidate();
+}
+
+void TExtStringGrid::SetFixedRightCols(int32_t Value)
+{
+    FFixedRightCols = Value;
+    Invalidate();
+}
+
+void TExtStringGrid::SetFixedRowHeight(int32_t Value)
+{
+    FFixedRowHeight = Value;
+    if (ComponentState().Contains(csLoading)) return;
+    if (Value == DefaultRowHeight()) SetDefaultRowHeight(Value);
+    else
+        for (int32_t I = 0; I < TCustomGrid::FixedRows(); ++I) SetRowHeights(I, Value);
+}
+
+void TExtStringGrid::SetFixedColWidth(int32_t Value)
+{
+    if (ComponentState().Contains(csLoading) || Value == DefaultColWidth()) return;
+    for (int32_t I = 0; I < TCustomGrid::FixedCols(); ++I) SetColWidths(I, Value);
+}
+
+void TExtStringGrid::SetDefaultRowHeight(int32_t Value)
+{
+    TCustomGrid::SetDefaultRowHeight(Value);
+    if (Designing()) FFixedRowHeight = Value;
+    if (FFloatingFooter) FFloatingFooter->SetHeight(Value);
+}
+
+void TExtStringGrid::SetWordWrap(bool Value)
+{
+    FWordWrap = Value;
+    FWordWrapEx = Value;
+    if (FUpdateCount == 0) Invalidate();
+}
+
+void TExtStringGrid::SetScrollBars(TScrollStyle Value)
+{
+    FScrollBars = Value;
+    TCustomGrid::SetScrollBars(Value);
+}
+
+void TExtStringGrid::SetScrollBarAlways(TScrollBarAlways Value)
+{
+    FScrollBarAlways = Value;
+    ApplyScrollBarAlways(true);
+}
+
+void TExtStringGrid::SetScrollType(TScrollType Value)
+{
+    FScrollType = Value;
+}
+
+void TExtStringGrid::SetCursor(TCursor Value)
+{
+    TBaseGrid::SetCursor(Value);
+    FOldCursor = Value;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Header lists
+// ---------------------------------------------------------------------------------------------
+
+void TExtStringGrid::ShowColumnHeaders()
+{
+    if (FixedRows() <= 0 || !FColumnHeaders) return;
+    for (int32_t I = 0; I < FColumnHeaders->Count() && I < TotalColCount(); ++I)
+        SetCellEx(I, 0, UnescapeLineBreaks(FColumnHeaders->Strings(I)));
+}
+
+void TExtStringGrid::ShowRowHeaders()
+{
+    if (FixedCols() <= 0 || !FRowHeaders) return;
+    for (int32_t I = 0; I < FRowHeaders->Count() && I < RowCount(); ++I)
+        SetCellEx(0, I, UnescapeLineBreaks(FRowHeaders->Strings(I)));
+}
+
+void TExtStringGrid::SetColumnHeaders(TStrings* Value)
+{
+    FColumnHeaders->Assign(Value);
+    if (FixedRows() > 0) ClearColumnHeaders();
+    ShowColumnHeaders();
+}
+
+void TExtStringGrid::SetRowHeaders(TStrings* Value)
+{
+    FRowHeaders->Assign(Value);
+    if (Designing() && FixedCols() > 0) ClearRowHeaders();
+    ShowRowHeaders();
+}
+
+void TExtStringGrid::ClearColumnHeaders()
+{
+    for (int32_t I = 0; I < ColCount() && RowCount() > 0; ++I) SetCellEx(I, 0, QString());
+}
+
+void TExtStringGrid::ClearRowHeaders()
+{
+    for (int32_t I = 0; I < RowCount() && ColCount() > 0; ++I) SetCellEx(0, I, QString());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Simple setters
+// ---------------------------------------------------------------------------------------------
+
+void TExtStringGrid::SetFixedFont(TFont* Value)
+{
+    FFixedFont->Assign(Value);
+    Invalidate();
+}
+
+void TExtStringGrid::SetActiveCellFont(TFont* Value)
+{
+    FActiveCellFont->Assign(Value);
+    Invalidate();
+}
+
+void TExtStringGrid::SetActiveCellShow(bool Value)
+{
+    FActiveCellShow = Value;
+    Invalidate();
+}
+
+void TExtStringGrid::SetActiveCellColor(TColor Value)
+{
+    FActiveCellColor = Value;
+    Invalidate();
+}
+
+void TExtStringGrid::SetActiveCellColorTo(TColor Value)
+{
+    FActiveCellColorTo = Value;
+    Invalidate();
+}
+
+void TExtStringGrid::SetAutoNumAlign(bool Value)
+{
+    StoreAndInvalidate(FAutoNumAlign, Value);
+}
+
+void TExtStringGrid::SetAutoThemeAdapt(bool Value)
+{
+    if (FAutoThemeAdapt == Value) return;
+    FAutoThemeAdapt = Value;
+    FSearchFooter->SetAutoThemeAdapt(Value);
+    if (Value) {
+        FollowOfficeTheme();
+        Invalidate();
+    }
+    if (!Designing() && HandleAllocated() && !ComponentState().Contains(csLoading)) {
+        if (Value) GetThemeNotifier(this)->RegisterWindow(Handle());
+        else GetThemeNotifier(this)->UnRegisterWindow(Handle());
+    }
+}
+
+void TExtStringGrid::SetBorderColor(TColor Value)
+{
+    if (FBorderColor == Value) return;
+    FBorderColor = Value;
+    if (Parent() && Parent()->HandleAllocated()) PaintWindowBorder();
+}
+
+void TExtStringGrid::SetDefaultAlignment(TAlignment Value)
+{
+    StoreAndInvalidate(FDefaultAlignment, Value);
+}
+
+void TExtStringGrid::SetDisabledFontColor(TColor Value)
+{
+    StoreAndInvalidate(FDisabledFontColor, Value);
+}
+
+void TExtStringGrid::SetEnableHTML(bool Value)
+{
+    StoreAndInvalidate(FEnableHTML, Value);
+}
+
+void TExtStringGrid::SetFilterDropDownAuto(bool Value)
+{
+    StoreAndInvalidate(FFilterDropDownAuto, Value);
+}
+
+void TExtStringGrid::SetFilterDropDownColumns(TFilterDropDownColumns Value)
+{
+    StoreAndInvalidate(FFilterDropDownColumns, Value);
+}
+
+void TExtStringGrid::SetFilterDropDownRow(int32_t Value)
+{
+    StoreAndInvalidate(FFilterRow, Value);
+}
+
+void TExtStringGrid::SetFixedAsButtons(bool Value)
+{
+    StoreAndInvalidate(FFixedAsButtons, Value);
+}
+
+void TExtStringGrid::SetFlat(bool Value)
+{
+    FFlat = Value;
+    if (!ComponentState().Contains(csLoading)) Invalidate();
+}
+
+void TExtStringGrid::SetHideFocusRect(bool Value)
+{
+    StoreAndInvalidate(FHideFocusRect, Value);
+}
+
+void TExtStringGrid::SetIntegralHeight(bool Value)
+{
+    FIntegralHeight = Value;
+    SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TExtStringGrid::SetLook(TGridLook Value)
+{
+    StoreAndInvalidate(FLook, Value);
+}
+
+void TExtStringGrid::SetSelectionColor(TColor Value)
+{
+    StoreAndInvalidate(FSelectionColor, Value);
+}
+
+void TExtStringGrid::SetSelectionColorTo(TColor Value)
+{
+    StoreAndInvalidate(FSelectionColorTo, Value);
+}
+
+void TExtStringGrid::SetSelectionColorMixer(bool Value)
+{
+    StoreAndInvalidate(FSelectionColorMixer, Value);
+}
+
+void TExtStringGrid::SetSelectionColorMixerFactor(int32_t Value)
+{
+    StoreAndInvalidate(FSelectionColorMixerFactor, std::clamp(Value, 0, 100));
+}
+
+void TExtStringGrid::SetSelectionMirrorColor(TColor Value)
+{
+    StoreAndInvalidate(FSelectionMirrorColor, Value);
+}
+
+void TExtStringGrid::SetSelectionMirrorColorTo(TColor Value)
+{
+    StoreAndInvalidate(FSelectionMirrorColorTo, Value);
+}
+
+void TExtStringGrid::SetSelectionRectangle(bool Value)
+{
+    StoreAndInvalidate(FSelectionRectangle, Value);
+}
+
+void TExtStringGrid::SetSelectionResizer(bool Value)
+{
+    StoreAndInvalidate(FSelectionResizer, Value);
+}
+
+void TExtStringGrid::SetSelectionTextColor(TColor Value)
+{
+    StoreAndInvalidate(FSelectionTextColor, Value);
+}
+
+void TExtStringGrid::SetShowSelection(bool Value)
+{
+    if (FShowSelection == Value) return;
+    FShowSelection = Value;
+    FShowSel = Value;
+    Invalidate();
+}
+
+void TExtStringGrid::SetURLColor(TColor Value)
+{
+    StoreAndInvalidate(FURLColor, Value);
+}
+
+void TExtStringGrid::SetURLShow(bool Value)
+{
+    StoreAndInvalidate(FURLShow, Value);
+}
+
+void TExtStringGrid::SetURLShowInText(bool Value)
+{
+    StoreAndInvalidate(FURLShowInText, Value);
+}
+
+void TExtStringGrid::SetURLFull(bool Value)
+{
+    StoreAndInvalidate(FURLFull, Value);
+}
+
+void TExtStringGrid::SetValidChars(const QString& Value)
+{
+    FValidChars = Value;
+    FValidCharSet.clear();
+    for (QChar Ch : Value) FValidCharSet.insert(Ch);
+}
+
+void TExtStringGrid::SetVAlignment(TVAlignment Value)
+{
+    FVAlignment = Value;
+    FVAlign = Value == vtaCenter ? 4u : Value == vtaBottom ? 8u : 0u;
+    if (FUpdateCount == 0) Invalidate();
+}
+
+void TExtStringGrid::SetGridImages(TCustomImageList* Value)
+{
+    if (FGridImages) FGridImages->RemoveFreeNotification(this);
+    FGridImages = Value;
+    if (Value) Value->FreeNotification(this);
+    Invalidate();
+}
+
+void TExtStringGrid::SetPictureContainer(TPictureContainer* Value)
+{
+    if (FContainer) FContainer->RemoveFreeNotification(this);
+    FContainer = Value;
+    if (Value) Value->FreeNotification(this);
+    Invalidate();
+}
+
+void TExtStringGrid::SetCellChecker(TExtStringGridCheck* Value)
+{
+    if (FCellChecker) FCellChecker->RemoveFreeNotification(this);
+    FCellChecker = Value;
+    if (Value) Value->FreeNotification(this);
+}
+
+void TExtStringGrid::SetFixedDropDownMenu(TPopupMenu* Value)
+{
+    if (FFixedDropDownMenu) FFixedDropDownMenu->RemoveFreeNotification(this);
+    FFixedDropDownMenu = Value;
+    if (Value) Value->FreeNotification(this);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Style interfaces
+// ---------------------------------------------------------------------------------------------
+
+void TExtStringGrid::SetComponentStyle(TVyxStyle AStyle)
+{
+    FStyle = AStyle;
+    Invalidate();
+}
+
+void TExtStringGrid::SetColorTones(const TColorTones& ATones)
+{
+    FTones = ATones;
+    Invalidate();
+}
+
+void TExtStringGrid::SetStyle(TExtGridStyle)
+{
+    Invalidate();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Services of painting and editing
+// ---------------------------------------------------------------------------------------------
+
+void TExtStringGrid::PaintWindowBorder()
+{
+    // The frame keeps the platform's border; no look of this grid paints BorderColor into it yet.
+}
+
+void TExtStringGrid::PlaceFocusWindow()
+{
+    if (!FFocusWindow || !HandleAllocated()) return;
+    const TRect R = TBaseGrid::CellRect(Col(), Row());
+    const TPoint TopLeft = ClientToScreen(TPoint{R.Left, R.Top});
+    FFocusWindow->SetBounds(TopLeft.X - 4, TopLeft.Y - 4, R.Width() + 9, R.Height() + 9);
+}
+
+void TExtStringGrid::CellControlsUpdate(bool)
+{
+    if (!HandleAllocated() || FNumCellControls == 0) return;
+}
+
+void TExtStringGrid::BalloonInit() {}
+
+void TExtStringGrid::BalloonDone() {}
+
+void TExtStringGrid::UpdateSearchPanel() {}
+
+void TExtStringGrid::FooterPanelChanged() {}
+
+void TExtStringGrid::RepaintFooterPanel() {}
+
+void TExtStringGrid::InitOrigColSizes()
+{
+    FOrigColSizes->Clear();
+    for (int32_t I = 0; I < ColCount(); ++I) FOrigColSizes->Add(ColWidths(I));
+    FOldSize = ClientWidth();
+}
+
+void TExtStringGrid::SetColumnOrder() {}
+
+void TExtStringGrid::DetectPlatformStyle()
+{
+    FUsePlatformStyles = false;
+}
+
+void TExtStringGrid::FollowOfficeTheme()
+{
+    if (Designing()) return;
+    const TOfficeTheme Theme = DetectOfficeTheme();
+    if (Theme == FOldOfficeTheme) return;
+    static const TVyxStyle Styles[] = {tsOffice2003Blue,     tsOffice2003Silver, tsOffice2003Olive, tsOffice2003Classic,
+                                       tsOffice2007Luna,     tsOffice2007Silver, tsOffice2007Obsidian,
+                                       tsOffice2010Blue,     tsOffice2010Silver, tsOffice2010Black};
+    if (Theme != otUnknown) SetComponentStyle(Styles[Theme]);
+    FOldOfficeTheme = Theme;
+}
+
+void TExtStringGrid::HideInplaceEdit()
+{
+    if (EditorMode()) SetEditorMode(false);
+}
+
+void TExtStringGrid::StretchColumn(int32_t)
+{
+    // Column stretching follows ColumnSize, which this grid does not have.
+}
