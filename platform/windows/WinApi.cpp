@@ -262,6 +262,13 @@ LRESULT SendMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
     return Message.Result;
 }
 
+LRESULT WindowsInternal::DeliverQueued(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
+{
+    TMessage Message{Msg, WParam, LParam, 0};
+    Guarded(FindControl(Wnd), [&] { Deliver(Wnd, Message); });
+    return Message.Result;
+}
+
 bool PostMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
 {
     if (!IsWindow(Wnd)) return false;

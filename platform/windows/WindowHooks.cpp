@@ -21,6 +21,13 @@ std::vector<THook>& Hooks()
     return Instance;
 }
 
+// The position in the chain of each hook call running (hooks may send messages themselves).
+std::vector<size_t>& Running()
+{
+    static std::vector<size_t> Instance;
+    return Instance;
+}
+
 uintptr_t& LastHandle()
 {
     static uintptr_t Instance = 0;
@@ -48,12 +55,14 @@ HHOOK SetWindowsHookEx(int32_t IdHook, HOOKPROC Proc, uintptr_t, uint32_t Thread
     return Handle;
 }
 
-LRESULT CallNextHookEx(HHOOK Hook, int32_t Code, WPARAM WParam, LPARAM LParam)
+LRESULT CallNextHookEx(HHOOK, int32_t Code, WPARAM WParam, LPARAM LParam)
 {
-    auto& List = Hooks();
-    auto At = std::find_if(List.begin(), List.end(), [Hook](const THook& H) { return H.Handle == Hook; });
-    if (At == List.end() || ++At == List.end()) return 0;
-    return At->Proc(Code, WParam, LParam);
+    // As on the system, the hook handle is not needed: the chain knows which hook runs.
+    auto& Chain = Running();
+    if (Chain.empty()) return 0;
+    const size_t Next = ++Chain.back();
+    if (Next >= Hooks().size()) return 0;
+    return Hooks()[Next].Proc(Code, WParam, LParam);
 }
 
 bool UnhookWindowsHookEx(HHOOK Hook)
@@ -76,7 +85,14 @@ void RunCallWndProcHooks(HWND Wnd, const TMessage& Message)
     Data.message = Message.Msg;
     Data.hwnd = Wnd;
     // The first hook passes the call on through CallNextHookEx.
-    Hooks().front().Proc(HC_ACTION, 1, reinterpret_cast<LPARAM>(&Data));
+    Running().push_back(0);
+    try {
+        Hooks().front().Proc(HC_ACTION, 1, reinterpret_cast<LPARAM>(&Data));
+    } catch (...) {
+        Running().pop_back();
+        throw;
+    }
+    Running().pop_back();
 }
 
 }  // namespace WindowsInternal

@@ -37,7 +37,7 @@ struct WINDOWPOS {
 // that thread's id); the hook installed last runs first. Only WH_CALLWNDPROC is kept; any other
 // kind, a nil procedure or another thread gives nil.
 HHOOK SetWindowsHookEx(int32_t IdHook, HOOKPROC Proc, uintptr_t Module, uint32_t ThreadId);
-// Runs the hook installed before Hook; 0 when there is none.
+// Runs the next hook of the chain that is running (Hook itself is not needed); 0 when there is none.
 LRESULT CallNextHookEx(HHOOK Hook, int32_t Code, WPARAM WParam, LPARAM LParam);
 // False for a hook that is not installed.
 bool UnhookWindowsHookEx(HHOOK Hook);

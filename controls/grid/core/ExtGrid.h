@@ -1142,6 +1142,7 @@ public:
 
 protected:
     void CreateWnd() override;
+    void Dispatch(TMessage& Message) override;
     void Resize() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
 

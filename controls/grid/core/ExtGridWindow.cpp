@@ -194,6 +194,14 @@ void TExtStringGrid::SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int3
     if (Parent() && Parent()->HandleAllocated()) PaintWindowBorder();
 }
 
+void TExtStringGrid::Dispatch(TMessage& Message)
+{
+    TBaseGrid::Dispatch(Message);
+    // The platform grid hides a bar with nothing to scroll when the size changes: the bars the
+    // rule names come back.
+    if (Message.Msg == WM_SIZE) ApplyScrollBarAlways(false);
+}
+
 void TExtStringGrid::ApplyScrollBarAlways(bool Force)
 {
     if (!HandleAllocated()) return;

@@ -110,7 +110,7 @@ bool TMessageQueue::event(QEvent* Event)
         if (Msg >= WM_KEYFIRST && Msg <= WM_KEYLAST) {
             if (IsWindow(Posted->Wnd)) PumpKeyMessage(Posted->Wnd, Posted->Message);
         } else {
-            SendMessage(Posted->Wnd, Msg, Posted->Message.WParam, Posted->Message.LParam);
+            DeliverQueued(Posted->Wnd, Msg, Posted->Message.WParam, Posted->Message.LParam);
         }
         return true;
     }
@@ -120,7 +120,7 @@ bool TMessageQueue::event(QEvent* Event)
         // A timer killed since the tick was queued takes its tick with it.
         if (Found == FTimers.end() || !Found->second.Queued) return true;
         Found->second.Queued = false;
-        SendMessage(Tick->Wnd, WM_TIMER, Tick->Message.WParam, 0);
+        DeliverQueued(Tick->Wnd, WM_TIMER, Tick->Message.WParam, 0);
         CheckTimers();
         return true;
     }

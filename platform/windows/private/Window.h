@@ -53,6 +53,9 @@ LRESULT CopyTextToBuffer(const QString& Text, WPARAM BufSize, LPARAM Buffer);
 
 // Runs the window procedure of Wnd; exceptions pass through to the caller.
 void Deliver(HWND Wnd, TMessage& Message);
+// A message taken from the queue (posted, timer) reaches the window procedure as a sent one
+// does, but no WH_CALLWNDPROC hook sees it.
+LRESULT DeliverQueued(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
 // Runs Body and reports an exception it raises through Application->HandleException(Sender).
 template <typename F>
 void Guarded(TObject* Sender, F&& Body);

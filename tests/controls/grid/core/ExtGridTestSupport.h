@@ -29,6 +29,18 @@ public:
 
     // Makes display row ARow a node of level 1 spanning Span rows (the node row included).
     void MakeNode(int32_t ARow, int32_t Span, bool Contracted = false);
+
+    // WM_SETREDRAW switches received, and ticks of the grid's own timer.
+    QList<WPARAM> Redraws;
+    int32_t GridTicks = 0;
+
+protected:
+    void WndProc(TMessage& Message) override
+    {
+        if (Message.Msg == WM_SETREDRAW) Redraws.append(Message.WParam);
+        if (Message.Msg == WM_TIMER && Message.WParam == 111) ++GridTicks;
+        TExtStringGrid::WndProc(Message);
+    }
 };
 
 // Counts the objects of each kind destroyed, so that ownership shows.
