@@ -359,6 +359,15 @@ TEST_F(ExtGridFixture, BalloonsAttachToCheckBoxesAndStayOnBalloonCells)
     EXPECT_EQ(Grid->GetCellGraphic(2, 2)->CellAngle(), 0);
     EXPECT_TRUE(Grid->IsChecked(2, 2));
 
+    // Texts attached before are freed when replaced.
+    Grid->AddRadioButton(4, 4);
+    Grid->GetCellGraphic(4, 4)->SetCellObject(new TCountedList());
+    Grid->GetCellGraphic(4, 4)->SetCellAngle(1);
+    Grid->AddBalloon(4, 4, QStringLiteral("t"), QStringLiteral("u"), biInfo);
+    EXPECT_EQ(TFreed::Lists, 1);
+    ASSERT_TRUE(Grid->IsBalloon(4, 4, Title, Text, Icon));
+    EXPECT_EQ(Title, QStringLiteral("t"));
+
     Grid->AddButton(3, 3, 10, 10, QString(), haLeft, vaTop);
     Grid->AddBalloon(3, 3, QStringLiteral("x"), QStringLiteral("y"), biInfo);
     EXPECT_FALSE(Grid->IsBalloon(3, 3, Title, Text, Icon));

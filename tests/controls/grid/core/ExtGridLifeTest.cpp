@@ -175,6 +175,12 @@ TEST(ExtGridUnitTest, StartAndEndAreCounted)
     EXPECT_EQ(GridEditDoneMsg, RegisterWindowMessage(QStringLiteral("GridEditDone")));
     EXPECT_EQ(DTPShiftFocusMsg, RegisterWindowMessage(QStringLiteral("dtpshiftfocus")));
     EXPECT_NE(GridCellsClipFormat, 0u);
+
+    Form->Show();
+    ProcessPendingEvents();
+    const HWND Wnd = Form->Handle();
+    SetWindowTransparent(Wnd);
+    EXPECT_NE(GetWindowLong(Wnd, GWL_EXSTYLE) & int32_t(WS_EX_TRANSPARENT), 0);
 }
 
 TEST_F(ExtGridFixture, TheGridTimerTicksEveryHalfSecond)

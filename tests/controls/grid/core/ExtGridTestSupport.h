@@ -25,6 +25,7 @@ public:
     using TExtStringGrid::TExtStringGrid;
 
     using TExtStringGrid::CreateWnd;
+    using TExtStringGrid::FHideLastRow;
     using TExtStringGrid::FNumNodes;
 
     // Makes display row ARow a node of level 1 spanning Span rows (the node row included).
