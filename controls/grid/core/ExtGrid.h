@@ -590,6 +590,9 @@ public:
     void SetFixedFooters(int32_t Value);
     int32_t FixedRightCols() const { return FFixedRightCols; }
     void SetFixedRightCols(int32_t Value);
+    // Declared defaults a form writer leaves out; a new grid starts at 22 and SM_CXVSCROLL instead.
+    static constexpr int32_t DeclaredFixedRowHeight = 21;
+    static constexpr int32_t DeclaredScrollWidth = 17;
     int32_t FixedRowHeight() const { return FFixedRowHeight; }
     void SetFixedRowHeight(int32_t Value);
     int32_t FixedColWidth() const { return ColWidths(0); }
@@ -1287,7 +1290,7 @@ protected:
     bool FIntelliZoom = true;
     TScrollType FScrollType = ssNormal;
     TColor FScrollColor = clNone;
-    int32_t FScrollWidth = 17;
+    int32_t FScrollWidth = DeclaredScrollWidth;
     bool FScrollSynch = false;
     TScrollHintType FScrollHints = shNone;
     bool FIsFlat = false;

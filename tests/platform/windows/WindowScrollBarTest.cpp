@@ -114,11 +114,20 @@ TEST(WindowScrollBarTest, TheUsersActionsComeAsScrollMessagesAndMoveNothingByThe
     EXPECT_EQ(Window->Codes.first(), SB_THUMBTRACK);
     EXPECT_EQ(Window->Codes.mid(Window->Codes.size() - 2), (QList<int32_t>{SB_THUMBPOSITION, SB_ENDSCROLL}));
     EXPECT_EQ(GetScrollPos(Wnd, SB_VERT), 0);
-    // A disabled bar takes no clicks.
+    // A disabled bar takes no clicks, and is drawn otherwise than the enabled one.
+    const QImage Enabled = RenderControl(Window, true);
     EnableScrollBar(Wnd, SB_VERT, ESB_DISABLE_BOTH);
+    EXPECT_TRUE(IsWindowVisible(Wnd) && (GetWindowLong(Wnd, GWL_STYLE) & WS_VSCROLL) != 0);
     Window->Codes.clear();
     Input::ClickScrollBar(Window, SB_VERT, Input::sbpLineDown);
     EXPECT_EQ(Window->Codes, QList<int32_t>{});
+    const QImage Disabled = RenderControl(Window, true);
+    ASSERT_EQ(Enabled.size(), Disabled.size());
+    const int32_t Extent = GetSystemMetrics(SM_CXVSCROLL);
+    bool Differs = false;
+    for (int32_t x = Enabled.width() - Extent; x < Enabled.width(); ++x)
+        for (int32_t y = 0; y < Enabled.height(); ++y) Differs = Differs || Enabled.pixel(x, y) != Disabled.pixel(x, y);
+    EXPECT_TRUE(Differs);
 }
 
 }  // namespace

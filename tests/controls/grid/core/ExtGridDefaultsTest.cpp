@@ -3,6 +3,7 @@
 #include "ExtGridTestSupport.h"
 
 #include "grid/base/GridSettings.h"
+#include "grid/base/GridSupport.h"
 #include "grid/core/CellNode.h"
 #include "grid/core/ControlLook.h"
 #include "grid/core/FloatingFooter.h"
@@ -10,6 +11,7 @@
 #include "grid/core/GridOptions.h"
 #include "grid/core/SortSettings.h"
 
+#include "graphics/GraphicsObjects.h"
 #include "rtl/FormatSettings.h"
 #include "windows/FileVersion.h"
 #include "windows/SystemMetrics.h"
@@ -137,6 +139,99 @@ TEST(ExtGridDefaultsTest, NewGridAnswersEveryDefault)
     EXPECT_EQ(G->PictureContainer(), nullptr);
     EXPECT_EQ(G->CellChecker(), nullptr);
     EXPECT_EQ(G->FixedDropDownMenu(), nullptr);
+}
+
+TEST(ExtGridDefaultsTest, NewGridStartsOffEmptyAndAtZeroElsewhere)
+{
+    std::unique_ptr<TForm> Form(New<TForm>(nullptr));
+    auto* G = New<TExtStringGrid>(Form.get());
+    const TDefault Defaults[] = {
+        {"HintShowCells", [](auto* G) { return G->HintShowCells(); }, false},
+        {"HintShowLargeText", [](auto* G) { return G->HintShowLargeText(); }, false},
+        {"HintShowSizing", [](auto* G) { return G->HintShowSizing(); }, false},
+        {"HTMLHint", [](auto* G) { return G->HTMLHint(); }, false},
+        {"OemConvert", [](auto* G) { return G->OemConvert(); }, false},
+        {"AnchorHint", [](auto* G) { return G->AnchorHint(); }, false},
+        {"AutoNumAlign", [](auto* G) { return G->AutoNumAlign(); }, false},
+        {"AutoThemeAdapt", [](auto* G) { return G->AutoThemeAdapt(); }, false},
+        {"EditWithTags", [](auto* G) { return G->EditWithTags(); }, false},
+        {"EnableBlink", [](auto* G) { return G->EnableBlink(); }, false},
+        {"EnhTextSize", [](auto* G) { return G->EnhTextSize(); }, false},
+        {"ExcelStyleDecimalSeparator", [](auto* G) { return G->ExcelStyleDecimalSeparator(); }, false},
+        {"FilterActive", [](auto* G) { return G->FilterActive(); }, false},
+        {"FilterDropDownAuto", [](auto* G) { return G->FilterDropDownAuto(); }, false},
+        {"FilterDropDownCheck", [](auto* G) { return G->FilterDropDownCheck(); }, false},
+        {"FilterDropDownRow", [](auto* G) { return G->FilterDropDownRow(); }, 0},
+        {"FilterIncremental", [](auto* G) { return G->FilterIncremental(); }, false},
+        {"FixedAsButtons", [](auto* G) { return G->FixedAsButtons(); }, false},
+        {"FixedFooters", [](auto* G) { return G->FixedFooters(); }, 0},
+        {"FixedRightCols", [](auto* G) { return G->FixedRightCols(); }, 0},
+        {"FixedRowAlways", [](auto* G) { return G->FixedRowAlways(); }, false},
+        {"FixedColAlways", [](auto* G) { return G->FixedColAlways(); }, false},
+        {"HideFocusRect", [](auto* G) { return G->HideFocusRect(); }, false},
+        {"Hovering", [](auto* G) { return G->Hovering(); }, false},
+        {"Lookup", [](auto* G) { return G->Lookup(); }, false},
+        {"LookupCaseSensitive", [](auto* G) { return G->LookupCaseSensitive(); }, false},
+        {"LookupHistory", [](auto* G) { return G->LookupHistory(); }, false},
+        {"MaxEditLength", [](auto* G) { return G->MaxEditLength(); }, 0},
+        {"MaxComboLength", [](auto* G) { return G->MaxComboLength(); }, 0},
+        {"Multilinecells", [](auto* G) { return G->Multilinecells(); }, false},
+        {"ScrollProportional", [](auto* G) { return G->ScrollProportional(); }, false},
+        {"ScrollSynch", [](auto* G) { return G->ScrollSynch(); }, false},
+        {"SelectionColorMixer", [](auto* G) { return G->SelectionColorMixer(); }, false},
+        {"SelectionRectangle", [](auto* G) { return G->SelectionRectangle(); }, false},
+        {"SelectionResizer", [](auto* G) { return G->SelectionResizer(); }, false},
+        {"SelectionRTFKeep", [](auto* G) { return G->SelectionRTFKeep(); }, false},
+        {"SizeWithForm", [](auto* G) { return G->SizeWithForm(); }, false},
+        {"URLShow", [](auto* G) { return G->URLShow(); }, false},
+        {"URLShowInText", [](auto* G) { return G->URLShowInText(); }, false},
+        {"URLUnderlineOnHover", [](auto* G) { return G->URLUnderlineOnHover(); }, false},
+        {"URLFull", [](auto* G) { return G->URLFull(); }, false},
+        {"URLEdit", [](auto* G) { return G->URLEdit(); }, false},
+        {"IsPrintPreview", [](auto* G) { return G->IsPrintPreview(); }, false},
+        {"ZoomFactor", [](auto* G) { return G->ZoomFactor(); }, 0},
+        {"Delimiter", [](auto* G) { return G->Delimiter().unicode(); }, 0},
+        {"NoDefaultDraw", [](auto* G) { return G->NoDefaultDraw(); }, false},
+        {"JavaCSV", [](auto* G) { return G->JavaCSV(); }, false},
+        {"SaveFixedCols", [](auto* G) { return G->SaveFixedCols(); }, false},
+        {"SaveFixedRows", [](auto* G) { return G->SaveFixedRows(); }, false},
+        {"SaveHiddenCells", [](auto* G) { return G->SaveHiddenCells(); }, false},
+        {"SaveWithRTF", [](auto* G) { return G->SaveWithRTF(); }, false},
+        {"ClearTextOnly", [](auto* G) { return G->ClearTextOnly(); }, false},
+        {"PrinterDriverFix", [](auto* G) { return G->PrinterDriverFix(); }, false},
+        {"Modified", [](auto* G) { return G->Modified(); }, false},
+        {"FindBusy", [](auto* G) { return G->FindBusy(); }, false},
+        {"ExcelClipboardFormat", [](auto* G) { return G->ExcelClipboardFormat(); }, false},
+        {"AlwaysQuotes", [](auto* G) { return G->AlwaysQuotes(); }, false},
+        {"SelectionRectangleColor", [](auto* G) { return G->SelectionRectangleColor(); }, 0},
+        {"SizeGrowOnly", [](auto* G) { return G->SizeGrowOnly(); }, false},
+        {"MinRowHeight", [](auto* G) { return G->MinRowHeight(); }, 0},
+        {"MaxRowHeight", [](auto* G) { return G->MaxRowHeight(); }, 0},
+        {"MinColWidth", [](auto* G) { return G->MinColWidth(); }, 0},
+        {"MaxColWidth", [](auto* G) { return G->MaxColWidth(); }, 0},
+        {"VyxGradientMirrorTo", [](auto* G) { return G->VyxGradientMirrorTo(); }, clNone},
+        {"UseDisabledFont", [](auto* G) { return G->UseDisabledFont(); }, true},
+        {"EditActive", [](auto* G) { return G->EditActive(); }, false},
+        {"LockUpdate", [](auto* G) { return G->LockUpdate(); }, false},
+        {"NumHiddenColumns", [](auto* G) { return G->NumHiddenColumns(); }, 0},
+        {"NumHiddenRows", [](auto* G) { return G->NumHiddenRows(); }, 0},
+    };
+    for (const TDefault& D : Defaults) EXPECT_EQ(D.Get(G), D.Expected) << D.Name;
+    EXPECT_TRUE(G->InvalidEntryTitle().isEmpty() && G->InvalidEntryText().isEmpty() && G->ValidChars().isEmpty() &&
+                G->EditMask().isEmpty() && G->IncrSearchText().isEmpty());
+    EXPECT_EQ(G->ColumnHeaders()->Count(), 0);
+    EXPECT_EQ(G->RowHeaders()->Count(), 0);
+    EXPECT_EQ(G->IgnoreColumns()->Count(), 0);
+
+    // At run time the active-cell font keeps the default font's name; the fixed font is Tahoma.
+    TFont Plain;
+    EXPECT_EQ(G->ActiveCellFont()->Name(), Plain.Name());
+
+    // The declared defaults a form writer leaves out differ from what a new grid starts with.
+    EXPECT_EQ(TExtStringGrid::DeclaredFixedRowHeight, 21);
+    EXPECT_EQ(TExtStringGrid::DeclaredScrollWidth, 17);
+    EXPECT_EQ(G->FixedRowHeight(), 22);
+    EXPECT_EQ(G->ScrollWidth(), GetSystemMetrics(SM_CXVSCROLL));
 }
 
 TEST(ExtGridDefaultsTest, WindowsOfVersionFiveOneOnCountAsXPAndSixOneOnAsSeven)

@@ -269,8 +269,78 @@ TEST_F(ExtGridFixture, EventsGetTheirTypesArgumentOrder)
              return P;
          },
          ColRow},
+        {"DoCheckBoxClick",
+         [](auto* G) {
+             TPair P;
+             G->OnCheckBoxClick = [&](TObject*, int32_t A, int32_t B, bool) { P = {A, B}; };
+             G->DoCheckBoxClick(2, 7, true);
+             return P;
+         },
+         ColRow},
+        {"GetEditorProp",
+         [](auto* G) {
+             TPair P;
+             G->OnGetEditorProp = [&](TObject*, int32_t A, int32_t B, TEditLink*) { P = {A, B}; };
+             G->GetEditorProp(2, 7, nullptr);
+             return P;
+         },
+         ColRow},
+        {"DoSearchFooterAction",
+         [](auto* G) {
+             TPair P;
+             G->OnSearchFooterAction = [&](TObject*, const QString&, int32_t A, int32_t B, TSearchAction) {
+                 P = {A, B};
+             };
+             G->DoSearchFooterAction(QStringLiteral("x"), 2, 7, saFindNext);
+             return P;
+         },
+         ColRow},
+        // These take the current cell, (2, 7) here.
+        {"DoEllipsClick",
+         [](auto* G) {
+             TPair P;
+             G->OnEllipsClick = [&](TObject*, int32_t A, int32_t B, QString&) { P = {A, B}; };
+             QString S;
+             G->DoEllipsClick(S);
+             return P;
+         },
+         ColRow},
+        {"ValidateCell",
+         [](auto* G) {
+             TPair P;
+             G->OnCellValidate = [&](TObject*, int32_t A, int32_t B, QString&, bool&) { P = {A, B}; };
+             G->ValidateCell(QStringLiteral("v"));
+             return P;
+         },
+         ColRow},
+        {"ValidateCellWide",
+         [](auto* G) {
+             TPair P;
+             G->OnCellValidateWide = [&](TObject*, int32_t A, int32_t B, QString&, bool&) { P = {A, B}; };
+             G->ValidateCellWide(QStringLiteral("v"));
+             return P;
+         },
+         ColRow},
     };
+    Grid->SetCol(2);
+    Grid->SetRow(7);
+    ASSERT_EQ(Grid->Col(), 2);
+    ASSERT_EQ(Grid->Row(), 7);
     for (const TOrderCase& Case : Cases) EXPECT_EQ(Case.Run(Grid), Case.Expected) << Case.Hook;
+
+    // Hooks of one index give it through.
+    QList<int32_t> Single;
+    Grid->OnClickSort = [&](TObject*, int32_t ACol) { Single.append(ACol); };
+    Grid->OnCanShowFixedDropDown = [&](TObject*, int32_t ACol, bool&) { Single.append(ACol); };
+    Grid->OnUpdateColumnSize = [&](TObject*, int32_t ACol, int32_t&) { Single.append(ACol); };
+    Grid->OnCanInsertRow = [&](TObject*, int32_t ARow, bool&) { Single.append(ARow); };
+    Grid->DoClickSort(3);
+    Grid->CanShowFixedDropDown(4);
+    int32_t Width = 10;
+    Grid->UpdateColumnSize(1, Width);
+    bool Can = true;
+    Grid->DoCanInsertRow(6, Can);
+    EXPECT_EQ(Single, (QList<int32_t>{3, 4, 1, 6}));
 
     std::array<int32_t, 4> Sides{};
     Grid->OnSelectionChanged = [&](TObject*, int32_t L, int32_t T, int32_t R, int32_t B) { Sides = {L, T, R, B}; };

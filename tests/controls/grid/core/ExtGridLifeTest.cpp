@@ -77,6 +77,39 @@ TEST_F(ExtGridFixture, ScrollBarsNamedAlwaysStayShownAndDisabledWhileAllFits)
     EXPECT_TRUE(Shown(WS_VSCROLL) && Shown(WS_HSCROLL));
 }
 
+TEST_F(ExtGridFixture, AForcedCallWithoutTheRuleKeepsABarWithRowsToScroll)
+{
+    Grid->SetRowCount(50);
+    Show();
+    const HWND Wnd = Grid->Handle();
+    const auto Shown = [&](uint32_t Style) { return (GetWindowLong(Wnd, GWL_STYLE) & Style) != 0; };
+    ASSERT_TRUE(Shown(WS_VSCROLL));
+    ASSERT_FALSE(Shown(WS_HSCROLL));
+    Grid->ApplyScrollBarAlways(true);
+    EXPECT_TRUE(Shown(WS_VSCROLL));
+    EXPECT_FALSE(Shown(WS_HSCROLL));
+    Input::ClickScrollBar(Grid, SB_VERT, Input::sbpLineDown);
+    EXPECT_EQ(Grid->TopRow(), 2);
+}
+
+// Records whether its grid counts as being destroyed when the grid frees it.
+struct TDestroyProbe : TBitmap {
+    static inline TExtStringGrid* Grid = nullptr;
+    static inline int32_t Seen = -1;
+    ~TDestroyProbe() override { Seen = Grid->ComponentState().Contains(csDestroying); }
+};
+
+TEST_F(ExtGridFixture, ObjectsFreedWithTheGridSeeItBeingDestroyed)
+{
+    Grid->AddBitmap(1, 1, new TDestroyProbe(), false, haLeft, vaTop);
+    Grid->GetCellGraphic(1, 1)->SetCellCreated(true);
+    TDestroyProbe::Grid = Grid;
+    TDestroyProbe::Seen = -1;
+    delete Grid;
+    Grid = nullptr;
+    EXPECT_EQ(TDestroyProbe::Seen, 1);
+}
+
 // A form whose own OnResize counts its calls.
 struct TResizeCount {
     int32_t Calls = 0;
