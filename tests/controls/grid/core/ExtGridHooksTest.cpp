@@ -348,6 +348,75 @@ TEST_F(ExtGridFixture, EventsGetTheirTypesArgumentOrder)
     EXPECT_EQ(Sides, (std::array<int32_t, 4>{1, 2, 3, 4}));
 }
 
+// Each row gives the hook's answer as text, assigns an event that changes it, and clears the event.
+struct TRestoreCase {
+    const char* Hook;
+    std::function<QString(TExtStringGrid*)> Answer;
+    std::function<void(TExtStringGrid*, bool)> Assign;
+};
+
+TEST_F(ExtGridFixture, ClearingAnEventBringsBackTheGridsOwnAnswer)
+{
+    Grid->SetCells(2, 3, QStringLiteral("<b>bold</b>"));
+    Grid->SetSaveWithHTML(false);
+    Grid->SetFilterDropDownAuto(true);
+    Grid->ControlLook()->SetDropDownAlwaysVisible(true);
+    Grid->SetDefaultEditor(edComboList);
+    const TRestoreCase Cases[] = {
+        {"GetCheckTrue", [](auto* G) { return G->CheckTrueOf(2, 3); },
+         [](auto* G, bool On) {
+             G->OnGetCheckTrue = On ? TGetCheckEvent([](TObject*, int32_t, int32_t, QString& V) { V = QStringLiteral("yes"); })
+                                    : TGetCheckEvent();
+         }},
+        {"GetSaveCellText",
+         [](auto* G) {
+             QString V;
+             G->GetSaveCellText(2, 3, V);
+             return V;
+         },
+         [](auto* G, bool On) {
+             G->OnSaveCell = On ? TCellSaveLoadEvent([](TObject*, int32_t, int32_t, QString& V) { V += QLatin1Char('!'); })
+                                : TCellSaveLoadEvent();
+         }},
+        {"IsFixedCell",
+         [](auto* G) {
+             bool Fixed = false;
+             G->IsFixedCell(2, 3, Fixed);
+             return QString::number(Fixed);
+         },
+         [](auto* G, bool On) {
+             G->OnIsFixedCell = On ? TIsFixedCellEvent([](TObject*, int32_t, int32_t, bool& F) { F = true; })
+                                   : TIsFixedCellEvent();
+         }},
+        {"HasComboBox", [](auto* G) { return QString::number(G->HasComboBox(2, 3)); },
+         [](auto* G, bool On) {
+             G->OnHasComboBox = On ? THasComboEvent([](TObject*, int32_t, int32_t, bool& H) { H = false; })
+                                   : THasComboEvent();
+         }},
+        {"GetColumnFilter",
+         [](auto* G) {
+             G->GetColumnFilter(2);
+             return G->FilterList()->Text();
+         },
+         [](auto* G, bool On) {
+             G->OnGetColumnFilter = On ? TGetColumnFilterEvent([](TObject*, int32_t, TStrings* L) { L->Clear(); })
+                                       : TGetColumnFilterEvent();
+         }},
+        {"CanEdit", [](auto* G) { return QString::number(G->CanEdit(2, 3)); },
+         [](auto* G, bool On) {
+             G->OnCanEditCell = On ? TCanEditCellEvent([](TObject*, int32_t, int32_t, bool& C) { C = false; })
+                                   : TCanEditCellEvent();
+         }},
+    };
+    for (const TRestoreCase& C : Cases) {
+        const QString Own = C.Answer(Grid);
+        C.Assign(Grid, true);
+        EXPECT_NE(C.Answer(Grid), Own) << C.Hook;
+        C.Assign(Grid, false);
+        EXPECT_EQ(C.Answer(Grid), Own) << C.Hook;
+    }
+}
+
 TEST_F(ExtGridFixture, ActiveCellShowHighlightsTheHeadersOfTheCurrentCell)
 {
     Grid->SetActiveCellShow(true);
