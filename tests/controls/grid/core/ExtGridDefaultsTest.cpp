@@ -290,6 +290,35 @@ TEST(ExtGridDefaultsTest, ModuleVersionsComeFromTheVersionResource)
     EXPECT_TRUE(ComCtl32Ver470);
 }
 
+TEST(ExtGridDefaultsTest, UnitStartTakesCommonControlsFromVersion470On)
+{
+    TVersionService Service;
+    TModuleVersionService* Previous = SetModuleVersionService(&Service);
+    int32_t Ends = 0;
+    while (GridHookHandle) {
+        ExtGridFinalization();
+        ++Ends;
+    }
+    const struct {
+        uint32_t VersionMS, Signature;
+        bool Expected;
+    } Cases[] = {{0x00040045, VS_FFI_SIGNATURE, false},
+                 {0x00040046, VS_FFI_SIGNATURE, true},
+                 {0x00060000, VS_FFI_SIGNATURE, true},
+                 {0x00060000, 0x12345678, false}};
+    for (const auto& C : Cases) {
+        Service.VersionMS = C.VersionMS;
+        Service.Signature = C.Signature;
+        ExtGridInitialization();
+        EXPECT_EQ(ComCtl32Ver470, C.Expected) << std::hex << C.VersionMS << " " << C.Signature;
+        ExtGridFinalization();
+    }
+    SetModuleVersionService(Previous);
+    for (int32_t I = 0; I < Ends; ++I) ExtGridInitialization();
+    EXPECT_TRUE(ComCtl32Ver470);
+    EXPECT_NE(GridHookHandle, nullptr);
+}
+
 TEST(ExtGridDefaultsTest, LocaleHelpersReadTheSettingsInForceAtEachCall)
 {
     TFormatSettings Settings = FormatSettings();
