@@ -8,6 +8,7 @@
 #include "windows/ActnList.h"
 #include "windows/Forms.h"
 #include "windows/Menus.h"
+#include "windows/private/Drag.h"
 #include "windows/private/Window.h"
 #include "windows/private/WindowWidget.h"
 
@@ -124,6 +125,7 @@ TControl::TControl(TComponent* AOwner)
 TControl::~TControl()
 {
     WindowsInternal::ForgetMouseControl(this);
+    WindowsInternal::ForgetDragControl(this);
     Application->ControlDestroying(this);
     if (CaptureControl == this) SetCaptureControl(nullptr);
     if (FParent) FParent->RemoveControl(this);
@@ -446,7 +448,13 @@ void TControl::WndProc(TMessage& Message)
         switch (Message.Msg) {
         case WM_MOUSEMOVE: Application->HintMouseMessage(this, Message); break;
         case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK: FControlState.Include(csLButtonDown); break;
+        case WM_LBUTTONDBLCLK:
+            if (FDragMode == dmAutomatic) {
+                BeginDrag(true);
+                return;
+            }
+            FControlState.Include(csLButtonDown);
+            break;
         case WM_LBUTTONUP: FControlState.Exclude(csLButtonDown); break;
         default: break;
         }
@@ -483,6 +491,7 @@ void TControl::Dispatch(TMessage& Message)
     case CM_MOUSELEAVE: CMMouseLeave(Message); break;
     case CM_MOUSEWHEEL: CMMouseWheel(TCMMouseWheel(Message)); break;
     case CM_PARENTBIDIMODECHANGED: CMParentBiDiModeChanged(Message); break;
+    case CM_DRAG: CMDrag(Message); break;
     default: DefaultHandler(Message); break;
     }
 }

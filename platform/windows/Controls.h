@@ -31,6 +31,7 @@ class TCanvas;
 class TControlActionLink;
 class TFont;
 class TControl;
+class TDragObject;
 class TPopupMenu;
 class TSizeConstraints;
 class TWinControl;
@@ -74,6 +75,11 @@ constexpr TCursor crHelp = -20;
 constexpr TCursor crHandPoint = -21;
 constexpr TCursor crSizeAll = -22;
 constexpr TCursor crSize = -22;
+
+// dmAutomatic: a press of the left button starts dragging the control at once.
+enum TDragMode { dmManual, dmAutomatic };
+// What a drag over a control is doing there: coming in, leaving (also when it ends there), moving.
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
 
 enum TControlStyleItem {
     csAcceptsControls, csCaptureMouse, csDesignInteractive, csClickEvents, csFramed, csSetCaption, csOpaque,
@@ -279,6 +285,34 @@ public:
     std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)> OnMouseWheelDown;
     std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)> OnMouseWheelUp;
 
+    // ---- Dragging (the drag and its targets are in DragDrop.cpp) ----
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode Value) { FDragMode = Value; }
+    // The cursor over a target that accepts the control.
+    TCursor DragCursor() const { return FDragCursor; }
+    void SetDragCursor(TCursor Value) { FDragCursor = Value; }
+    // Starts dragging the control: at once, or once the pointer has moved Threshold pixels (-1: 5)
+    // from where it is now. A press of the control's own ends first (WM_LBUTTONUP). The drag takes
+    // the mouse: the controls under the pointer are asked with DragOver whether they accept it, and
+    // the cursor says so; releasing the button drops it on a target that accepts (DragDrop), Esc,
+    // the right button or a lost capture cancel it. OnStartDrag comes first, OnEndDrag last.
+    void BeginDrag(bool Immediate, int32_t Threshold = -1);
+    // True while the control is being dragged, also before the threshold is passed.
+    bool Dragging() const;
+    // Ends the control's drag: dropped where it is when Drop and the target accepts, else cancelled.
+    void EndDrag(bool Drop);
+    // Source is dropped at X, Y (client coordinates): OnDragDrop.
+    virtual void DragDrop(TObject* Source, int32_t X, int32_t Y);
+
+    // Source is the dragged control, or the drag object OnStartDrag made.
+    std::function<void(TObject* Sender, TObject* Source, int32_t X, int32_t Y, TDragState State, bool& Accept)>
+        OnDragOver;
+    std::function<void(TObject* Sender, TObject* Source, int32_t X, int32_t Y)> OnDragDrop;
+    // May give the drag an object of its own (not owned by the drag).
+    std::function<void(TObject* Sender, TDragObject*& DragObject)> OnStartDrag;
+    // Target is the control that took the drop, nil when none did.
+    std::function<void(TObject* Sender, TObject* Target, int32_t X, int32_t Y)> OnEndDrag;
+
 protected:
     virtual void WndProc(TMessage& Message);
     virtual void Dispatch(TMessage& Message);
@@ -304,6 +338,11 @@ protected:
     virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
     virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
     virtual void SetZOrder(bool TopMost);
+    // Something is dragged over the control (X, Y client coordinates): Accept says whether it may be
+    // dropped here. OnDragOver decides; without it nothing is accepted.
+    virtual void DragOver(TObject* Source, int32_t X, int32_t Y, TDragState State, bool& Accept);
+    virtual void DoStartDrag(TDragObject*& DragObject);
+    virtual void DoEndDrag(TObject* Target, int32_t X, int32_t Y);
     // Asks the parent to align its controls again.
     void RequestAlign();
     // Records where the anchors keep the control when the parent is resized.
@@ -340,12 +379,14 @@ protected:
     void CMMouseLeave(TMessage& Message);
     void CMMouseWheel(TCMMouseWheel Message);
     void CMParentBiDiModeChanged(TMessage& Message);
+    void CMDrag(TMessage& Message);
 
     TControlStyle FControlStyle;
     TControlState FControlState;
 
 private:
     friend class TWinControl;
+    friend class TDragging;
     void DoMouseDown(TWMMouse Message, TMouseButton Button, TShiftState Shift);
     void DoMouseUp(TWMMouse Message, TMouseButton Button);
     void ApplyAnchors();
@@ -371,6 +412,8 @@ private:
     bool FShowHint = false;
     bool FParentShowHint = true;
     TCursor FCursor = crDefault;
+    TDragMode FDragMode = dmManual;
+    TCursor FDragCursor = crDrag;
     TBiDiMode FBiDiMode = bdLeftToRight;
     bool FParentBiDiMode = true;
     int32_t FWheelAccumulator = 0;
@@ -378,6 +421,43 @@ private:
     TWndMethod FWindowProc;
     std::unique_ptr<TControlActionLink> FActionLink;
     std::unique_ptr<TSizeConstraints> FConstraints;
+};
+
+// What is dragged. The cursor over a target says whether the target accepts it.
+class TDragObject : public TObject {
+public:
+    // The control under the pointer, nil over none of ours; where the pointer is (screen coordinates).
+    TControl* DragTarget() const { return FDragTarget; }
+    TPoint DragPos() const { return FDragPos; }
+    // crDrag over a target that accepts, else crNoDrop.
+    virtual TCursor GetDragCursor(bool Accepted, int32_t X, int32_t Y);
+
+private:
+    friend class TDragging;
+    TControl* FDragTarget = nullptr;
+    TPoint FDragPos;
+};
+
+// The drag of a control: targets get the control as Source.
+class TDragControlObject : public TDragObject {
+public:
+    explicit TDragControlObject(TControl* AControl) : FControl(AControl) {}
+    TControl* Control() const { return FControl; }
+    // The control's DragCursor over a target that accepts.
+    TCursor GetDragCursor(bool Accepted, int32_t X, int32_t Y) override;
+
+private:
+    TControl* FControl;
+};
+
+// CM_DRAG: WParam is what happens, LParam points to the TDragRec; the answer to the first three is
+// whether the target accepts.
+enum TDragMessage { dmDragEnter, dmDragLeave, dmDragMove, dmDragDrop, dmDragCancel, dmFindTarget };
+struct TDragRec {
+    // Screen coordinates.
+    TPoint Pos;
+    TDragObject* Source = nullptr;
+    TControl* Target = nullptr;
 };
 
 // What a window is made with: its styles, the caption it starts with and its parent window.

@@ -63,7 +63,8 @@ HCURSOR GetCursor()
 HCURSOR SetCursor(HCURSOR Cursor)
 {
     const HCURSOR Old = std::exchange(CurrentCursor(), Cursor);
-    const HWND Wnd = GetCapture() ? GetCapture() : CursorWindow();
+    // A capture without a widget (a drag) shows the cursor over the window the pointer is in.
+    const HWND Wnd = WindowsInternal::WidgetOf(GetCapture()) ? GetCapture() : CursorWindow();
     if (QWidget* Widget = WindowsInternal::WidgetOf(Wnd); Widget && Cursor) Widget->setCursor(Cursor->Cursor);
     return Old;
 }

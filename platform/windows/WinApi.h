@@ -47,7 +47,8 @@ HWND GetFocus();
 // (carrying the old one) to Wnd. Returns the window that had it.
 HWND SetFocus(HWND Wnd);
 HWND GetCapture();
-// Mouse input goes to Wnd, wherever the pointer is, until ReleaseCapture.
+// Mouse input goes to Wnd, wherever the pointer is, until ReleaseCapture; to a window that is no
+// control (AllocateHWnd) in screen coordinates.
 HWND SetCapture(HWND Wnd);
 bool ReleaseCapture();
 HWND GetActiveWindow();
@@ -79,8 +80,8 @@ HCURSOR LoadCursor(uintptr_t Instance, const QString& Name);
 bool DestroyCursor(HCURSOR Cursor);
 // The cursor shown now: the one the last WM_SETCURSOR answer or SetCursor put up.
 HCURSOR GetCursor();
-// Shows Cursor over the window with the capture, else the window the pointer was last over, until the
-// next WM_SETCURSOR; returns the cursor shown before.
+// Shows Cursor over the window with the capture (one with a widget), else the window the pointer was
+// last over, until the next WM_SETCURSOR; returns the cursor shown before.
 HCURSOR SetCursor(HCURSOR Cursor);
 
 // ---- Geometry and painting ----

@@ -807,8 +807,10 @@ void TWinControl::DefaultHandler(TMessage& Message)
             if (Parent()) Message.Result = Parent()->Perform(Message.Msg, Message.WParam, Message.LParam);
             // Unclaimed, the client area shows the window's class cursor, the arrow.
             if (!Message.Result && FWidget && TWMSetCursor(Message).CursorWnd() == FHandle &&
-                TWMSetCursor(Message).HitTest() == HTCLIENT)
-                FWidget->setCursor(CursorOf(crArrow));
+                TWMSetCursor(Message).HitTest() == HTCLIENT) {
+                SetCursorWindow(FHandle);
+                ::SetCursor(Screen->Cursors(crArrow));
+            }
             return;
         default: break;
         }

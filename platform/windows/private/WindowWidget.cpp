@@ -437,8 +437,19 @@ bool TWindowHook::MouseEvent(QObject* Receiver, QMouseEvent* Event)
     const UINT Msg = MouseMessageOf(Event);
     if (Msg == 0) return false;
     if (Event->type() != QEvent::MouseMove) Application->CancelHint();
+    const WPARAM Keys = MouseKeys(Event->buttons(), Event->modifiers());
     HWND Target = FWnd;
-    if (GetCapture() && GetCapture() != FWnd && FindControl(GetCapture())) Target = GetCapture();
+    if (const HWND Captured = GetCapture(); Captured && Captured != FWnd) {
+        if (FindControl(Captured)) {
+            Target = Captured;
+        } else if (IsWindow(Captured)) {
+            // A window that is no control (a drag going on) gets the mouse in screen coordinates, and
+            // shows its cursor over the window the pointer is in.
+            SetCursorWindow(FWnd);
+            SendMessage(Captured, Msg, Keys, PointToLParam({Global.x(), Global.y()}));
+            return true;
+        }
+    }
     const QWidget* TargetWidget = WidgetOf(Target);
     const TWindowHook* TargetHook = HookOf(Target);
     if (!TargetWidget || !TargetHook) return true;
@@ -447,7 +458,6 @@ bool TWindowHook::MouseEvent(QObject* Receiver, QMouseEvent* Event)
         SetCursorWindow(Target);
         SendMessage(Target, WM_SETCURSOR, reinterpret_cast<WPARAM>(Target), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     }
-    const WPARAM Keys = MouseKeys(Event->buttons(), Event->modifiers());
     if (Target != FWnd) {
         SendMessage(Target, Msg, Keys, PointToLParam({Local.x(), Local.y()}));
         return true;
