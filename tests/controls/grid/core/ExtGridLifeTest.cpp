@@ -4,6 +4,7 @@
 #include "ExtGridTestSupport.h"
 
 #include "support/Artifacts.h"
+#include "support/LayerInternals.h"
 
 #include "grid/base/GridMarkers.h"
 #include "grid/base/GridSettings.h"
@@ -242,6 +243,22 @@ TEST_F(ExtGridFixture, ResizeFiresOnResizeOnce)
     EXPECT_EQ(Resizes, 1);
 }
 
+TEST_F(ExtGridFixture, InvalidateSkipsOnceAfterTheEditorsOwnChange)
+{
+    Show();
+    TPaintHold Hold;
+    ProcessPendingEvents();
+    TRect Pending;
+    ASSERT_FALSE(GetUpdateRect(Grid->Handle(), Pending));
+    Grid->FEditChange = true;
+    Grid->Invalidate();
+    EXPECT_FALSE(GetUpdateRect(Grid->Handle(), Pending));
+    EXPECT_FALSE(Grid->FEditChange);
+    Grid->Invalidate();
+    ASSERT_TRUE(GetUpdateRect(Grid->Handle(), Pending));
+    EXPECT_EQ(Pending, Grid->ClientRect());
+}
+
 TEST_F(ExtGridFixture, LoadedTakesTheWishedCountsAndTheEditorOption)
 {
     Grid->BeginLoading();
@@ -259,8 +276,14 @@ TEST_F(ExtGridFixture, LoadedTakesTheWishedCountsAndTheEditorOption)
     EXPECT_EQ(Grid->Look(), glVyx);
     EXPECT_EQ(Grid->Cells(0, 0), QStringLiteral("a\rb"));
     EXPECT_EQ(Grid->Cells(1, 0), QStringLiteral("c"));
-    // Without visual styles a themed control look turns classic.
+    // Before the window exists the grid still counts as themed: the look stays.
     EXPECT_EQ(Grid->ControlLook()->ControlStyle(), csTheme);
+    // Once the window showed there are no visual styles: a themed control look turns classic.
+    Show();
+    ASSERT_FALSE(Grid->IsWinXP());
+    Grid->BeginLoading();
+    Grid->Loaded();
+    EXPECT_EQ(Grid->ControlLook()->ControlStyle(), csClassic);
 }
 
 TEST_F(ExtGridFixture, AssignCopiesSettingsDimensionsAndCells)

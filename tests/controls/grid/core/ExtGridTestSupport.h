@@ -25,6 +25,7 @@ public:
     using TExtStringGrid::TExtStringGrid;
 
     using TExtStringGrid::CreateWnd;
+    using TExtStringGrid::FEditChange;
     using TExtStringGrid::FHideLastRow;
     using TExtStringGrid::FNumNodes;
 
