@@ -340,7 +340,7 @@ struct TCustomListBox::TParts {
         const UINT Disabled = ListBox->Enabled() ? 0 : ODS_DISABLED;
         // The focus rectangle goes on the first item while there is no selection.
         const int32_t Focus = FocusItem() >= 0 ? FocusItem() : 0;
-        PaintColumn(ListBox, ODT_LISTBOX, ListBox->IsOwnerDraw(), DC, Column(), [&](int32_t I) {
+        PaintColumn(ListBox, ODT_LISTBOX, ListBox->DrawsItems(), DC, Column(), [&](int32_t I) {
             const bool Selected = Multi() ? Items[static_cast<size_t>(I)].Selected : I == ItemIndex;
             return (Selected ? ODS_SELECTED : 0) | (Focused && I == Focus ? ODS_FOCUS : 0) | Disabled;
         });
@@ -423,6 +423,16 @@ void TCustomListBox::SetSorted(bool Value)
     auto& Items = FParts->Items;
     std::stable_sort(Items.begin(), Items.end(), [](const TListItem& A, const TListItem& B) { return AnsiCompareText(A.Text, B.Text) < 0; });
     Invalidate();
+}
+
+bool TCustomListBox::ItemMarked(int32_t Index) const
+{
+    return FParts->Items.at(static_cast<size_t>(Index)).Marked;
+}
+
+void TCustomListBox::SetItemMarked(int32_t Index, bool Value)
+{
+    FParts->Items.at(static_cast<size_t>(Index)).Marked = Value;
 }
 
 void TCustomListBox::SetStyle(TListBoxStyle Value)

@@ -312,6 +312,13 @@ protected:
 
     virtual void DrawItem(int32_t Index, const TRect& Rect, TOwnerDrawState State);
     virtual void MeasureItem(int32_t Index, int32_t& Height);
+    // Whether the items are drawn through CN_DRAWITEM: the owner-drawn styles; a descendant that
+    // draws parts of its own answers true in lbStandard too (the items keep the font's height).
+    virtual bool DrawsItems() const { return IsOwnerDraw(); }
+    // A mark a descendant keeps with item Index (a check list box's tick): it moves with the item;
+    // a new item has none. Index must be valid.
+    bool ItemMarked(int32_t Index) const;
+    void SetItemMarked(int32_t Index, bool Value);
 
     void CNCommand(TWMCommand Message);
     void CNDrawItem(TWMDrawItem Message);

@@ -30,6 +30,8 @@ struct TListItem {
     int32_t Height = 0;
     // Whether the item is selected in a multiple-selection list box.
     bool Selected = false;
+    // A list box descendant's mark (a check list box's tick).
+    bool Marked = false;
 };
 using TItemList = std::vector<TListItem>;
 
