@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <tuple>
+#include <utility>
 
 TGridCellStore::TGridCellStore() = default;
 
@@ -138,6 +139,34 @@ void TGridCellStore::MoveRow(int32_t From, int32_t To)
         Put(I, std::move(*Next));
     }
     Put(To, std::move(Moving));
+}
+
+void TGridCellStore::PermuteRows(int32_t First, const std::vector<int32_t>& Sources)
+{
+    if (First < 0) return;
+    std::vector<TRow> Taken(Sources.size());
+    for (size_t K = 0; K < Sources.size(); ++K)
+        if (TRow* Row = Find(First + static_cast<int32_t>(K))) Taken[K] = std::move(*Row);
+    for (size_t K = 0; K < Sources.size(); ++K) {
+        TRow& Row = Taken[static_cast<size_t>(Sources[K] - First)];
+        const int32_t Index = First + static_cast<int32_t>(K);
+        if (Row.Empty()) {
+            if (TRow* Target = Find(Index)) *Target = TRow{};
+        } else {
+            Make(Index) = std::move(Row);
+        }
+    }
+}
+
+void TGridCellStore::ExchangeRows(int32_t Row1, int32_t Row2)
+{
+    if (Row1 == Row2 || Row1 < 0 || Row2 < 0) return;
+    TRow* A = Find(Row1);
+    TRow* B = Find(Row2);
+    if ((!A || A->Empty()) && (!B || B->Empty())) return;
+    if (!A) A = &Make(Row1);
+    if (!B) B = &Make(Row2);
+    std::swap(*A, *B);
 }
 
 void TGridCellStore::MoveColumn(int32_t From, int32_t To)

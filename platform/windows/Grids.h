@@ -485,6 +485,11 @@ public:
     void SetCols(int32_t Index, TStrings* Value);
     TStrings* Rows(int32_t Index);
     void SetRows(int32_t Index, TStrings* Value);
+    // Row First + k takes the stored texts and objects (every column, also beyond the counts) that
+    // row Sources[k] held; Sources must be a permutation of First ... First + size - 1. No event.
+    void PermuteRows(int32_t First, const std::vector<int32_t>& Sources);
+    // The stored texts and objects of two rows change places. No event.
+    void ExchangeRows(int32_t Row1, int32_t Row2);
 
 protected:
     // Move the texts and objects of every stored row (column) up to the stored extent.

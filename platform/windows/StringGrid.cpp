@@ -206,6 +206,16 @@ void TStringGrid::RowMoved(int32_t FromIndex, int32_t ToIndex)
     TDrawGrid::RowMoved(FromIndex, ToIndex);
 }
 
+void TStringGrid::PermuteRows(int32_t First, const std::vector<int32_t>& Sources)
+{
+    FStore->PermuteRows(First, Sources);
+}
+
+void TStringGrid::ExchangeRows(int32_t Row1, int32_t Row2)
+{
+    FStore->ExchangeRows(Row1, Row2);
+}
+
 void TStringGrid::DrawCell(int32_t ACol, int32_t ARow, const TRect& ARect, TGridDrawState AState)
 {
     if (DefaultDrawing()) Canvas()->TextRect(ARect, ARect.Left + 2, ARect.Top + 2, Cells(ACol, ARow));

@@ -179,6 +179,36 @@ TEST_F(GridShapeTest, MovingColumnsAndRowsMovesTheCells)
               (QStringList{"ColumnMoved 1,3", "RowMoved 3,1", "RowMoved 1,3"}));
 }
 
+// PermuteRows moves whole rows (far columns and rows beyond the count included) without an event;
+// empty rows take the place of rows they replace.
+TEST_F(GridShapeTest, PermuteRowsMovesWholeRows)
+{
+    MakeGrid(3, 5);
+    for (int32_t R = 1; R < 5; ++R) {
+        Grid->SetCells(0, R, QStringLiteral("r%1").arg(R));
+        Grid->SetCells(5000, R, QStringLiteral("far%1").arg(R));
+    }
+    Grid->SetCells(0, 3, QString());
+    Grid->SetCells(5000, 3, QString());
+    TObject Marker;
+    Grid->SetObjects(2, 4, &Marker);
+    Grid->Log.clear();
+    Grid->PermuteRows(1, {4, 3, 1, 2});
+    EXPECT_EQ(Grid->Cols(0)->CommaText(), QStringLiteral(",r4,,r1,r2"));
+    EXPECT_EQ(Grid->Cells(5000, 1), QStringLiteral("far4"));
+    EXPECT_EQ(Grid->Cells(5000, 2), QString());
+    EXPECT_EQ(Grid->Objects(2, 1), &Marker);
+    EXPECT_EQ(Grid->Objects(2, 4), nullptr);
+    EXPECT_TRUE(Grid->Log.filter(QStringLiteral("Moved")).isEmpty());
+    Grid->PermuteRows(1, {3, 4, 2, 1});
+    EXPECT_EQ(Grid->Cols(0)->CommaText(), QStringLiteral(",r1,r2,,r4"));
+    Grid->ExchangeRows(1, 3);
+    Grid->ExchangeRows(2, 7);
+    EXPECT_EQ(Grid->Cols(0)->CommaText(), QStringLiteral(",,,r1,r4"));
+    EXPECT_EQ(Grid->Cells(0, 7), QStringLiteral("r2"));
+    EXPECT_EQ(Grid->Cells(5000, 7), QStringLiteral("far2"));
+}
+
 // ---- Drawing ----
 
 TEST_F(GridShapeTest, PaintDrawsEveryCellShownWithItsState)
