@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <memory>
 #include <utility>
+#include <vector>
 
 class TArrowWindow;
 class TBackGround;
@@ -548,6 +549,30 @@ public:
     virtual void QSortGroup();
     virtual void QSortGroupIndexed();
     virtual void QUnSort();
+
+    // ---- Sorting ----
+    void Sort(int32_t Column, TSortDirection Direction);
+    // Only when RowCount > 1.
+    void SortByColumn(int32_t Col);
+    // Rows Left ... Right only: no cross-reference reset, footer, current row or update bracket.
+    void QuickSort(int32_t Col, int32_t Left, int32_t Right);
+    void QuickSortIndexed(int32_t Left, int32_t Right);
+    void InitSortXRef();
+    // Swaps the rows when they compare as the last sort's direction asks; ties go to the next column.
+    bool SortLine(int32_t Col, int32_t ARow1, int32_t ARow2);
+    // -1, 0 or 1 by the column's sort style; Dir places blanks (0 ascending, 1 descending).
+    int32_t CompareCellsForSort(int32_t ACol, int32_t Row1, int32_t Row2, int32_t Dir);
+    // Ties broken by the following columns with SortSettings.Full; not negated for descending.
+    int32_t CompareRowsForSort(int32_t ACol, int32_t Row1, int32_t Row2);
+    // From sort key k on, each key with its own direction.
+    int32_t CompareRowsIndexed(int32_t k, int32_t Row1, int32_t Row2);
+    // Entry k: the row index, before sorting, of the row now at k.
+    TIntList* SortRowXRef() const { return FSortRowXRef.get(); }
+    // Counters of cell comparisons and row swaps; sorting never resets them.
+    int32_t SortCompares() const { return Compares; }
+    int32_t SortSwaps() const { return Swaps; }
+    // Whether ACol is listed in IgnoreColumns.
+    bool IsIgnoredColumn(int32_t ACol) const;
 
     // ---- Painting and editing services the core calls ----
     void PaintWindowBorder();
@@ -1679,6 +1704,32 @@ protected:
 
 private:
     friend struct TFormResizeLink;
+    // ---- Sorting internals ----
+    struct TSortKeys;
+    struct TSortColumn0 {
+        bool Saved = false;
+        std::vector<QString> Texts;
+        std::vector<TObject*> Objects;
+    };
+    struct TSortRows {
+        bool Entered = false;
+        int32_t LastWidth = 0;
+        int32_t Hidden = 0;
+    };
+    // Set while a sort compares rows where they stood before it: keys read once per cell.
+    TSortKeys* FSortKeys = nullptr;
+    QString SortCellText(int32_t ACol, int32_t ARow);
+    bool SortInPlace() const;
+    void SortRowRange(int32_t ACol, int32_t Left, int32_t Right, bool Indexed);
+    void MoveSortedRows(int32_t Left, const std::vector<int32_t>& Order);
+    void SaveSortColumn0(TSortColumn0& Saved);
+    void RestoreSortColumn0(const TSortColumn0& Saved);
+    void EnterSortRows(TSortRows& State, bool ClearOld);
+    void LeaveSortRows(TSortRows& State);
+    void RunSort(bool Indexed);
+    void FinishSort(const TSortColumn0& Column0, int32_t OldTop, bool FooterVisible, int32_t Footers);
+    void SortWithinGroups(bool Indexed);
+
     // The owner form's resize: sizes the grid with the form, then runs the handler kept before.
     void FormResize(TObject* Sender);
     // Hands the form's OnResize back, or takes this grid out of the chain of grids on the form.

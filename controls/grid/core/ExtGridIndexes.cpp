@@ -48,6 +48,11 @@ int32_t TExtStringGrid::TotalColCount() const
     return ColCount() + FNumHidden;
 }
 
+bool TExtStringGrid::IsIgnoredColumn(int32_t ACol) const
+{
+    return FIgnoreColumns && FIgnoreColumns->HasValue(ACol);
+}
+
 bool TExtStringGrid::IsHiddenColumn(int32_t ColIndex) const
 {
     return ColIndex >= 0 && ColIndex < 512 && !FVisibleCol[ColIndex];

@@ -137,18 +137,6 @@ void TExtStringGrid::InsertCols(int32_t ColIndex, int32_t CCount)
     for (int32_t I = 0; I < CCount; ++I) MoveColumn(ColCount() - 1, ColIndex);
 }
 
-void TExtStringGrid::SortSwapRows(int32_t ARow1, int32_t ARow2)
-{
-    for (int32_t c = 0; c < TotalColCount(); ++c) {
-        const QString Text = GetGridCell(c, ARow1);
-        TObject* Object = GetGridObject(c, ARow1);
-        SetGridCell(c, ARow1, GetGridCell(c, ARow2));
-        SetObjects(c, ARow1, GetGridObject(c, ARow2));
-        SetGridCell(c, ARow2, Text);
-        SetObjects(c, ARow2, Object);
-    }
-}
-
 void TExtStringGrid::TrimRect(int32_t ACol1, int32_t ARow1, int32_t ACol2, int32_t ARow2)
 {
     for (int32_t r = ARow1; r <= ARow2; ++r)
@@ -171,16 +159,6 @@ void TExtStringGrid::SubUnGroup(int32_t) {}
 void TExtStringGrid::Group(int32_t) {}
 
 void TExtStringGrid::UnGroup() {}
-
-void TExtStringGrid::QSort() {}
-
-void TExtStringGrid::QSortIndexed() {}
-
-void TExtStringGrid::QSortGroup() {}
-
-void TExtStringGrid::QSortGroupIndexed() {}
-
-void TExtStringGrid::QUnSort() {}
 
 void TExtStringGrid::CalcFooter(int32_t) {}
 
