@@ -574,6 +574,26 @@ public:
     // Whether ACol is listed in IgnoreColumns.
     bool IsIgnoredColumn(int32_t ACol) const;
 
+    // ---- Column and row statistics ----
+    // ACol a real column; FromRow or ToRow -1 takes the normal rows above the footers. A ToRow past
+    // the shown rows makes Sum, Min and Max walk real rows, hidden ones included.
+    double ColumnSum(int32_t ACol, int32_t FromRow, int32_t ToRow);
+    // The sum over every row of the range.
+    double ColumnAvg(int32_t ACol, int32_t FromRow, int32_t ToRow);
+    // The first row's value starts (a non-number there raises).
+    double ColumnMin(int32_t ACol, int32_t FromRow, int32_t ToRow);
+    double ColumnMax(int32_t ACol, int32_t FromRow, int32_t ToRow);
+    // Population deviation; any non-number in the range raises.
+    double ColumnStdDev(int32_t ACol, int32_t FromRow, int32_t ToRow);
+    // Different display texts, case ignored.
+    double ColumnDistinct(int32_t ACol, int32_t FromRow, int32_t ToRow);
+    // OnColumnCalc's answer, 0 without it; the range as given.
+    double ColumnCustomCalc(int32_t ACol, int32_t FromRow, int32_t ToRow);
+    double RowSum(int32_t ARow, int32_t fromCol, int32_t toCol);
+    double RowAvg(int32_t ARow, int32_t fromCol, int32_t toCol);
+    double RowMin(int32_t ARow, int32_t fromCol, int32_t toCol);
+    double RowMax(int32_t ARow, int32_t fromCol, int32_t toCol);
+
     // ---- Painting and editing services the core calls ----
     void PaintWindowBorder();
     // The footer panel takes the floating footer's height, visibility and hint switch.
@@ -1729,6 +1749,13 @@ private:
     void RunSort(bool Indexed);
     void FinishSort(const TSortColumn0& Column0, int32_t OldTop, bool FooterVisible, int32_t Footers);
     void SortWithinGroups(bool Indexed);
+    // ---- Statistics internals ----
+    void DefaultStatsRange(int32_t& FromRow, int32_t& ToRow) const;
+    bool StatsRealRows(int32_t ToRow) const;
+    bool StatsUsesRow(int32_t ACol, int32_t r, bool Real);
+    void WalkStatsRows(int32_t ACol, int32_t FromRow, int32_t ToRow, const std::function<void(double)>& Use);
+    double ColumnExtreme(int32_t ACol, int32_t FromRow, int32_t ToRow, bool Max);
+    double RowExtreme(int32_t ARow, int32_t fromCol, int32_t toCol, bool Max);
 
     // The owner form's resize: sizes the grid with the form, then runs the handler kept before.
     void FormResize(TObject* Sender);
