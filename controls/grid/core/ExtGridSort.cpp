@@ -16,8 +16,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <optional>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -109,6 +109,8 @@ struct TExtStringGrid::TSortKeys {
     struct TCell {
         bool HasText = false;
         bool HasKind = false;
+        // 0 not asked yet, 1 a check box cell, 2 not one.
+        int8_t CheckBox = 0;
         bool HasNumber[2] = {false, false};
         bool Failed[2] = {false, false};
         int32_t Kind = ntkNotANumber;
@@ -124,13 +126,18 @@ struct TExtStringGrid::TSortKeys {
     };
     int32_t First = 0;
     int32_t Count = 0;
-    std::unordered_map<int32_t, TColumn> Columns;
+    std::vector<std::unique_ptr<TColumn>> Columns;
 
     TColumn& Column(int32_t ACol)
     {
-        TColumn& C = Columns[ACol];
-        if (C.Cells.empty()) C.Cells.resize(static_cast<size_t>(Count));
-        return C;
+        const auto Index = static_cast<size_t>(ACol);
+        if (Index >= Columns.size()) Columns.resize(Index + 1);
+        std::unique_ptr<TColumn>& C = Columns[Index];
+        if (!C) {
+            C = std::make_unique<TColumn>();
+            C->Cells.resize(static_cast<size_t>(Count));
+        }
+        return *C;
     }
     TCell* Cell(TColumn& C, int32_t ARow)
     {
@@ -153,26 +160,30 @@ int32_t TExtStringGrid::CompareCellsForSort(int32_t ACol, int32_t Row1, int32_t 
     ++Compares;
     TSortKeys::TColumn* Keys = FSortKeys ? &FSortKeys->Column(ACol) : nullptr;
     TSortStyle Style = ssAlphabetic;
-    QString Prefix;
-    QString Suffix;
-    if (Keys && Keys->HasFormat) {
-        Style = Keys->Style;
-        Prefix = Keys->Prefix;
-        Suffix = Keys->Suffix;
-    } else {
+    QString OwnPrefix;
+    QString OwnSuffix;
+    if (!Keys || !Keys->HasFormat) {
         Style = FSortSettings->AutoFormat() ? ssAutomatic : (FSortSettings->IgnoreCase() ? ssAlphaNoCase : ssAlphabetic);
-        GetFormat(ACol, Style, Prefix, Suffix);
+        GetFormat(ACol, Style, OwnPrefix, OwnSuffix);
         if (Keys) {
             Keys->HasFormat = true;
             Keys->Style = Style;
-            Keys->Prefix = Prefix;
-            Keys->Suffix = Suffix;
+            Keys->Prefix = OwnPrefix;
+            Keys->Suffix = OwnSuffix;
         }
     }
+    if (Keys) Style = Keys->Style;
+    const QString& Prefix = Keys ? Keys->Prefix : OwnPrefix;
+    const QString& Suffix = Keys ? Keys->Suffix : OwnSuffix;
     TSortKeys::TCell* K1 = Keys ? FSortKeys->Cell(*Keys, Row1) : nullptr;
     TSortKeys::TCell* K2 = Keys ? FSortKeys->Cell(*Keys, Row2) : nullptr;
-    const auto TextOf = [&](TSortKeys::TCell* K, int32_t ARow) -> QString {
-        if (!K) return SortCellText(ACol, ARow);
+    QString Own1;
+    QString Own2;
+    const auto TextOf = [&](TSortKeys::TCell* K, int32_t ARow, QString& Own) -> const QString& {
+        if (!K) {
+            Own = SortCellText(ACol, ARow);
+            return Own;
+        }
         if (!K->HasText) {
             K->Text = SortCellText(ACol, ARow);
             K->HasText = true;
@@ -187,12 +198,20 @@ int32_t TExtStringGrid::CompareCellsForSort(int32_t ACol, int32_t Row1, int32_t 
         }
         return K->Kind;
     };
-    const QString t1 = TextOf(K1, Row1);
-    const QString t2 = TextOf(K2, Row2);
+    const QString& t1 = TextOf(K1, Row1, Own1);
+    const QString& t2 = TextOf(K2, Row2, Own2);
 
     if (Style == ssAutomatic) {
         const TSortStyle Alpha = FSortSettings->IgnoreCase() ? ssAlphaNoCase : ssAlphabetic;
-        if (IsCellTypeIn(ACol, Row1, CheckBoxCellTypes - TCellTypes{ctTriStateCheckBox}))
+        static const TCellTypes CheckKinds{ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox};
+        bool CheckBox = false;
+        if (K1 && K1->CheckBox != 0) {
+            CheckBox = K1->CheckBox == 1;
+        } else {
+            CheckBox = IsCellTypeIn(ACol, Row1, CheckKinds);
+            if (K1) K1->CheckBox = CheckBox ? 1 : 2;
+        }
+        if (CheckBox)
             Style = ssCheckBox;
         else if (IsNumberKind(KindOf(K1, t1)))
             Style = ssNumeric;
@@ -231,11 +250,12 @@ int32_t TExtStringGrid::CompareCellsForSort(int32_t ACol, int32_t Row1, int32_t 
     case ssNumeric:
     case ssFinancial: {
         const int Slot = Style == ssFinancial ? 1 : 0;
-        const auto Number = [&](TSortKeys::TCell* K, QString Text, int32_t ARow, bool& Failed) {
+        const auto Number = [&](TSortKeys::TCell* K, const QString& CellText, int32_t ARow, bool& Failed) {
             if (K && K->HasNumber[Slot]) {
                 Failed = K->Failed[Slot];
                 return K->Number[Slot];
             }
+            QString Text = CellText;
             if (!Suffix.isEmpty()) {
                 const qsizetype At = Text.indexOf(Suffix);
                 if (At >= 0) Text.remove(At, Suffix.size());
