@@ -9,19 +9,6 @@ TGridCellStore::TGridCellStore() = default;
 
 TGridCellStore::~TGridCellStore() = default;
 
-const TGridCellStore::TRow* TGridCellStore::Find(int32_t ARow) const
-{
-    const auto Table = static_cast<size_t>(ARow >> (2 * PageBits));
-    if (ARow < 0 || Table >= FTables.size() || !FTables[Table]) return nullptr;
-    const TPage* Page = FTables[Table]->Pages[(ARow >> PageBits) & (PageSize - 1)].get();
-    return Page ? &Page->Rows[ARow & (PageSize - 1)] : nullptr;
-}
-
-TGridCellStore::TRow* TGridCellStore::Find(int32_t ARow)
-{
-    return const_cast<TRow*>(static_cast<const TGridCellStore*>(this)->Find(ARow));
-}
-
 TGridCellStore::TRow& TGridCellStore::Make(int32_t ARow)
 {
     const auto Table = static_cast<size_t>(ARow >> (2 * PageBits));
@@ -32,16 +19,15 @@ TGridCellStore::TRow& TGridCellStore::Make(int32_t ARow)
     return Page->Rows[ARow & (PageSize - 1)];
 }
 
-QString TGridCellStore::Text(int32_t ACol, int32_t ARow) const
+const QString TGridCellStore::Empty;
+
+const QString& TGridCellStore::FarText(const TRow& Row, int32_t ACol)
 {
-    const TRow* Row = Find(ARow);
-    if (!Row || ACol < 0) return {};
-    if (static_cast<size_t>(ACol) < Row->Texts.size()) return Row->Texts[static_cast<size_t>(ACol)];
-    if (ACol >= DenseColumns && Row->Far) {
-        const auto Found = Row->Far->find(ACol);
-        if (Found != Row->Far->end()) return Found->second.Text;
+    if (ACol >= DenseColumns && Row.Far) {
+        const auto Found = Row.Far->find(ACol);
+        if (Found != Row.Far->end()) return Found->second.Text;
     }
-    return {};
+    return Empty;
 }
 
 void TGridCellStore::SetText(int32_t ACol, int32_t ARow, const QString& Value)

@@ -492,6 +492,8 @@ public:
     void ExchangeRows(int32_t Row1, int32_t Row2);
 
 protected:
+    // A cell's stored text without a copy; valid until the grid's cells change.
+    const QString& StoredCell(int32_t ACol, int32_t ARow) const;
     // Move the texts and objects of every stored row (column) up to the stored extent.
     void ColumnMoved(int32_t FromIndex, int32_t ToIndex) override;
     void RowMoved(int32_t FromIndex, int32_t ToIndex) override;

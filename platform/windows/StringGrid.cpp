@@ -144,6 +144,11 @@ QString TStringGrid::Cells(int32_t ACol, int32_t ARow) const
     return FStore->Text(ACol, ARow);
 }
 
+const QString& TStringGrid::StoredCell(int32_t ACol, int32_t ARow) const
+{
+    return FStore->TextRef(ACol, ARow);
+}
+
 void TStringGrid::SetCells(int32_t ACol, int32_t ARow, const QString& Value)
 {
     if (ACol < 0 || ARow < 0) throw EInvalidGridOperation(QStringLiteral("Grid index out of range"));

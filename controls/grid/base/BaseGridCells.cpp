@@ -17,20 +17,20 @@ const QString CellGraphicClass = QStringLiteral("TCellGraphic");
 
 QString TBaseGrid::GetCellEx(int32_t c, int32_t r)
 {
-    int32_t bc = c, br = r;
-    if (const TCellProperties* Props = PropsAt(c, r)) {
-        const TPoint Base = Props->GetBaseCell(c, r);
-        bc = Base.X;
-        br = Base.Y;
-    }
-    QString Value = Cells(bc, br);
-    if (br < FNormalRowCount) {
-        GetDisplText(bc, br, Value);
-        if (OnGetDisplWideText) {
-            QString Wide = DecodeWideCellText(Value);
-            GetDisplWideText(bc, br, Wide);
-            Value = EncodeWideCellText(Wide);
+    if (FHasCellProps) {
+        if (const TCellProperties* Props = PropsAt(c, r)) {
+            const TPoint Base = Props->GetBaseCell(c, r);
+            c = Base.X;
+            r = Base.Y;
         }
+    }
+    if (r >= FNormalRowCount) return StoredCell(c, r);
+    QString Value = StoredCell(c, r);
+    GetDisplText(c, r, Value);
+    if (OnGetDisplWideText) {
+        QString Wide = DecodeWideCellText(Value);
+        GetDisplWideText(c, r, Wide);
+        Value = EncodeWideCellText(Wide);
     }
     return Value;
 }

@@ -23,7 +23,14 @@ public:
     // A row reserves room for this many cells when it is first written.
     void SetWidthHint(int32_t Value) { FWidthHint = Value; }
 
-    QString Text(int32_t ACol, int32_t ARow) const;
+    QString Text(int32_t ACol, int32_t ARow) const { return TextRef(ACol, ARow); }
+    // The stored text, or an empty one, without a copy; valid until the store changes.
+    const QString& TextRef(int32_t ACol, int32_t ARow) const
+    {
+        const TRow* Row = Find(ARow);
+        if (Row && static_cast<uint32_t>(ACol) < Row->Texts.size()) return Row->Texts[static_cast<uint32_t>(ACol)];
+        return Row ? FarText(*Row, ACol) : Empty;
+    }
     void SetText(int32_t ACol, int32_t ARow, const QString& Value);
     TObject* Object(int32_t ACol, int32_t ARow) const;
     void SetObject(int32_t ACol, int32_t ARow, TObject* Value);
@@ -60,10 +67,22 @@ private:
         std::unique_ptr<TPage> Pages[PageSize];
     };
 
-    const TRow* Find(int32_t ARow) const;
-    TRow* Find(int32_t ARow);
+    // A negative row is out of every table.
+    const TRow* Find(int32_t ARow) const
+    {
+        const uint32_t Table = static_cast<uint32_t>(ARow) >> (2 * PageBits);
+        if (Table >= FTables.size()) return nullptr;
+        const TTable* Found = FTables[Table].get();
+        if (!Found) return nullptr;
+        const TPage* Page = Found->Pages[(ARow >> PageBits) & (PageSize - 1)].get();
+        return Page ? &Page->Rows[ARow & (PageSize - 1)] : nullptr;
+    }
+    TRow* Find(int32_t ARow) { return const_cast<TRow*>(static_cast<const TGridCellStore*>(this)->Find(ARow)); }
+    static const QString& FarText(const TRow& Row, int32_t ACol);
     TRow& Make(int32_t ARow);
     void MoveRowContents(TRow& Row, int32_t From, int32_t To);
+
+    static const QString Empty;
 
     std::vector<std::unique_ptr<TTable>> FTables;
     int32_t FWidthHint = 0;

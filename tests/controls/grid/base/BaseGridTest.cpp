@@ -289,6 +289,36 @@ TEST_F(BaseGridTest, DisplayHooksOnlyForNormalRows)
     EXPECT_EQ(Asked, QStringList{"0,1"});
 }
 
+// GetCellEx reads every stored cell, also beyond the counts and far out, and hands back a text of its
+// own that a later write into the cell leaves alone.
+TEST_F(BaseGridTest, GetCellExReadsEveryStoredCellAsAValue)
+{
+    MakeGrid(4, 5);
+    const struct {
+        int32_t Col, Row;
+        QString Stored;
+    } Cases[] = {
+        {1, 1, "dense"}, {3, 4, "last"}, {9, 2, "beyond the columns"}, {2, 70000, "beyond the rows"},
+        {5000, 1, "far column"}, {6000, 3000000, "far cell"},
+    };
+    for (const auto& Case : Cases) Grid->SetCells(Case.Col, Case.Row, Case.Stored);
+    for (const auto& Case : Cases) {
+        EXPECT_EQ(Grid->GetCellEx(Case.Col, Case.Row), Case.Stored) << Case.Stored.toStdString();
+        EXPECT_EQ(Grid->GetCellEx(Case.Col + 1, Case.Row), "") << Case.Stored.toStdString();
+    }
+    EXPECT_EQ(Grid->GetCellEx(4999, 1), "");
+    EXPECT_EQ(Grid->GetCellEx(6000, 2999999), "");
+    EXPECT_EQ(Grid->GetCellEx(-1, 1), "");
+    EXPECT_EQ(Grid->GetCellEx(1, -1), "");
+
+    const QString Before = Grid->GetCellEx(1, 1);
+    Grid->SetCellEx(1, 1, "changed");
+    Grid->SetCellEx(5000, 1, "");
+    EXPECT_EQ(Before, "dense");
+    EXPECT_EQ(Grid->GetCellEx(1, 1), "changed");
+    EXPECT_EQ(Grid->GetCellEx(5000, 1), "");
+}
+
 TEST_F(BaseGridTest, WritesIntoTheHiddenLastRowAreReported)
 {
     MakeGrid(4, 5);
