@@ -365,6 +365,8 @@ private:
     TCellProperties* PropsAt(int32_t c, int32_t r) const;
     // The properties of a cell inside the grid, or nil.
     TCellProperties* PropsIn(int32_t c, int32_t r) const;
+    // A normal row's text through the display hooks, kept apart from GetCellEx's plain read.
+    QString HookedCellText(int32_t c, int32_t r);
     void NoteProps(int32_t c, int32_t r);
     // Frees the properties object in the slot and empties it; with Graphic a TCellGraphic too.
     void FreePropsAt(int32_t c, int32_t r, bool Graphic);

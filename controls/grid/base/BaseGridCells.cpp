@@ -25,6 +25,11 @@ QString TBaseGrid::GetCellEx(int32_t c, int32_t r)
         }
     }
     if (r >= FNormalRowCount) return StoredCell(c, r);
+    return HookedCellText(c, r);
+}
+
+QString TBaseGrid::HookedCellText(int32_t c, int32_t r)
+{
     QString Value = StoredCell(c, r);
     GetDisplText(c, r, Value);
     if (OnGetDisplWideText) {
