@@ -292,6 +292,9 @@ TEST(ExtGridDefaultsTest, ModuleVersionsComeFromTheVersionResource)
 
 TEST(ExtGridDefaultsTest, UnitStartTakesCommonControlsFromVersion470On)
 {
+    // The first grid starts the unit.
+    std::unique_ptr<TForm> Form(New<TForm>(nullptr));
+    New<TExtStringGrid>(Form.get());
     TVersionService Service;
     TModuleVersionService* Previous = SetModuleVersionService(&Service);
     int32_t Ends = 0;
