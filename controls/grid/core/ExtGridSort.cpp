@@ -758,10 +758,16 @@ void TExtStringGrid::SortWithinGroups(bool Indexed)
         for (int32_t r = FixedRows(); r <= Last; ++r)
             if (IsNode(r)) Level = std::max(Level, GetNodeLevel(r));
         for (int32_t c = FixedRows(); c <= Last; ++c) {
-            if (!IsNode(c) || GetNodeLevel(c) != Level || !GetNodeState(c)) continue;
+            // A set node state marks a contracted node.
+            if (!IsNode(c) || GetNodeLevel(c) != Level || GetNodeState(c)) continue;
             const int32_t e = GetNodeSpan(c);
             if (e - 1 <= 1) continue;
-            SortRowRange(FSortSettings->Column(), c + 1, c + e - 1, Indexed);
+            // A span that counts rows filtered out would reach the next group or the scratch rows:
+            // the group ends at the last normal row and before the next node of its level.
+            int32_t End = std::min(c + e - 1, Last);
+            for (int32_t r = c + 1; r <= End; ++r)
+                if (IsNode(r) && GetNodeLevel(r) <= Level) End = r - 1;
+            if (End - c > 1) SortRowRange(FSortSettings->Column(), c + 1, End, Indexed);
         }
         if (MoveRow) {
             SetRow(SortRow);

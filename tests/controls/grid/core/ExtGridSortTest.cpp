@@ -335,6 +335,30 @@ TEST_F(ExtGridSortFixture, RowDataFollowsTheRows)
     EXPECT_EQ(Grid->Row(), 4);
 }
 
+// Only the children of the deepest expanded nodes move; node rows stay.
+TEST_F(ExtGridSortFixture, GroupSortKeepsNodeRows)
+{
+    Fill(Grid, L({"g1", "c", "a", "b", "g2", "z", "y"}));
+    Grid->MakeNode(1, 4);
+    Grid->MakeNode(5, 3);
+    Grid->SortSettings()->SetColumn(1);
+    Grid->QSortGroup();
+    EXPECT_EQ(Column(Grid, 1), L({"g1", "a", "b", "c", "g2", "y", "z"}));
+    ExpectIdsIntact(Grid);
+    EXPECT_EQ(Grid->RowCount(), 8);
+    Grid->SortIndexes()->AddIndex(1, false);
+    Grid->QSortGroupIndexed();
+    EXPECT_EQ(Column(Grid, 1), L({"g1", "c", "b", "a", "g2", "z", "y"}));
+
+    // A span reaching past the last row sorts only the rows there are; none is lost.
+    Grid->SortIndexes()->Clear();
+    Fill(Grid, L({"g", "b", "c", "a"}));
+    Grid->MakeNode(1, 20);
+    Grid->QSortGroup();
+    EXPECT_EQ(Column(Grid, 1), L({"g", "a", "b", "c"}));
+    EXPECT_EQ(Column(Grid, 4), L({"1", "4", "2", "3"}));
+}
+
 // A failing compare event escapes; the grid is whole again afterwards.
 TEST_F(ExtGridSortFixture, FailingEventLeavesTheGridWhole)
 {
