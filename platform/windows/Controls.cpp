@@ -529,6 +529,7 @@ void TControl::WMMouseMove(TWMMouse Message)
 
 void TControl::WMLButtonDown(TWMMouse Message)
 {
+    if (TCustomForm* Form = GetParentForm(this)) Form->SendCancelMode(this);
     SendMessage(GetCapture(), WM_CANCELMODE, 0, 0);
     DefaultHandler(Message.Message);
     if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
@@ -538,6 +539,7 @@ void TControl::WMLButtonDown(TWMMouse Message)
 
 void TControl::WMLButtonDblClk(TWMMouse Message)
 {
+    if (TCustomForm* Form = GetParentForm(this)) Form->SendCancelMode(this);
     SendMessage(GetCapture(), WM_CANCELMODE, 0, 0);
     DefaultHandler(Message.Message);
     if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);

@@ -380,7 +380,14 @@ void TCustomForm::Dispatch(TMessage& Message)
 
 void TCustomForm::WMActivate(TMessage& Message)
 {
-    SetActive(LOWORD(Message.WParam) != WA_INACTIVE);
+    const bool Activating = LOWORD(Message.WParam) != WA_INACTIVE;
+    if (!Activating) SendCancelMode(nullptr);
+    SetActive(Activating);
+}
+
+void TCustomForm::SendCancelMode(TControl* Sender)
+{
+    if (FActive && FActiveControl) FActiveControl->Perform(CM_CANCELMODE, 0, reinterpret_cast<LPARAM>(Sender));
 }
 
 void TCustomForm::CMDialogKey(TWMKey Message)

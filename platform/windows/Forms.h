@@ -75,6 +75,10 @@ public:
     // CM_ENTER along the way and CM_FOCUSCHANGED to the form's controls. False when a handler moved
     // the focus elsewhere meanwhile.
     bool SetFocusedControl(TWinControl* Control);
+    // Tells the active control of the active form that Sender (maybe the active control itself) is
+    // being pressed, nil that the form is being deactivated: CM_CANCELMODE with Sender in LParam, so
+    // that the control can close what it has open.
+    void SendCancelMode(TControl* Sender);
     // Takes the active control off Control (being hidden, disabled or removed) and its children.
     void DefocusControl(TWinControl* Control, bool Removing);
 

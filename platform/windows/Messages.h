@@ -80,6 +80,8 @@ enum : UINT {
     WM_PRINT = 0x0317, WM_PRINTCLIENT = 0x0318, WM_THEMECHANGED = 0x031A,
     WM_USER = 0x0400, WM_APP = 0x8000,
 };
+// Answers to WM_MOUSEACTIVATE: whether the click activates the window, and whether the click is dropped.
+constexpr LRESULT MA_ACTIVATE = 1, MA_ACTIVATEANDEAT = 2, MA_NOACTIVATE = 3, MA_NOACTIVATEANDEAT = 4;
 
 // ---- Edit-control messages and notifications ----
 enum : UINT {

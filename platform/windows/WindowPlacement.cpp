@@ -8,8 +8,25 @@
 #include <QGuiApplication>
 #include <QStyleHints>
 #include <QWidget>
+#include <QWindow>
 
 using namespace WindowsInternal;
+
+namespace {
+
+// A top-level window stays above the others, or no longer. The window system hears of it in place:
+// Qt would hide a shown window whose flags it sets. Pop-ups and hints stay above anyway.
+void KeepOnTop(QWidget* Widget, bool Top)
+{
+    if (!Widget->isWindow() || Widget->windowType() == Qt::Popup || Widget->windowType() == Qt::ToolTip) return;
+    Qt::WindowFlags Flags = Widget->windowFlags();
+    if (Flags.testFlag(Qt::WindowStaysOnTopHint) == Top) return;
+    Flags.setFlag(Qt::WindowStaysOnTopHint, Top);
+    Widget->overrideWindowFlags(Flags);
+    if (QWindow* Window = Widget->windowHandle()) Window->setFlags(Flags);
+}
+
+}  // namespace
 
 bool SetWindowPos(HWND Wnd, HWND InsertAfter, int32_t X, int32_t Y, int32_t CX, int32_t CY, UINT Flags)
 {
@@ -31,6 +48,7 @@ bool SetWindowPos(HWND Wnd, HWND InsertAfter, int32_t X, int32_t Y, int32_t CX, 
     if (!(Flags & SWP_NOZORDER) && Widget && (Window = FindWindow(Wnd))) {
         if (InsertAfter == HWND_TOPMOST) Window->ExStyle |= WS_EX_TOPMOST;
         else if (InsertAfter == HWND_NOTOPMOST) Window->ExStyle &= ~WS_EX_TOPMOST;
+        if (InsertAfter == HWND_TOPMOST || InsertAfter == HWND_NOTOPMOST) KeepOnTop(Widget, InsertAfter == HWND_TOPMOST);
         // A top-level window's place among the desktop's windows is the window manager's.
         if (!Widget->isWindow()) {
             if (InsertAfter == HWND_BOTTOM) Widget->lower();

@@ -8,7 +8,9 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
+class IDropTarget;
 class TObject;
 
 namespace WindowsInternal {
@@ -28,6 +30,8 @@ struct TWindow {
     bool NoRedraw = false;
     // What was invalidated since the last paint, in client coordinates.
     QRegion Update;
+    // What takes drops on the window (RegisterDragDrop).
+    std::shared_ptr<IDropTarget> DropTarget;
 };
 
 HWND RegisterWindow(TWinControl* Control, QWidget* Widget, uint32_t Style, uint32_t ExStyle);
