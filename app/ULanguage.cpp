@@ -6,7 +6,9 @@
 #include "rtl/Exceptions.h"
 #include "rtl/Files.h"
 #include "rtl/StrFuncs.h"
+#include "rtl/Streams.h"
 #include "rtl/Strings.h"
+#include "rtl/TextEncoding.h"
 
 #include <algorithm>
 
@@ -15,7 +17,7 @@ namespace {
 const QChar Pilcrow(0x00B6);
 
 // A decimal integer: an optional sign and digits, nothing else; false when it does not fit 32 bits.
-bool ReadDecimal(const QString& Text, int32_t& Value)
+bool ReadDecimal(QStringView Text, int32_t& Value)
 {
     qsizetype I = 0;
     bool Negative = false;
@@ -35,6 +37,15 @@ bool ReadDecimal(const QString& Text, int32_t& Value)
     if (Result > INT32_MAX) return false;
     Value = static_cast<int32_t>(Result);
     return true;
+}
+
+// Text without the control characters and blanks at its ends, as Trim takes them.
+QStringView TrimView(QStringView Text)
+{
+    qsizetype First = 0, Last = Text.size();
+    while (First < Last && Text[First].unicode() <= u' ') ++First;
+    while (Last > First && Text[Last - 1].unicode() <= u' ') --Last;
+    return Text.sliced(First, Last - First);
 }
 
 // Reads a language file; false when there is none or it cannot be read.
@@ -64,31 +75,42 @@ void Load_Default_Language()
 
 void Read_Language_File(const QString& FileName)
 {
-    TStringList Lines;
-    Lines.LoadFromFile(FileName);
+    // Read as a string list reads a file (byte-order mark, text up to a NUL, CR, LF or CR LF
+    // ending a line), but taken line by line in place: only the texts kept become strings.
+    TBytesStream Bytes;
+    Bytes.LoadFromFile(FileName);
+    const QString Decoded = DecodeText(Bytes.Bytes()).Text;
+    const qsizetype Nul = Decoded.indexOf(QChar(u'\0'));
+    const QStringView Content = Nul < 0 ? QStringView(Decoded) : QStringView(Decoded).left(Nul);
     if (!Lang_Table) Load_Default_Language();
     const int32_t Limit = std::min(Lang_Table_Size, Lang_Table->Count());
-    for (int32_t I = 0; I < Lines.Count(); ++I) {
-        const QString Line = Trim(Lines.Strings(I));
+    for (qsizetype Start = 0; Start < Content.size();) {
+        qsizetype End = Start;
+        while (End < Content.size() && Content[End] != u'\n' && Content[End] != u'\r') ++End;
+        const QStringView Line = TrimView(Content.sliced(Start, End - Start));
+        Start = End;
+        if (Start < Content.size() && Content[Start] == u'\r') ++Start;
+        if (Start < Content.size() && Content[Start] == u'\n') ++Start;
+
         if (!Line.startsWith(u"STR")) continue;
-        const int32_t Eq = Pos(QStringLiteral("="), Line);
-        if (Eq == 0) continue;
+        const qsizetype Eq = Line.indexOf(u'=');
+        if (Eq < 0) continue;
         // The number stands between "STR" and the first "=".
         int32_t Number;
-        if (!ReadDecimal(Trim(Copy(Line, 4, Eq - 4)), Number)) continue;
+        if (!ReadDecimal(TrimView(Line.sliced(3, Eq - 3)), Number)) continue;
         if (Number < 0 || Number >= Limit) continue;
-        QString Text = Trim(Line.mid(Eq));
+        QStringView Text = TrimView(Line.sliced(Eq + 1));
         if (Text.isEmpty()) continue;
-        const int32_t Comment = Pos(QStringLiteral("/#/"), Text);
-        if (Comment > 0) {
-            Text = Trim(Text.left(Comment - 1));
+        const qsizetype Comment = Text.indexOf(u"/#/");
+        if (Comment >= 0) {
+            Text = TrimView(Text.left(Comment));
             if (Text.isEmpty()) continue;
         }
         // A leading pilcrow keeps the blanks after it; a further one ends the text.
-        if (Text.startsWith(Pilcrow)) Text.remove(0, 1);
-        const qsizetype End = Text.indexOf(Pilcrow);
-        if (End >= 0) Text.truncate(End);
-        Lang_Table->SetStrings(Number, Text);
+        if (Text.startsWith(Pilcrow)) Text = Text.sliced(1);
+        const qsizetype Stop = Text.indexOf(Pilcrow);
+        if (Stop >= 0) Text = Text.left(Stop);
+        Lang_Table->SetStrings(Number, Text.toString());
     }
 }
 
