@@ -154,7 +154,7 @@ TFParGen::TFParGen(TComponent* AOwner) : TForm(AOwner)
         Edit->OnChange = std::bind_front(&TFParGen::On_Change, this);
     CB_Baud_PROFI_Slave->OnChange = std::bind_front(&TFParGen::On_Change, this);
     CB_EN_GAT->OnClick = std::bind_front(&TFParGen::On_Click, this);
-    for (TEdit* Edit : Octet_Edits()) Edit->OnKeyPress = std::bind_front(&TFParGen::KeyPress, this);
+    for (TEdit* Edit : Octet_Edits()) Edit->OnKeyPress = std::bind_front(&TFParGen::Octet_KeyPress, this);
     for (const TCollapsible& Box : Boxes) {
         Box.Collapse->OnClick = std::bind_front(&TFParGen::Btn_GB_Collapse, this);
         Box.Expand->OnClick = std::bind_front(&TFParGen::Btn_GB_Expande, this);
@@ -379,7 +379,7 @@ TEdit* TFParGen::Next_Octet_Edit(TObject* Edit) const
     return nullptr;
 }
 
-void TFParGen::KeyPress(TObject* Sender, QChar& Key)
+void TFParGen::Octet_KeyPress(TObject* Sender, QChar& Key)
 {
     if (Key != u'.') return;
     Key = QChar();

@@ -42,7 +42,7 @@ public:
     void On_Change(TObject* Sender);
     void On_Click(TObject* Sender);
     // The full stop moves from an octet edit to the next one instead of being typed.
-    void KeyPress(TObject* Sender, QChar& Key);
+    void Octet_KeyPress(TObject* Sender, QChar& Key);
     void Btn_GB_Collapse(TObject* Sender);
     void Btn_GB_Expande(TObject* Sender);
 

@@ -300,7 +300,7 @@ void TExtWatch::MouseUp(TMouseButton Button, TShiftState Shift, int32_t X, int32
     const double DY = (Y - (Face.Top + RY)) / RY;
     if (RX <= 0 || RY <= 0 || DX * DX + DY * DY > 1) {
         SetMinute(uint8_t(PointToMinute(X, Y)));
-    } else if (PtInRect(AMPMRect(), TPoint(X, Y))) {
+    } else if (PtInRect(AMPMRect(), Point(X, Y))) {
         if (FAnimation) SetAM(!FAM);
         uint16_t H, M, S, MS;
         DecodeTime(FTime, H, M, S, MS);

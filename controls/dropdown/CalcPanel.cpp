@@ -334,7 +334,7 @@ void TCustomButtonPanel::MoveMark(int32_t& Field, int32_t Index)
 int32_t TCustomButtonPanel::ButtonAtPos(int32_t X, int32_t Y) const
 {
     for (int32_t Index = 0; Index < FButtons->Count(); ++Index)
-        if (PtInRect(FButtons->Items(Index)->ButtonRect(), TPoint(X, Y))) return Index;
+        if (PtInRect(FButtons->Items(Index)->ButtonRect(), Point(X, Y))) return Index;
     return -1;
 }
 

@@ -182,7 +182,7 @@ void TExtWatch::DrawTickMarks(TCanvas* Canvas)
             // Two lines 2 pixels either side of the mark, across it.
             const bool Across = Quarter % 2 == 0;
             for (int32_t Side : {-2, 2}) {
-                const TPoint By = Across ? TPoint(0, Side) : TPoint(Side, 0);
+                const TPoint By = Across ? Point(0, Side) : Point(Side, 0);
                 Line(Canvas, Shifted(MarkPoint(C, Inner, Angle), By), Shifted(MarkPoint(C, Outer, Angle), By));
             }
         } else {

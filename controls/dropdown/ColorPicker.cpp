@@ -459,12 +459,12 @@ void TExtColorPickerDropDown::DrawSelectedColor()
     if (!HandleAllocated()) return;
     HDC DC = GetWindowDC(Handle());
     if (!DC) return;
-    const TRect R(1, 1, Width() - DropDownButtonWidth() - 2, Height() - 2);
+    const TRect R = Rect(1, 1, Width() - DropDownButtonWidth() - 2, Height() - 2);
     if (OnDrawSelectedColor) {
         OnDrawSelectedColor(this, DC, R);
     } else if (FSelectedColor != clNone) {
         const int32_t Top = R.Top + (Height() - FColorBoxHeight) / 2;
-        const TRect Swatch(R.Left + 4, Top, R.Left + 4 + FColorBoxWidth, Top + FColorBoxHeight);
+        const TRect Swatch = Rect(R.Left + 4, Top, R.Left + 4 + FColorBoxWidth, Top + FColorBoxHeight);
         DC->Pen()->SetStyle(psSolid);
         DC->Pen()->SetWidth(1);
         DC->Pen()->SetColor(clBlack);
@@ -475,7 +475,7 @@ void TExtColorPickerDropDown::DrawSelectedColor()
             DC->Font()->Assign(Font());
             if (Focus) DC->Font()->SetColor(clHighlightText);
             DC->Brush()->SetColor(Focused() ? clHighlight : Color());
-            TRect Text(Swatch.Right + 4, R.Top, R.Right, R.Bottom);
+            TRect Text = Rect(Swatch.Right + 4, R.Top, R.Right, R.Bottom);
             DC->FillRect(Text);
             DrawText(DC, SelectedColorText(), -1, Text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS);
         }

@@ -352,7 +352,7 @@ void TCustomColorSelector::Paint()
 int32_t TCustomColorSelector::ItemAtPos(int32_t X, int32_t Y) const
 {
     for (int32_t Index = 0; Index < FItems->Count(); ++Index)
-        if (PtInRect(FItems->Items(Index)->Rect(), TPoint(X, Y))) return Index;
+        if (PtInRect(FItems->Items(Index)->Rect(), Point(X, Y))) return Index;
     return -1;
 }
 

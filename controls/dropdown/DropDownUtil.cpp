@@ -122,7 +122,7 @@ void DrawTransparentBitmap(TCanvas* Canvas, TBitmap* Bitmap, TColor Color, const
 TSize GetTextSize(TCanvas* Canvas, const QString& Text)
 {
     if (!Canvas || Text.isEmpty()) return {0, 0};
-    TRect Box(0, 0, 1000, 500);
+    TRect Box = Rect(0, 0, 1000, 500);
     DrawText(Canvas->Handle(), Text, -1, Box, DT_CALCRECT | DT_SINGLELINE | DT_LEFT);
     return {Box.Width(), Box.Height()};
 }

@@ -218,7 +218,7 @@ void TExtCustomDropDown::DrawBorder()
     if (ComponentState().Contains(csDesigning) || !HandleAllocated()) return;
     HDC DC = GetWindowDC(Handle());
     if (!DC) return;
-    TRect Ring(0, 0, Width(), Height());
+    TRect Ring = Rect(0, 0, Width(), Height());
     TBrush Frame;
     const auto FrameIn = [&](TColor Color) {
         Frame.SetColor(Color);
@@ -294,7 +294,7 @@ void TExtCustomDropDown::DrawEditValue()
     if (FEditorEnabled || !Focused() || ComponentState().Contains(csDesigning) || !FFocusDraw || !HandleAllocated()) return;
     HDC DC = GetWindowDC(Handle());
     if (!DC) return;
-    const TRect Bar(2, 2, Width() - FButtonWidth - 1, Height() - 2);
+    const TRect Bar = Rect(2, 2, Width() - FButtonWidth - 1, Height() - 2);
     DC->Brush()->SetStyle(bsSolid);
     DC->Brush()->SetColor(clHighlight);
     DC->Pen()->SetStyle(psSolid);
@@ -304,7 +304,7 @@ void TExtCustomDropDown::DrawEditValue()
     DC->Font()->Assign(Font());
     DC->Font()->SetColor(clHighlightText);
     DC->Brush()->SetStyle(bsClear);
-    TRect TextRect(Bar.Left + 2, Bar.Top, Bar.Right - 3, Bar.Bottom);
+    TRect TextRect = Rect(Bar.Left + 2, Bar.Top, Bar.Right - 3, Bar.Bottom);
     DrawText(DC, Text(), -1, TextRect, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
     ReleaseDC(Handle(), DC);
 }
@@ -377,7 +377,7 @@ void TExtCustomDropDown::UpdateLabel()
     TBitmap Measure;
     Measure.SetSize(1, 1);
     Measure.Canvas()->Font()->Assign(FLabel->Font());
-    TRect Box(0, 0, 1000, 255);
+    TRect Box = Rect(0, 0, 1000, 255);
     DrawText(Measure.Canvas(), FLabel->Caption(), -1, Box, DT_CALCRECT | DT_SINGLELINE | DT_LEFT | DT_HIDEPREFIX);
     const TPoint At =
         LabelPlace(FLabelPosition, BoundsRect(), FLabel->Width(), FLabel->Height(), Box.Width(), FLabelMargin);

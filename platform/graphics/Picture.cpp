@@ -69,7 +69,8 @@ void TPicture::Assign(TPersistent* Source)
 
 void TPicture::AssignTo(TPersistent* Dest)
 {
-    if (FGraphic && typeid(*FGraphic) == typeid(*Dest)) Dest->Assign(FGraphic.get());
+    const TGraphic* Graphic = FGraphic.get();
+    if (Graphic && typeid(*Graphic) == typeid(*Dest)) Dest->Assign(FGraphic.get());
     else TPersistent::AssignTo(Dest);
 }
 

@@ -99,7 +99,6 @@ private:
     // The Qt event whose message is being handled, for DefaultHandling.
     QObject* FEventReceiver = nullptr;
     QEvent* FEvent = nullptr;
-    UINT FEventMsg = 0;
     // The press Qt sent before a double click, handed to a wrapped widget with the double click.
     std::unique_ptr<QMouseEvent> FPendingPress;
     // A high surrogate waiting for its low half before it goes to a wrapped widget.
