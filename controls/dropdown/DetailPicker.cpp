@@ -88,7 +88,17 @@ TExtDetailDropDown::TExtDetailDropDown(TComponent* AOwner)
     FItems->OnChange = [](TObject*) {};
 }
 
-TExtDetailDropDown::~TExtDetailDropDown() = default;
+TExtDetailDropDown::~TExtDetailDropDown()
+{
+    // The selector stays in the pop-up until the base class frees it, and the pop-up aligns it
+    // on the way: it calls this part of the object no more.
+    if (FItemSelector) {
+        FItemSelector->OnDrawItem = nullptr;
+        FItemSelector->OnItemSize = nullptr;
+        FItemSelector->OnItemSelect = nullptr;
+        FItemSelector->OnResize = nullptr;
+    }
+}
 
 void TExtDetailDropDown::AfterConstruction()
 {
@@ -447,7 +457,7 @@ void TExtDetailDropDown::DrawDetailItem(TCanvas* Canvas, TRect R, int32_t Index)
     const QString& Caption = Item->Caption();
     const auto Place = [&](int32_t W, int32_t H) {
         const int32_t X = Caption.isEmpty() ? R.Left + (R.Width() - W) / 2 : R.Left + 2;
-        return TPoint(X, R.Top + (R.Height() - H) / 2);
+        return Point(X, R.Top + (R.Height() - H) / 2);
     };
     if (Item->Image()->Graphic() && !Item->Image()->Graphic()->Empty()) {
         TGraphic* Picture = Item->Image()->Graphic();

@@ -584,6 +584,11 @@ TEST_F(BootTCPCheckTest, TheTimeLimitEndsACheckWithItsLastResult)
 
 TEST_F(BootTCPCheckTest, WithoutAnIcmpSocketTheCheckFails)
 {
+#ifdef __SANITIZE_ADDRESS__
+    // The sanitizers' runtime opens a pipe to read memory it checks; without descriptors it
+    // reports every object it cannot read as broken.
+    GTEST_SKIP() << "the sanitizer runtime needs file descriptors of its own";
+#endif
     Open();
     Type_Address({QStringLiteral("127"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1")});
     {
