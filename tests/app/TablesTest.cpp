@@ -104,10 +104,10 @@ void ExpectFrame(TDialogFrame* Window, const char* Label)
     EXPECT_EQ(Window->P_Button->Align(), alBottom) << Label;
     EXPECT_EQ(Window->P_Button->Height(), 40) << Label;
     EXPECT_EQ(Window->L_SW_Code->Caption(), QStringLiteral("KT20418")) << Label;
-    EXPECT_EQ(Window->L_SW_Code->BoundsRect().TopLeft(), TPoint(16, 8)) << Label;
+    EXPECT_EQ(Window->L_SW_Code->BoundsRect().TopLeft(), Point(16, 8)) << Label;
     EXPECT_EQ(Window->L_SW_Code->Font()->Height(), -32) << Label;
     EXPECT_EQ(Window->L_SW_Code->Font()->Color(), clGray) << Label;
-    EXPECT_EQ(Window->L_SW_Desc->BoundsRect().TopLeft(), TPoint(16, 42)) << Label;
+    EXPECT_EQ(Window->L_SW_Desc->BoundsRect().TopLeft(), Point(16, 42)) << Label;
     EXPECT_EQ(Window->L_SW_Desc->Font()->Height(), -11) << Label;
     EXPECT_TRUE(Window->L_SW_Desc->Font()->Style().Contains(fsBold)) << Label;
 }

@@ -54,7 +54,7 @@ protected:
 TEST_F(AnalogClockTest, FaceIsTheCentredSquareTwentyPixelsSmaller)
 {
     EXPECT_EQ(Clock->FaceRect(), Rect(10, 10, 170, 170));
-    EXPECT_EQ(Clock->FaceCenter(), TPoint(90, 90));
+    EXPECT_EQ(Clock->FaceCenter(), Point(90, 90));
     EXPECT_EQ(Clock->FaceRadius(), 80);
     Clock->SetBounds(0, 0, 180, 120);
     EXPECT_EQ(Clock->FaceRect(), Rect(40, 10, 140, 110));

@@ -48,7 +48,7 @@ TEST_F(ColorCubePanelTest, CellsFormAHexagonOfRowsWithTheirColours)
     };
     for (const auto& Case : Cases) {
         const auto Cell = Cube->Cell(Case.Index);
-        EXPECT_EQ(TPoint(Cell.X, Cell.Y), Case.Centre) << "cell " << Case.Index;
+        EXPECT_EQ(Point(Cell.X, Cell.Y), Case.Centre) << "cell " << Case.Index;
         EXPECT_EQ(Cell.Color, HexColor(Case.Color)) << "cell " << Case.Index;
     }
     std::set<TColor> Colors;

@@ -31,7 +31,7 @@ std::unique_ptr<TBitmap> Solid(int32_t W, int32_t H, TColor Color)
     auto Bitmap = std::make_unique<TBitmap>();
     Bitmap->SetSize(W, H);
     Bitmap->Canvas()->Brush()->SetColor(Color);
-    Bitmap->Canvas()->FillRect(TRect(0, 0, W, H));
+    Bitmap->Canvas()->FillRect(Rect(0, 0, W, H));
     return Bitmap;
 }
 

@@ -31,7 +31,7 @@ protected:
         TBitmap Green;
         Green.SetSize(16, 16);
         Green.Canvas()->Brush()->SetColor(clLime);
-        Green.Canvas()->FillRect(TRect(0, 0, 16, 16));
+        Green.Canvas()->FillRect(Rect(0, 0, 16, 16));
         Images.Add(&Green, nullptr);
         Fill({{"ab", "cd", "ef"}, {"x"}, {"gh", "ij", "kl"}}, {80, 80, 80});
         const TAlignment Alignments[] = {taLeftJustify, taRightJustify, taCenter};

@@ -33,7 +33,7 @@ QImage EdgeImage(int32_t W, int32_t H, uint32_t Edge, uint32_t Flags)
     TBitmap Bitmap;
     Bitmap.SetSize(W, H);
     Bitmap.Canvas()->Brush()->SetColor(clWhite);
-    Bitmap.Canvas()->FillRect(TRect(0, 0, W, H));
+    Bitmap.Canvas()->FillRect(Rect(0, 0, W, H));
     TRect R{0, 0, W, H};
     DrawEdge(Bitmap.Canvas(), R, Edge, Flags | BF_RECT);
     return ImageOf(Bitmap);
@@ -72,7 +72,7 @@ TEST(Bevel, TakesRoomOutsideTheClientAreaAndDrawsItsEdges)
         Control->SetBevelInner(Case.Inner);
         Control->SetBevelOuter(Case.Outer);
         ProcessPendingEvents();
-        EXPECT_EQ(Control->ClientRect(), TRect(0, 0, 60 - 2 * Case.Size, 30 - 2 * Case.Size));
+        EXPECT_EQ(Control->ClientRect(), Rect(0, 0, 60 - 2 * Case.Size, 30 - 2 * Case.Size));
         EXPECT_EQ(Control->ClientOrigin(), (TPoint{Plain.X + Case.Size, Plain.Y + Case.Size}));
         const QImage Image = RenderControl(Control);
         SaveArtifact(Image, QStringLiteral("Bevel-") + QString::fromLatin1(Case.Name));
@@ -100,7 +100,7 @@ TEST(Bevel, AWrappedPickerGetsItOverItsEdges)
     Picker->SetBevelKind(bkTile);
     Form->Show();
     ProcessPendingEvents();
-    EXPECT_EQ(Picker->ClientRect(), TRect(0, 0, 182, 20));
+    EXPECT_EQ(Picker->ClientRect(), Rect(0, 0, 182, 20));
     EXPECT_EQ(Child->Parent(), Picker) << "the window made again keeps its children";
     EXPECT_TRUE(Child->Showing());
     EXPECT_EQ(Child->ClientOrigin().X - Picker->ClientOrigin().X, 100);

@@ -278,7 +278,7 @@ TEST_F(GridEditorTest, ContextMenusGoUpAndReadingOrderFollowsTheParent)
         Handled = true;
     };
     Input::Click(Plain, {5, 6}, mbRight);
-    EXPECT_EQ(Asked, TPoint(105, 226));
+    EXPECT_EQ(Asked, Point(105, 226));
     Form->SetBiDiMode(bdRightToLeft);
     EXPECT_EQ(Plain->BiDiMode(), bdRightToLeft);
     EXPECT_FALSE(Plain->UseRightToLeftAlignment());

@@ -53,7 +53,7 @@ TEST(HintWindowTest, TheTextIsMeasuredWithinTheWidthAndWraps)
     std::unique_ptr<THintWindow> Window(New<THintWindow>(nullptr));
     const int32_t Line = Window->Canvas()->TextHeight(QStringLiteral("Col"));
     const TRect One = Window->CalcHintRect(100, QStringLiteral("Col : 5"), nullptr);
-    EXPECT_EQ(One, TRect(0, 0, Window->Canvas()->TextWidth(QStringLiteral("Col : 5")) + 6, Line + 2));
+    EXPECT_EQ(One, Rect(0, 0, Window->Canvas()->TextWidth(QStringLiteral("Col : 5")) + 6, Line + 2));
     const TRect Wrapped =
         Window->CalcHintRect(100, QStringLiteral("a hint far too long for a hundred pixels"), nullptr);
     EXPECT_LE(Wrapped.Width(), 106);

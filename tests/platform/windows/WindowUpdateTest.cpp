@@ -98,7 +98,7 @@ TEST_F(WindowUpdateTest, RedrawOffDropsInvalidationsAndOnAgainRepaintsNothingByI
     ProcessPendingEvents();
     EXPECT_EQ(Control->Paints, 0);
     Control->Invalidate();
-    EXPECT_EQ(Waiting(), TRect(0, 0, 100, 50));
+    EXPECT_EQ(Waiting(), Rect(0, 0, 100, 50));
     ProcessPendingEvents();
     EXPECT_EQ(Control->Paints, 1);
     EXPECT_EQ(RenderControl(Control).pixelColor(50, 25), QColor(Qt::blue));

@@ -202,31 +202,31 @@ TEST(GridSupportTest, FilePictureReadsItsFileAtEveryDraw)
         TBitmap Picture;
         Picture.SetSize(W, H);
         Picture.Canvas()->Brush()->SetColor(Color);
-        Picture.Canvas()->FillRect(TRect(0, 0, W, H));
+        Picture.Canvas()->FillRect(Rect(0, 0, W, H));
         Picture.SaveToFile(Name);
     };
     TBitmap Target;
     Target.SetSize(20, 20);
     auto Clear = [&] {
         Target.Canvas()->Brush()->SetColor(clWhite);
-        Target.Canvas()->FillRect(TRect(0, 0, 20, 20));
+        Target.Canvas()->FillRect(Rect(0, 0, 20, 20));
     };
 
     TFilePicture Picture;
     Clear();
-    Picture.DrawPicture(Target.Canvas(), TRect(0, 0, 20, 20));  // no name: nothing
+    Picture.DrawPicture(Target.Canvas(), Rect(0, 0, 20, 20));  // no name: nothing
     EXPECT_EQ(Target.Canvas()->Pixels(10, 10), clWhite);
 
     WriteBitmap(4, 3, clRed);
     Picture.SetFilename(Name);
     EXPECT_EQ(Picture.Width(), 4);
     EXPECT_EQ(Picture.Height(), 3);
-    Picture.DrawPicture(Target.Canvas(), TRect(5, 5, 15, 15));
+    Picture.DrawPicture(Target.Canvas(), Rect(5, 5, 15, 15));
     EXPECT_EQ(Target.Canvas()->Pixels(10, 10), clRed);
     EXPECT_EQ(Target.Canvas()->Pixels(4, 4), clWhite);
 
     WriteBitmap(4, 3, clBlue);  // a new file under the same name shows at the next draw
-    Picture.DrawPicture(Target.Canvas(), TRect(5, 5, 15, 15));
+    Picture.DrawPicture(Target.Canvas(), Rect(5, 5, 15, 15));
     EXPECT_EQ(Target.Canvas()->Pixels(10, 10), clBlue);
 
     TFilePicture Copy;
@@ -236,7 +236,7 @@ TEST(GridSupportTest, FilePictureReadsItsFileAtEveryDraw)
 
     QFile::remove(Name);  // gone: drawing does nothing and raises nothing
     Clear();
-    Picture.DrawPicture(Target.Canvas(), TRect(5, 5, 15, 15));
+    Picture.DrawPicture(Target.Canvas(), Rect(5, 5, 15, 15));
     EXPECT_EQ(Target.Canvas()->Pixels(10, 10), clWhite);
     EXPECT_ANY_THROW(Picture.SetFilename(Name));
     EXPECT_EQ(Picture.Filename(), Name);

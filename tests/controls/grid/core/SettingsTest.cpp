@@ -21,7 +21,7 @@ TBitmap* RedSquare(TBitmap& Bitmap, int32_t Size)
 {
     Bitmap.SetSize(Size, Size);
     Bitmap.Canvas()->Brush()->SetColor(clRed);
-    Bitmap.Canvas()->FillRect(TRect(0, 0, Size, Size));
+    Bitmap.Canvas()->FillRect(Rect(0, 0, Size, Size));
     return &Bitmap;
 }
 
