@@ -155,6 +155,24 @@ void TGridCellStore::ExchangeRows(int32_t Row1, int32_t Row2)
     std::swap(*A, *B);
 }
 
+void TGridCellStore::RotateRows(int32_t First, int32_t Middle, int32_t Last)
+{
+    if (First < 0 || First >= Middle || Middle >= Last) return;
+    std::vector<TRow> Rows(static_cast<size_t>(Last - First));
+    bool Any = false;
+    for (int32_t I = First; I < Last; ++I) {
+        TRow* Row = Find(I);
+        if (!Row || Row->Empty()) continue;
+        Rows[static_cast<size_t>(I - First)] = std::move(*Row);
+        *Row = TRow{};
+        Any = true;
+    }
+    if (!Any) return;
+    std::rotate(Rows.begin(), Rows.begin() + (Middle - First), Rows.end());
+    for (size_t I = 0; I < Rows.size(); ++I)
+        if (!Rows[I].Empty()) Make(First + static_cast<int32_t>(I)) = std::move(Rows[I]);
+}
+
 void TGridCellStore::MoveColumn(int32_t From, int32_t To)
 {
     if (From == To || From < 0 || To < 0) return;

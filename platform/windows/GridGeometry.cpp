@@ -63,6 +63,13 @@ void TGridExtents::Move(int32_t From, int32_t To)
         std::rotate(First + To, First + From, First + From + 1);
 }
 
+void TGridExtents::Rotate(int32_t First, int32_t Middle, int32_t Last)
+{
+    if (FSizes.empty() || First < 0 || First >= Middle || Middle >= Last || Last > FCount) return;
+    const auto Begin = FSizes.begin();
+    std::rotate(Begin + First, Begin + Middle, Begin + Last);
+}
+
 // ---- Construction ----
 
 TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner), FFixedColor(clBtnFace)
@@ -760,6 +767,26 @@ void TCustomGrid::MoveRow(int32_t FromIndex, int32_t ToIndex)
     InvalidateGrid();
     UpdateEdit();
 }
+
+void TCustomGrid::RotateRows(int32_t First, int32_t Middle, int32_t Last)
+{
+    if (First < 0 || First >= Middle || Middle >= Last || Last > FRowCount) return;
+    UpdateText();
+    FRowHeights.Rotate(First, Middle, Last);
+    const auto Adjust = [&](int32_t& Pos) {
+        if (Pos < First || Pos >= Last) return;
+        Pos = Pos >= Middle ? Pos - (Middle - First) : Pos + (Last - Middle);
+    };
+    Adjust(FCurrent.Y);
+    Adjust(FAnchor.Y);
+    Adjust(FInplaceRow);
+    RowsRotated(First, Middle, Last);
+    InvalidateEditor();
+    InvalidateGrid();
+    UpdateEdit();
+}
+
+void TCustomGrid::RowsRotated(int32_t, int32_t, int32_t) {}
 
 void TCustomGrid::ColumnMoved(int32_t, int32_t) {}
 

@@ -90,6 +90,8 @@ public:
     void Reset(int32_t Value);
     // The size at From goes to To, those between shift by one.
     void Move(int32_t From, int32_t To);
+    // In one pass the sizes Middle..Last - 1 go to First, those of First..Middle - 1 follow them.
+    void Rotate(int32_t First, int32_t Middle, int32_t Last);
 
 private:
     std::vector<int32_t> FSizes;
@@ -278,6 +280,8 @@ protected:
     // After MoveColumn (MoveRow) moved the widths (heights) and the current cell.
     virtual void ColumnMoved(int32_t FromIndex, int32_t ToIndex);
     virtual void RowMoved(int32_t FromIndex, int32_t ToIndex);
+    // After RotateRows moved the heights and the current cell.
+    virtual void RowsRotated(int32_t First, int32_t Middle, int32_t Last);
     // Decides whether a press at (X, Y) starts sizing: the state, the column (row), where the line is and
     // the offset of the press from it.
     virtual void CalcSizingState(int32_t X, int32_t Y, TGridState& State, int32_t& Index, int32_t& SizingPos,
@@ -316,6 +320,10 @@ protected:
     void FocusCell(int32_t ACol, int32_t ARow, bool MoveAnchor);
     void MoveColumn(int32_t FromIndex, int32_t ToIndex);
     void MoveRow(int32_t FromIndex, int32_t ToIndex);
+    // In one pass the rows Middle..Last - 1 go to First and the rows First..Middle - 1 follow them, with their
+    // heights; the current cell and the anchor follow their rows. No RowMoved: RowsRotated moves what a
+    // descendant keeps. Nothing for a range outside 0..RowCount or an empty part.
+    void RotateRows(int32_t First, int32_t Middle, int32_t Last);
     // Moves the column (row) to the end and lowers the count.
     virtual void DeleteColumn(int32_t ACol);
     virtual void DeleteRow(int32_t ARow);
@@ -497,6 +505,8 @@ protected:
     // Move the texts and objects of every stored row (column) up to the stored extent.
     void ColumnMoved(int32_t FromIndex, int32_t ToIndex) override;
     void RowMoved(int32_t FromIndex, int32_t ToIndex) override;
+    // Moves the texts and objects of the rows, whole rows at a time.
+    void RowsRotated(int32_t First, int32_t Middle, int32_t Last) override;
     void DrawCell(int32_t ACol, int32_t ARow, const TRect& ARect, TGridDrawState AState) override;
     QString GetEditText(int32_t ACol, int32_t ARow) override;
     void SetEditText(int32_t ACol, int32_t ARow, const QString& Value) override;

@@ -221,6 +221,12 @@ void TStringGrid::ExchangeRows(int32_t Row1, int32_t Row2)
     FStore->ExchangeRows(Row1, Row2);
 }
 
+void TStringGrid::RowsRotated(int32_t First, int32_t Middle, int32_t Last)
+{
+    FStore->RotateRows(First, Middle, Last);
+    TDrawGrid::RowsRotated(First, Middle, Last);
+}
+
 void TStringGrid::DrawCell(int32_t ACol, int32_t ARow, const TRect& ARect, TGridDrawState AState)
 {
     if (DefaultDrawing()) Canvas()->TextRect(ARect, ARect.Left + 2, ARect.Top + 2, Cells(ACol, ARow));

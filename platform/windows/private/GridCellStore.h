@@ -37,6 +37,8 @@ public:
 
     // The row at From goes to To, the rows between shift by one.
     void MoveRow(int32_t From, int32_t To);
+    // The rows Middle..Last - 1 go to First, the rows First..Middle - 1 follow them; rows move whole.
+    void RotateRows(int32_t First, int32_t Middle, int32_t Last);
     // The same for the column in every row.
     void MoveColumn(int32_t From, int32_t To);
     // Row First + k takes what row Sources[k] held, for every k; Sources is a permutation of
