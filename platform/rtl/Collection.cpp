@@ -1,6 +1,8 @@
 // TCollection and TCollectionItem.
 #include "rtl/Collection.h"
 
+#include <vector>
+
 TCollectionItem::TCollectionItem(TCollection* Collection)
 {
     if (Collection) Collection->JoinItem(this);
@@ -72,6 +74,28 @@ void TCollection::Clear()
     BeginUpdate();
     while (Count() > 0) delete Items(Count() - 1);
     EndUpdate();
+}
+
+int32_t TCollection::DeleteWhere(const std::function<bool(TCollectionItem* Item)>& Test)
+{
+    std::vector<TCollectionItem*> Gone;
+    for (int32_t I = 0; I < Count(); ++I) {
+        TCollectionItem* Item = Items(I);
+        if (!Test(Item)) continue;
+        Gone.push_back(Item);
+        FItems.SetItems(I, nullptr);
+    }
+    if (Gone.empty()) return 0;
+    BeginUpdate();
+    FItems.Pack();
+    for (TCollectionItem* Item : Gone) {
+        Notify(Item, cnDeleting);
+        Notify(Item, cnExtracting);
+        Item->FCollection = nullptr;
+        delete Item;
+    }
+    EndUpdate();
+    return static_cast<int32_t>(Gone.size());
 }
 
 void TCollection::Assign(TPersistent* Source)

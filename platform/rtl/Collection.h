@@ -81,6 +81,9 @@ public:
     void Delete(int32_t Index);
     // Frees every item, last first, inside one update.
     void Clear();
+    // Frees every item Test picks, in one pass over the collection and inside one update; each is told
+    // cnDeleting, then cnExtracting. Returns how many went.
+    int32_t DeleteWhere(const std::function<bool(TCollectionItem* Item)>& Test);
     // Replaces the items by copies of Source's (Add, then Assign of each item), inside one update.
     void Assign(TPersistent* Source) override;
 

@@ -75,6 +75,30 @@ void TList::Delete(int32_t Index)
     if (Item) Notify(Item, lnDeleted);
 }
 
+void TList::DeleteRange(int32_t Index, int32_t Count)
+{
+    if (Index < 0 || Count <= 0 || Index >= this->Count()) return;
+    Count = std::min(Count, this->Count() - Index);
+    const std::vector<void*> Gone(FList.begin() + Index, FList.begin() + Index + Count);
+    FList.erase(FList.begin() + Index, FList.begin() + Index + Count);
+    for (void* Item : Gone)
+        if (Item) Notify(Item, lnDeleted);
+}
+
+void TList::InsertNils(int32_t Index, int32_t Count)
+{
+    if (Index < 0 || Count <= 0 || Index > this->Count()) return;
+    if (this->Count() + Count > FCapacity) SetCapacity(this->Count() + Count);
+    FList.insert(FList.begin() + Index, static_cast<size_t>(Count), nullptr);
+}
+
+void TList::Rotate(int32_t First, int32_t Middle, int32_t Last)
+{
+    Last = std::min(Last, Count());
+    if (First < 0 || First >= Middle || Middle >= Last) return;
+    std::rotate(FList.begin() + First, FList.begin() + Middle, FList.begin() + Last);
+}
+
 int32_t TList::Remove(void* Item)
 {
     const int32_t Result = IndexOf(Item);

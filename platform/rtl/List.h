@@ -24,6 +24,13 @@ public:
     // Inserts Item before Index; Index may equal Count.
     void Insert(int32_t Index, void* Item);
     void Delete(int32_t Index);
+    // Deletes the items Index..Index + Count - 1 that exist, in one pass, each non-nil one notified.
+    void DeleteRange(int32_t Index, int32_t Count);
+    // Inserts Count nil items before Index (0..Count) in one pass; nothing for a bad index.
+    void InsertNils(int32_t Index, int32_t Count);
+    // The items Middle..Last - 1 go to First, those of First..Middle - 1 follow them; the range is cut to
+    // the list. No notices: the items stay in the list.
+    void Rotate(int32_t First, int32_t Middle, int32_t Last);
     // Deletes the first occurrence of Item; returns the index it had, or -1.
     int32_t Remove(void* Item);
     // Takes the first occurrence of Item out without the lnDeleted notice; nil when absent.

@@ -173,6 +173,20 @@ void TGridCellStore::RotateRows(int32_t First, int32_t Middle, int32_t Last)
         if (!Rows[I].Empty()) Make(First + static_cast<int32_t>(I)) = std::move(Rows[I]);
 }
 
+void TGridCellStore::ArrangeRows(int32_t First, const std::vector<int32_t>& Sources)
+{
+    if (First < 0 || Sources.empty()) return;
+    std::vector<TRow> Rows(Sources.size());
+    for (size_t I = 0; I < Sources.size(); ++I) {
+        TRow* Row = Find(Sources[I]);
+        if (!Row || Row->Empty()) continue;
+        Rows[I] = std::move(*Row);
+        *Row = TRow{};
+    }
+    for (size_t I = 0; I < Rows.size(); ++I)
+        if (!Rows[I].Empty()) Make(First + static_cast<int32_t>(I)) = std::move(Rows[I]);
+}
+
 void TGridCellStore::MoveColumn(int32_t From, int32_t To)
 {
     if (From == To || From < 0 || To < 0) return;

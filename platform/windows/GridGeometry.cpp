@@ -70,6 +70,14 @@ void TGridExtents::Rotate(int32_t First, int32_t Middle, int32_t Last)
     std::rotate(Begin + First, Begin + Middle, Begin + Last);
 }
 
+void TGridExtents::Arrange(int32_t First, const std::vector<int32_t>& Sources)
+{
+    if (FSizes.empty() || Sources.empty()) return;
+    std::vector<int32_t> Sizes(Sources.size());
+    for (size_t I = 0; I < Sources.size(); ++I) Sizes[I] = FSizes[static_cast<size_t>(Sources[I])];
+    std::copy(Sizes.begin(), Sizes.end(), FSizes.begin() + First);
+}
+
 // ---- Construction ----
 
 TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner), FFixedColor(clBtnFace)
@@ -787,6 +795,33 @@ void TCustomGrid::RotateRows(int32_t First, int32_t Middle, int32_t Last)
 }
 
 void TCustomGrid::RowsRotated(int32_t, int32_t, int32_t) {}
+
+void TCustomGrid::ArrangeRows(int32_t First, const std::vector<int32_t>& Sources)
+{
+    const auto Size = static_cast<int32_t>(Sources.size());
+    if (First < 0 || Size == 0 || First + Size > FRowCount) return;
+    // Where each old row goes; a source outside the range or used twice refuses the whole call.
+    std::vector<int32_t> Target(Sources.size(), -1);
+    for (int32_t I = 0; I < Size; ++I) {
+        const int32_t From = Sources[static_cast<size_t>(I)] - First;
+        if (From < 0 || From >= Size || Target[static_cast<size_t>(From)] >= 0) return;
+        Target[static_cast<size_t>(From)] = First + I;
+    }
+    UpdateText();
+    FRowHeights.Arrange(First, Sources);
+    const auto Adjust = [&](int32_t& Pos) {
+        if (Pos >= First && Pos < First + Size) Pos = Target[static_cast<size_t>(Pos - First)];
+    };
+    Adjust(FCurrent.Y);
+    Adjust(FAnchor.Y);
+    Adjust(FInplaceRow);
+    RowsArranged(First, Sources);
+    InvalidateEditor();
+    InvalidateGrid();
+    UpdateEdit();
+}
+
+void TCustomGrid::RowsArranged(int32_t, const std::vector<int32_t>&) {}
 
 void TCustomGrid::ColumnMoved(int32_t, int32_t) {}
 

@@ -92,6 +92,8 @@ public:
     void Move(int32_t From, int32_t To);
     // In one pass the sizes Middle..Last - 1 go to First, those of First..Middle - 1 follow them.
     void Rotate(int32_t First, int32_t Middle, int32_t Last);
+    // Size First + i := the old size Sources[i]; Sources is a permutation of First..First + size - 1.
+    void Arrange(int32_t First, const std::vector<int32_t>& Sources);
 
 private:
     std::vector<int32_t> FSizes;
@@ -282,6 +284,8 @@ protected:
     virtual void RowMoved(int32_t FromIndex, int32_t ToIndex);
     // After RotateRows moved the heights and the current cell.
     virtual void RowsRotated(int32_t First, int32_t Middle, int32_t Last);
+    // After ArrangeRows moved the heights and the current cell.
+    virtual void RowsArranged(int32_t First, const std::vector<int32_t>& Sources);
     // Decides whether a press at (X, Y) starts sizing: the state, the column (row), where the line is and
     // the offset of the press from it.
     virtual void CalcSizingState(int32_t X, int32_t Y, TGridState& State, int32_t& Index, int32_t& SizingPos,
@@ -324,6 +328,10 @@ protected:
     // heights; the current cell and the anchor follow their rows. No RowMoved: RowsRotated moves what a
     // descendant keeps. Nothing for a range outside 0..RowCount or an empty part.
     void RotateRows(int32_t First, int32_t Middle, int32_t Last);
+    // In one pass row First + i becomes the old row Sources[i], with its height; the current cell and the
+    // anchor follow their rows. Sources must be a permutation of First..First + size - 1 inside the
+    // count, else nothing happens. No RowMoved: RowsArranged moves what a descendant keeps.
+    void ArrangeRows(int32_t First, const std::vector<int32_t>& Sources);
     // Moves the column (row) to the end and lowers the count.
     virtual void DeleteColumn(int32_t ACol);
     virtual void DeleteRow(int32_t ARow);
@@ -507,6 +515,7 @@ protected:
     void RowMoved(int32_t FromIndex, int32_t ToIndex) override;
     // Moves the texts and objects of the rows, whole rows at a time.
     void RowsRotated(int32_t First, int32_t Middle, int32_t Last) override;
+    void RowsArranged(int32_t First, const std::vector<int32_t>& Sources) override;
     void DrawCell(int32_t ACol, int32_t ARow, const TRect& ARect, TGridDrawState AState) override;
     QString GetEditText(int32_t ACol, int32_t ARow) override;
     void SetEditText(int32_t ACol, int32_t ARow, const QString& Value) override;

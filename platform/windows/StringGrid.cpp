@@ -227,6 +227,12 @@ void TStringGrid::RowsRotated(int32_t First, int32_t Middle, int32_t Last)
     TDrawGrid::RowsRotated(First, Middle, Last);
 }
 
+void TStringGrid::RowsArranged(int32_t First, const std::vector<int32_t>& Sources)
+{
+    FStore->ArrangeRows(First, Sources);
+    TDrawGrid::RowsArranged(First, Sources);
+}
+
 void TStringGrid::DrawCell(int32_t ACol, int32_t ARow, const TRect& ARect, TGridDrawState AState)
 {
     if (DefaultDrawing()) Canvas()->TextRect(ARect, ARect.Left + 2, ARect.Top + 2, Cells(ACol, ARow));

@@ -65,6 +65,7 @@ class TGridFocusWindow;
 class TGridGridDropDown;
 class TGridImageDropDown;
 class TGridItem;
+class TGridItems;
 class TGridMemoDropDown;
 class TGridProgressAppearance;
 class TGridSpin;
@@ -367,6 +368,79 @@ public:
     TStrings* HiddenRowTexts(int32_t j) const;
     int32_t RealRow() const { return RealRowIndex(Row()); }
     int32_t RealCol() const { return RealColIndex(Col()); }
+    // Through a list of every hidden Idx that the call makes when ListHidden is nil; the caller frees it.
+    bool IsHiddenRow(int32_t RowIndex, TIntList*& ListHidden) const;
+
+    // ---- Hidden rows and columns: hiding and showing (real indexes unless said) ----
+    void HideColumn(int32_t ColIndex) { HideColumns(ColIndex, ColIndex); }
+    // Skips columns hidden already, from 512 on, beyond the grid, and the last one shown.
+    void HideColumns(int32_t FromCol, int32_t ToCol);
+    void UnHideColumn(int32_t ColIndex) { UnHideColumns(ColIndex, ColIndex); }
+    void UnHideColumns(int32_t FromCol, int32_t ToCol);
+    void UnHideColumnsAll();
+    void HideRow(int32_t RowIndex) { HideRows(RowIndex, RowIndex); }
+    void HideRows(int32_t FromRow, int32_t ToRow);
+    // Appends the items; rows of the range hidden already are skipped.
+    void HideRowsEx(int32_t FromRow, int32_t ToRow);
+    // RowList holds display rows in ascending order; they are hidden as one new filter level.
+    void HideRowList(TIntList* RowList);
+    void UnHideRow(int32_t RowIndex);
+    void UnHideRows(int32_t FromRow, int32_t ToRow);
+    void UnHideRowsAll();
+    // Shows the rows of the last filter level again; the caller lowers the level.
+    void UnHideRowList();
+    // The selection parks one beyond the last cell (no cell selected) and comes back.
+    void HideSelection();
+    void UnHideSelection();
+    int32_t FilterLevel() const { return FFilterLevel; }
+
+    // ---- Current row and top row (display rows) ----
+    // Fires OnRowUpdate when the row differs from the one reported last.
+    void SetRow(int32_t Value);
+    // Ignored outside FixedRows..RowCount - 1.
+    void SetTopRow(int32_t Value);
+    // The selection becomes the single cell, which also makes it current.
+    void FocusCell(int32_t ACol, int32_t ARow);
+
+    // ---- Rows and columns by content or selection (display indexes) ----
+    // Every row from FixedRows on, footers included, whose check box state equals RemoveChecked; a cell
+    // without a check box reads unchecked.
+    void RemoveCheckedRows(int32_t CheckBoxColumn, bool RemoveChecked);
+    // Normal rows whose text in ACol repeats an earlier kept row (DoCase: exact, else AnsiCompareText).
+    void RemoveDuplicates(int32_t ACol, bool DoCase);
+    void RemoveSelectedRows();
+    void RemoveUnSelectedRows();
+    void RemoveSelectedCols();
+    void RemoveUnSelectedCols();
+    void HideSelectedRows();
+    void HideUnSelectedRows();
+    void TrimColumn(int32_t ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+    void TrimRow(int32_t ARow) { TrimRect(0, ARow, ColCount() - 1, ARow); }
+    void TrimAll() { TrimRect(0, 0, ColCount() - 1, RowCount() - 1); }
+    void ColorRect(int32_t ACol1, int32_t ARow1, int32_t ACol2, int32_t ARow2, TColor AColor);
+    // The first stored text equal to SubStr, rows outer; ACol and ARow stay without a match.
+    bool IsCell(const QString& SubStr, int32_t& ACol, int32_t& ARow);
+    // The cell text starts with the wide-cell mark.
+    bool IsWideCell(int32_t ACol, int32_t ARow);
+    // Scrolls so that the cell shows, about half a page in when it did not.
+    void ScrollInView(int32_t ColIndex, int32_t RowIndex);
+    // SelectCell on the current cell again.
+    void UpdateEditMode();
+
+        // ---- Row block operations (display rows) ----
+    // Count rows from Start leave the grid in one pass; with Adjust the controls in them are dropped
+    // and hidden rows below lower their Idx.
+    void DeleteDisplayRows(int32_t Start, int32_t Count, bool Adjust);
+    // RCount empty rows at RowIndex in one pass.
+    void InsertDisplayRows(int32_t RowIndex, int32_t RCount, bool UpdateCellControls);
+    // Appends one empty row (above the floating footer's row while it shows).
+    void AddRow();
+    void AddColumn() { InsertCols(ColCount(), 1); }
+    // Rows move with their texts, objects, heights and flags; hidden rows keep their places.
+    void MoveRows(int32_t FromIndex, int32_t ToIndex, int32_t Count);
+    // The platform's move, then the embedded controls follow.
+    void MoveRow(int32_t FromIndex, int32_t ToIndex);
+    void MoveColumn(int32_t FromIndex, int32_t ToIndex);
 
     // ---- Nodes ----
     bool HasNodes() override;
@@ -394,6 +468,16 @@ public:
     int32_t RowSelectCount();
     int32_t SelectedRowCount();
     void ClearRowSelect();
+    // "Invalid column accessed" outside 0..ColCount - 1; the list grows on demand.
+    bool ColSelect(int32_t ACol);
+    void SetColSelect(int32_t ACol, bool Value);
+    void ClearColSelect();
+    // Rows RowIndex.. (cut to the grid) become the selection, or with DisjunctRowSelect selected rows.
+    void SelectRows(int32_t RowIndex, int32_t RCount);
+    // The brush colour of the cell's properties; clNone (and nothing made) without properties.
+    TColor Colors(int32_t ACol, int32_t ARow) const;
+    void SetColors(int32_t ACol, int32_t ARow, TColor Value);
+    QString GetStrippedCell(int32_t i, int32_t j);
     void RepaintRow(int32_t ARow);
     void RepaintCol(int32_t ACol);
     void RepaintRect(const TRect& r);
@@ -532,7 +616,24 @@ public:
     virtual void InsertRows(int32_t RowIndex, int32_t RCount, bool UpdateCellControls = true);
     virtual void RemoveCols(int32_t ColIndex, int32_t CCount);
     virtual void InsertCols(int32_t ColIndex, int32_t CCount);
+    // Runs of equal texts merged (MainMerge: whatever the neighbours' spans) and split again.
+    void MergeColumnCells(int32_t ColIndex, bool MainMerge);
+    void MergeRowCells(int32_t RowIndex, bool MainMerge);
+    void SplitColumnCells(int32_t ColIndex);
+    void SplitRowCells(int32_t RowIndex);
+    void SplitAllCells();
+    // Column ColIndex1 := its text, Separator and column ColIndex2's text, trimmed; then ColIndex2 goes.
+    void MergeCols(int32_t ColIndex1, int32_t ColIndex2, const QString& Separator);
+    // The clearing family does nothing on a grid without rows or columns or for a count below 1.
     void ClearRows(int32_t RowIndex, int32_t RCount);
+    void ClearCols(int32_t ColIndex, int32_t CCount);
+    void ClearNormalRows(int32_t RowIndex, int32_t RCount);
+    void ClearNormalCols(int32_t ColIndex, int32_t CCount);
+    void ClearNormalCells();
+    void Clear();
+    // Clear, and the hidden rows emptied too; they stay hidden.
+    void ClearAll();
+    void ClearSelection();
     virtual void SubGroup(int32_t ColIndex);
     virtual void SubUnGroup(int32_t ColIndex);
     virtual void Group(int32_t ColIndex);
@@ -689,7 +790,7 @@ public:
     TIntList* IgnoreColumns() const { return FIgnoreColumns.get(); }
     TIntList* MergedColumns() const { return FMergedColumns.get(); }
     THTMLPictureCache* ImageCache() const { return FImageCache.get(); }
-    TCollection* GridItems() const { return FGridItems.get(); }
+    TGridItems* GridItems() const { return FGridItems.get(); }
     // Not owned: components placed on the form.
     TCustomImageList* GridImages() const { return FGridImages; }
     void SetGridImages(TCustomImageList* Value);
@@ -1526,7 +1627,7 @@ protected:
     TEditorType EditControl = edNormal;
 
     // Hidden rows (TGridItem), filter, change notifiers.
-    std::unique_ptr<TCollection> FGridItems;
+    std::unique_ptr<TGridItems> FGridItems;
     std::unique_ptr<TFilter> FFilter;
     bool FFilterActive = false;
     bool FFilterNormalCellsOnly = true;
@@ -1723,6 +1824,31 @@ protected:
     bool EditMode = false;
 
 private:
+    // Hidden rows: the display row's texts, objects and height parked in a new item at collection
+    // Position (the row is left empty), and an item's row put back (the item keeps no object).
+    TGridItem* ParkRow(int32_t DisplRow, int32_t Position, int32_t RealRow, int32_t Level);
+    void RestoreRow(TGridItem* Item, int32_t DisplRow);
+    // The display rows (cut to the grid, sorted, each once) parked at Level in one pass; with
+    // DropSelection their row selection entries go too.
+    void ParkRows(std::vector<int32_t> DisplRows, int32_t Level, bool DropSelection);
+    // The hidden rows of the items come back at their real places in one pass.
+    void RestoreItems(std::vector<TGridItem*> Items);
+    // The entries of the rows (ascending) leave the list in one pass.
+    static void DropRowEntries(TList* List, const std::vector<int32_t>& Rows);
+    // The display rows (ascending, each once) leave the grid in one pass, as RemoveRows (FreeProps)
+    // or RemoveRowBlock would one by one from the bottom; each row's change is reported.
+    void RemoveRowSet(const std::vector<int32_t>& Rows, bool Block);
+    // Forgets the objects and empties the texts of the rows, all real columns.
+    void EmptyRows(int32_t First, int32_t Count);
+    // A row's selection flag as the selection operations read it (by real row when persistent).
+    bool RowFlag(int32_t ARow);
+    // Removes the normal display columns inside (Selected) or outside the selection, from the right.
+    void RemoveColumnsWhere(bool Selected);
+    // The modified, enabled and selection flags of rows First..Last - 1 follow a rotation of the rows.
+    void RotateRowLists(int32_t First, int32_t Middle, int32_t Last);
+    // The embedded controls follow a move of one row (column) as in a list move.
+    void MoveControls(int32_t From, int32_t To, bool Columns);
+
     friend struct TFormResizeLink;
     // ---- Sorting internals ----
     struct TSortKeys;

@@ -10,6 +10,7 @@
 #include "grid/core/ControlLook.h"
 #include "grid/core/FloatingFooter.h"
 #include "grid/core/GridItems.h"
+#include "grid/core/HiddenRows.h"
 #include "grid/core/GridOptions.h"
 #include "grid/core/SortSettings.h"
 
@@ -119,7 +120,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner) : TBaseGrid(AOwner)
     SetRowCount(10);
     SetWidth(400);
     SetHeight(250);
-    FGridItems = std::make_unique<TCollection>(TCollection::ItemClassOf<TGridItem>());
+    FGridItems = std::make_unique<TGridItems>();
     FFilter = std::make_unique<TFilter>(this);
     SetAutoSize(false);
 
@@ -273,29 +274,6 @@ TExtStringGrid::~TExtStringGrid()
         for (TScrollBar** Bar : {&FScrollBar, &FPaintScrollBar}) {
             delete *Bar;
             *Bar = nullptr;
-        }
-    }
-}
-
-void TExtStringGrid::ClearRect(int32_t ACol1, int32_t ARow1, int32_t ACol2, int32_t ARow2)
-{
-    for (int32_t r = ARow1; r <= ARow2; ++r) {
-        for (int32_t x = ACol1; x <= ACol2; ++x) {
-            const int32_t c = FSaveHiddenCells ? RealColIndex(x) : x;
-            if (!FClearTextOnly && GetGridObject(c, r)) {
-                if (FNilObjects) {
-                    DetachCell(c, r);
-                } else if (TCellProperties* Props = dynamic_cast<TCellProperties*>(GetGridObject(c, r))) {
-                    auto* Graphic = dynamic_cast<TCellGraphic*>(Props->GraphicObject());
-                    Props->SetGraphicObject(nullptr);
-                    if (!IsSharedGraphic(Graphic)) delete Graphic;
-                    FreeCellProps(c, r);
-                }
-            }
-            if (!Destroying() && !GetGridCell(c, r).isEmpty()) {
-                SetGridCell(c, r, QString());
-                if (c != x) RepaintCell(x, r);
-            }
         }
     }
 }

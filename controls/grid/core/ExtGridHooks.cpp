@@ -10,6 +10,7 @@
 #include "grid/core/CellNode.h"
 #include "grid/core/ControlLook.h"
 #include "grid/core/GridItems.h"
+#include "grid/core/HiddenRows.h"
 #include "grid/core/GridOptions.h"
 
 #include "graphics/GraphicsObjects.h"

@@ -1,4 +1,4 @@
-// TExtStringGrid: real and display indexes of rows and columns, the all-cells view, the row
+// TExtStringGrid: the all-cells view, the row
 // selection flags, the repaint helpers and the update count.
 #include "grid/core/ExtGrid.h"
 
@@ -20,79 +20,6 @@ namespace {
 void* const Selected = reinterpret_cast<void*>(1);
 
 }  // namespace
-
-// ---------------------------------------------------------------------------------------------
-// Index mapping
-// ---------------------------------------------------------------------------------------------
-
-int32_t TExtStringGrid::RealColIndex(int32_t ACol) const
-{
-    if (ACol >= 512 || FNumHidden == 0) return ACol;
-    int32_t Shown = 0;
-    for (int32_t j = 0; j < 512; ++j) {
-        if (!FVisibleCol[j]) continue;
-        if (Shown == ACol) return j;
-        ++Shown;
-    }
-    return 0;
-}
-
-int32_t TExtStringGrid::DisplColIndex(int32_t ACol)
-{
-    if (ACol >= 512 || ACol < 0 || FNumHidden == 0) return ACol;
-    return ACol - static_cast<int32_t>(std::count(FVisibleCol.begin(), FVisibleCol.begin() + ACol, false));
-}
-
-int32_t TExtStringGrid::TotalColCount() const
-{
-    return ColCount() + FNumHidden;
-}
-
-bool TExtStringGrid::IsIgnoredColumn(int32_t ACol) const
-{
-    return FIgnoreColumns && FIgnoreColumns->HasValue(ACol);
-}
-
-bool TExtStringGrid::IsHiddenColumn(int32_t ColIndex) const
-{
-    return ColIndex >= 0 && ColIndex < 512 && !FVisibleCol[ColIndex];
-}
-
-int32_t TExtStringGrid::NumHiddenRows() const
-{
-    return FGridItems ? FGridItems->Count() : 0;
-}
-
-bool TExtStringGrid::IsHiddenRow(int32_t RowIndex) const
-{
-    return HiddenRowTexts(RowIndex) != nullptr;
-}
-
-TStrings* TExtStringGrid::HiddenRowTexts(int32_t j) const
-{
-    for (int32_t I = 0; I < NumHiddenRows(); ++I) {
-        auto* Item = static_cast<TGridItem*>(FGridItems->Items(I));
-        if (Item->Idx() == j) return Item->Items();
-    }
-    return nullptr;
-}
-
-int32_t TExtStringGrid::RealRowIndex(int32_t ARow) const
-{
-    if (NumHiddenRows() == 0 || ARow < 0) return ARow;
-    int32_t r = -1;
-    for (int32_t Shown = 0; Shown <= ARow;)
-        if (!IsHiddenRow(++r)) ++Shown;
-    return r;
-}
-
-int32_t TExtStringGrid::DisplRowIndex(int32_t ARow) const
-{
-    int32_t Before = 0;
-    for (int32_t I = 0; I < NumHiddenRows(); ++I)
-        if (static_cast<TGridItem*>(FGridItems->Items(I))->Idx() < ARow) ++Before;
-    return ARow - Before;
-}
 
 // ---------------------------------------------------------------------------------------------
 // All cells: real column, real row
@@ -278,13 +205,4 @@ void TExtStringGrid::SetLockUpdate(bool Value)
 {
     if (Value) BeginUpdate();
     else EndUpdate();
-}
-
-// ---------------------------------------------------------------------------------------------
-// Shared helpers of the cell operations
-// ---------------------------------------------------------------------------------------------
-
-void TExtStringGrid::ClearRows(int32_t RowIndex, int32_t RCount)
-{
-    ClearRect(0, RowIndex, TotalColCount() - 1, RowIndex + RCount - 1);
 }

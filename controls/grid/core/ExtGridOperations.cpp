@@ -95,54 +95,6 @@ void TExtStringGrid::AppendRow()
     SetRowCount(RowCount() + 1);
 }
 
-void TExtStringGrid::RemoveRowBlock(int32_t ARow, int32_t ACount)
-{
-    ACount = std::min(ACount, RowCount() - ARow);
-    if (ARow < 0 || ACount <= 0) return;
-    ClearRect(0, ARow, TotalColCount() - 1, ARow + ACount - 1);
-    for (int32_t I = 0; I < ACount; ++I) DeleteRow(ARow);
-}
-
-void TExtStringGrid::RemoveRows(int32_t RowIndex, int32_t RCount)
-{
-    const int32_t Before = RowCount();
-    RemoveRowBlock(RowIndex, RCount);
-    FMaxRowCount -= Before - RowCount();
-}
-
-void TExtStringGrid::RemoveRowsEx(int32_t RowIndex, int32_t RCount)
-{
-    RemoveRows(RowIndex, RCount);
-}
-
-void TExtStringGrid::InsertRows(int32_t RowIndex, int32_t RCount, bool)
-{
-    if (RowIndex < 0 || RCount <= 0) return;
-    SetRowCount(RowCount() + RCount);
-    for (int32_t I = 0; I < RCount; ++I) MoveRow(RowCount() - 1, RowIndex);
-}
-
-void TExtStringGrid::RemoveCols(int32_t ColIndex, int32_t CCount)
-{
-    CCount = std::min(CCount, ColCount() - ColIndex);
-    if (ColIndex < 0 || CCount <= 0) return;
-    ClearRect(ColIndex, 0, ColIndex + CCount - 1, RowCount() - 1);
-    for (int32_t I = 0; I < CCount; ++I) DeleteColumn(ColIndex);
-}
-
-void TExtStringGrid::InsertCols(int32_t ColIndex, int32_t CCount)
-{
-    if (ColIndex < 0 || CCount <= 0) return;
-    SetColCount(ColCount() + CCount);
-    for (int32_t I = 0; I < CCount; ++I) MoveColumn(ColCount() - 1, ColIndex);
-}
-
-void TExtStringGrid::TrimRect(int32_t ACol1, int32_t ARow1, int32_t ACol2, int32_t ARow2)
-{
-    for (int32_t r = ARow1; r <= ARow2; ++r)
-        for (int32_t c = ACol1; c <= ACol2; ++c) SetGridCell(c, r, GetGridCell(c, r).trimmed());
-}
-
 bool TExtStringGrid::RowMatchesFilter(int32_t)
 {
     return true;

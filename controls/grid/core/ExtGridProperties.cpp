@@ -23,11 +23,23 @@
 
 void TExtStringGrid::SetRowCount(int32_t Value)
 {
+    const int32_t Old = RowCount();
+    if (Old == FixedRows() && FFixedRowAlways && FSelHidden) UnHideSelection();
     TCustomGrid::SetRowCount(Value);
     if (FFixedRowAlways && Value > FFixedRowsMin) SetFixedRows(FFixedRowsMin);
     FMaxRowCount = std::max(FMaxRowCount, Value);
     FNormalRowCount = Value;
     ApplyScrollBarAlways(false);
+    // The floating footer's row stays the last row: its cells move whole, the objects with them.
+    if (FFloatingFooter && FFloatingFooter->Visible() && Value != Old && Old > 0 && Value > 0) {
+        for (int32_t c = 0; c < TotalColCount(); ++c) {
+            SetCells(c, Value - 1, Cells(c, Old - 1));
+            SetObjects(c, Value - 1, Objects(c, Old - 1));
+            SetObjects(c, Old - 1, nullptr);
+            SetCells(c, Old - 1, QString());
+        }
+        CalcFooter(-1);
+    }
 }
 
 void TExtStringGrid::SetColCount(int32_t Value)

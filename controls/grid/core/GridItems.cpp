@@ -1,7 +1,9 @@
 // The hidden-row item, the filter condition and the background settings.
 #include "grid/core/GridItems.h"
 
+#include "grid/core/CellGraphic.h"
 #include "grid/core/ExtGrid.h"
+#include "grid/core/HiddenRows.h"
 
 #include "graphics/Bitmap.h"
 #include "rtl/Exceptions.h"
@@ -10,7 +12,31 @@
 
 TGridItem::TGridItem(TCollection* Collection) : TCollectionItem(Collection), FItems(std::make_unique<TStringList>()) {}
 
-TGridItem::~TGridItem() = default;
+TGridItem::~TGridItem()
+{
+    EmptyCells();
+}
+
+void TGridItem::EmptyCells()
+{
+    for (int32_t I = 0; I < FItems->Count(); ++I) {
+        auto* Props = dynamic_cast<TCellProperties*>(FItems->Objects(I));
+        FItems->SetObjects(I, nullptr);
+        FItems->SetStrings(I, QString());
+        if (!Props) continue;
+        // Shared check-box graphics belong to nobody's cell.
+        auto* Graphic = dynamic_cast<TCellGraphic*>(Props->GraphicObject());
+        if (Graphic && Graphic->CellType() != ctVirtCheckBox && Graphic->CellType() != ctRowCheckBox) delete Graphic;
+        delete Props;
+    }
+}
+
+void TGridItem::SetIdx(int32_t Value)
+{
+    if (FIdx == Value) return;
+    FIdx = Value;
+    if (auto* Owner = dynamic_cast<TGridItems*>(Collection())) Owner->IndexChanged();
+}
 
 TStrings* TGridItem::Items() const
 {

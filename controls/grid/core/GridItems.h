@@ -17,19 +17,22 @@ class TControl;
 class TStringList;
 class TStrings;
 
-// A row the grid took out of view, with its texts (one line per column), height and level.
+// A row the grid took out of view, with its texts (one line per column), height and level. The cell
+// properties parked as the lines' objects are owned by the item and freed with it.
 class TGridItem : public TCollectionItem {
 public:
     explicit TGridItem(TCollection* Collection);
     ~TGridItem() override;
 
-    // The real row index the row had.
+    // The real row index the row had. Storing tells the grid's row index.
     int32_t Idx() const { return FIdx; }
-    void SetIdx(int32_t Value) { FIdx = Value; }
+    void SetIdx(int32_t Value);
     int32_t Height() const { return FHeight; }
     void SetHeight(int32_t Value) { FHeight = Value; }
     // Owned; filled through the list itself, never replaced.
     TStrings* Items() const;
+    // Empties every line's text and frees the properties parked there; the lines stay.
+    void EmptyCells();
     int32_t Level() const { return FLevel; }
     void SetLevel(int32_t Value) { FLevel = Value; }
 

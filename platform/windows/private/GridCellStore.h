@@ -39,6 +39,8 @@ public:
     void MoveRow(int32_t From, int32_t To);
     // The rows Middle..Last - 1 go to First, the rows First..Middle - 1 follow them; rows move whole.
     void RotateRows(int32_t First, int32_t Middle, int32_t Last);
+    // Row First + i := the old row Sources[i] (a permutation of the range); rows move whole.
+    void ArrangeRows(int32_t First, const std::vector<int32_t>& Sources);
     // The same for the column in every row.
     void MoveColumn(int32_t From, int32_t To);
     // Row First + k takes what row Sources[k] held, for every k; Sources is a permutation of

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 using GridRotateTest = GridFixture;
@@ -61,6 +63,43 @@ TEST_F(GridRotateTest, SparseRowsAndFarPagesMoveWithoutFillingTheGap)
     EXPECT_EQ(Grid->Cells(1, 3999), QStringLiteral("b"));
     EXPECT_EQ(Grid->Cells(0, 10), QString());
     EXPECT_EQ(Grid->Cells(1, 4000), QString());
+}
+
+TEST_F(GridRotateTest, ArrangeRowsPutsEachRowWhereItsSourceSays)
+{
+    struct TCase {
+        int32_t First;
+        std::vector<int32_t> Sources;
+        QString Order;
+        int32_t Current;  // where the current row 2 went
+    };
+    const TCase Cases[] = {
+        {1, {4, 1, 3, 2}, "r0,r4,r1,r3,r2,r5", 4},
+        {0, {5, 4, 3, 2, 1, 0}, "r5,r4,r3,r2,r1,r0", 3},
+        {1, {1, 1, 2}, "r0,r1,r2,r3,r4,r5", 2},   // not a permutation: nothing
+        {4, {4, 6}, "r0,r1,r2,r3,r4,r5", 2},      // beyond the count: nothing
+    };
+    for (const TCase& C : Cases) {
+        SCOPED_TRACE(C.Order.toStdString());
+        MakeGrid(2, 6);
+        TObject Objects[6];
+        for (int32_t R = 0; R < 6; ++R) {
+            Grid->SetCells(0, R, QStringLiteral("r%1").arg(R));
+            Grid->SetObjects(1, R, &Objects[R]);
+            Grid->SetRowHeights(R, 20 + R);
+        }
+        Grid->SetRow(2);
+        Grid->Log.clear();
+        Grid->ArrangeRows(C.First, C.Sources);
+        EXPECT_EQ(Grid->Cols(0)->CommaText(), C.Order);
+        for (int32_t R = 0; R < 6; ++R) {
+            const int32_t Was = Grid->Cells(0, R).mid(1).toInt();
+            EXPECT_EQ(Grid->Objects(1, R), &Objects[Was]);
+            EXPECT_EQ(Grid->RowHeights(R), 20 + Was);
+        }
+        EXPECT_EQ(Grid->Row(), C.Current);
+        EXPECT_TRUE(Grid->Log.filter(QStringLiteral("Moved")).isEmpty());
+    }
 }
 
 }  // namespace

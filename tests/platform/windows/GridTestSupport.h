@@ -33,6 +33,7 @@ public:
     using TCustomGrid::MoveColRow;
     using TCustomGrid::MoveColumn;
     using TCustomGrid::MoveRow;
+    using TCustomGrid::ArrangeRows;
     using TCustomGrid::RotateRows;
     using TCustomGrid::ShowEditor;
 

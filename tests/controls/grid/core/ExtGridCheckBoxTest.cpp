@@ -6,6 +6,7 @@
 #include "grid/core/CellGraphic.h"
 #include "grid/core/ControlLook.h"
 #include "grid/core/GridItems.h"
+#include "grid/core/HiddenRows.h"
 #include "grid/core/GridOptions.h"
 
 #include "rtl/Exceptions.h"

@@ -27,7 +27,10 @@ public:
     using TExtStringGrid::CreateWnd;
     using TExtStringGrid::FEditChange;
     using TExtStringGrid::FHideLastRow;
+    using TExtStringGrid::FEnabledRows;
+    using TExtStringGrid::FModifiedRows;
     using TExtStringGrid::FNumNodes;
+    using TExtStringGrid::FUseEnabledRows;
 
     // Makes display row ARow a node of level 1 spanning Span rows (the node row included).
     void MakeNode(int32_t ARow, int32_t Span, bool Contracted = false);
