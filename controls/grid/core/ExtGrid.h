@@ -455,10 +455,51 @@ public:
     int32_t GetSubNodeCount(int32_t ARow);
     // The node row holding ARow; the row itself for a top node, -1 outside every node.
     int32_t GetParentRow(int32_t ARow);
+    // ARow is a real row for these four and the row insertions below; Span counts the node row.
+    void AddNode(int32_t ARow, int32_t Span);
+    void RemoveNode(int32_t ARow);
+    void ExpandNode(int32_t ARow);
+    void ContractNode(int32_t ARow);
+    void RemoveAllNodes();
+    void ExpandAll();
+    void ContractAll();
+    // Display rows; nothing on a row that is no node.
+    void SetNodeState(int32_t ARow, bool Value);
+    void SetNodeSpan(int32_t ARow, int32_t Span);
+    void UpdateNodeSpan(int32_t ARow, int32_t Delta);
+    void UpdateSubNodeCount(int32_t ARow, int32_t Delta);
+    // 0 on a node row, 2 where the next row continues the tree line, 1 where it ends.
+    int32_t GetNodeSpanType(int32_t ARow);
+    // Whether client position X in node row ARow hits the node's glyph.
+    bool IsInNodeGlyph(int32_t ARow, int32_t X);
     void InsertNormalRow(int32_t ARow);
     void InsertChildRow(int32_t ARow, int32_t InsertAt);
     void RemoveNormalRow(int32_t ARow);
     void RemoveChildRow(int32_t ARow);
+
+    // ---- Row-wide look (columns FixedCols on, hidden ones too) ----
+    // clNone frees the properties of plain cells and clears the others' brush colour.
+    void SetRowColor(int32_t ARow, TColor Value);
+    // clNone clears the gradient end colour of cells that have properties.
+    void SetRowColorTo(int32_t ARow, TColor Value);
+    // clNone frees the properties of cells without colour or graphic.
+    void SetRowFontColor(int32_t ARow, TColor Value);
+
+    // ---- Grouping ----
+    // Method 1 sum, 2 average, 3 minimum, 4 maximum, 5 count, 6 custom, 7 distinct, 8 deviation.
+    void GroupCalc(int32_t Colindex, int32_t Method);
+    void GroupSum(int32_t Colindex);
+    void GroupAvg(int32_t Colindex);
+    void GroupMin(int32_t Colindex);
+    void GroupMax(int32_t Colindex);
+    void GroupCount(int32_t Colindex);
+    void GroupCustomCalc(int32_t Colindex);
+    void GroupDistinct(int32_t Colindex);
+    void GroupStdDev(int32_t Colindex);
+    // OnGroupCalc's value over the rows; 0 without the event.
+    double GroupCustomCalcValue(int32_t ACol, int32_t FromRow, int32_t ToRow);
+    // Column 0 of the row gets a fresh summary graphic.
+    void SetSummaryRow(int32_t ARow);
 
     // ---- Selection, modified and repaint helpers ----
     // "Invalid row <n> accessed" for a row outside the grid unless RowSelectPersistent.
@@ -1039,7 +1080,8 @@ public:
     void SetExcelClipboardFormat(bool Value) { FExcelClipboardFormat = Value; }
     TEditorType CurrentEditor() const { return EditControl; }
     int32_t GroupColumn() const { return FGroupColumn; }
-    void SetGroupColumn(int32_t Value) { FGroupColumn = Value; }
+    // -1 ungroups, a value above 0 groups by that column, anything else does nothing.
+    void SetGroupColumn(int32_t Value);
     bool QuoteEmptyCells() const { return FQuoteEmptyCells; }
     void SetQuoteEmptyCells(bool Value) { FQuoteEmptyCells = Value; }
     bool AlwaysQuotes() const { return FAlwaysQuotes; }
@@ -1303,6 +1345,21 @@ protected:
     // The graphic of the base cell of (ACol, ARow).
     TCellGraphic* BaseCellGraphic(int32_t ACol, int32_t ARow);
     TCellGraphic* GraphicOfType(int32_t ACol, int32_t ARow, TCellType Kind);
+    // The node graphic of display row ARow; nil for a row that is no node.
+    TCellGraphic* NodeGraphic(int32_t ARow);
+    // Shows the rows of a contracted node (real row); nothing for any other row.
+    void ExpandNodeRows(int32_t ARow);
+    // Lowers the outline level of real rows ARow .. ARow + Span - 1, hidden ones too.
+    void LowerNodeLevels(int32_t ARow, int32_t Span);
+    // Hidden rows from real row From on move by Delta.
+    void ShiftHiddenRows(int32_t From, int32_t Delta);
+    // Embedded controls from real row From on move by Delta rows.
+    void MoveControlRows(int32_t From, int32_t Delta);
+    // The group header and summary rows' look.
+    void SetGroupRowLook(int32_t ARow, bool Header);
+    void ResetGroupRowLook(int32_t ARow, bool Header);
+    // Empties a row and removes it; its controls stay, hidden rows below move up.
+    void DropGroupRow(int32_t ARow);
     // Raises "Invalid cell" outside the grid with its hidden rows and columns.
     void CheckCellInGrid(int32_t ACol, int32_t ARow);
     // The graphic of the cell at real row ARow: its properties' (also of a hidden row), else the

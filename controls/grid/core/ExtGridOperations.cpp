@@ -101,16 +101,8 @@ bool TExtStringGrid::RowMatchesFilter(int32_t)
 }
 
 // ---------------------------------------------------------------------------------------------
-// Sorting, grouping, footers and column positions: nothing to do without their settings
+// Footers and column positions: nothing to do without their settings
 // ---------------------------------------------------------------------------------------------
-
-void TExtStringGrid::SubGroup(int32_t) {}
-
-void TExtStringGrid::SubUnGroup(int32_t) {}
-
-void TExtStringGrid::Group(int32_t) {}
-
-void TExtStringGrid::UnGroup() {}
 
 void TExtStringGrid::CalcFooter(int32_t) {}
 
