@@ -44,6 +44,7 @@ class TExtRichEdit;
 class TExtStringGridCheck;
 class TFilePicture;
 class TFilter;
+class TFilterData;
 class TFilterDropDown;
 class TFloatingFooter;
 class TFocusHelper;
@@ -646,8 +647,9 @@ public:
     virtual void AppendRow();
     virtual void GotoFirstRow();
     virtual bool GetAllowFmtClipboard();
-    virtual void ApplyFilterListChoice(TObject* Sender) { (void)Sender; }
-    virtual void ApplyFilterCheckList(TObject* Sender) { (void)Sender; }
+    // The filter drop-down's choices: entry ItemIndex of the list, or every ticked entry.
+    virtual void ApplyFilterListChoice(TObject* Sender, int32_t ItemIndex);
+    virtual void ApplyFilterCheckList(TObject* Sender);
     virtual void PaintDesignHelper() {}
     virtual void DesignHelperClick(int32_t, int32_t) {}
     virtual bool ValidateCell(const QString& NewValue);
@@ -715,6 +717,26 @@ public:
     int32_t SortSwaps() const { return Swaps; }
     // Whether ACol is listed in IgnoreColumns.
     bool IsIgnoredColumn(int32_t ACol) const;
+
+    // ---- Filtering ----
+    // Hides, as one level, every normal row that does not pass (node and summary rows stay with
+    // FilterNormalCellsOnly).
+    void ApplyFilter();
+    // Hides display row ARow, without a level, when it does not pass.
+    void FilterRow(int32_t ARow);
+    // Brings the last level back; true while more than one level is left.
+    bool RemoveLastFilter();
+    // Every level; without levels the conditions are deleted instead.
+    void RemoveAllFilters();
+    // Incremental filtering while typing: one more character adds a level, one less removes it;
+    // AColumn -1 tests whole rows.
+    void NarrowDown(const QString& ACondition, int32_t AColumn);
+    // The column whose filter drop-down is open, -1 for none.
+    int32_t FilterColumn() const { return FFilterCol; }
+    void SetFilterColumn(int32_t Value) { FFilterCol = Value; }
+    void CloseFilterDropDown() { FFilterCol = -1; }
+    TDropList* DropList() const { return FDropList; }
+    TDropCheckList* DropCheckList() const { return FDropCheckList; }
 
     // ---- Column and row statistics ----
     // ACol a real column; FromRow or ToRow -1 takes the normal rows above the footers. A ToRow past
@@ -905,7 +927,9 @@ public:
     bool ExcelStyleDecimalSeparator() const { return FExcelStyleDecimalSeparator; }
     void SetExcelStyleDecimalSeparator(bool Value) { FExcelStyleDecimalSeparator = Value; }
     bool FilterActive() const { return FFilterActive; }
-    void SetFilterActive(bool Value) { FFilterActive = Value; }
+    // On: hides the rows that do not pass as a new level; off: brings the last level back.
+    // Footers are recalculated either way.
+    void SetFilterActive(bool Value);
     bool FilterDropDownAuto() const { return FFilterDropDownAuto; }
     void SetFilterDropDownAuto(bool Value);
     QString FilterDropDownClear() const { return FFilterDropDownClear; }
@@ -1932,6 +1956,9 @@ private:
     void RunSort(bool Indexed);
     void FinishSort(const TSortColumn0& Column0, int32_t OldTop, bool FooterVisible, int32_t Footers);
     void SortWithinGroups(bool Indexed);
+    // ---- Filtering internals ----
+    // The trimmed, wide-decoded text a condition tests in display row ARow.
+    QString FilterText(const TFilterData* Item, int32_t ARow);
     // ---- Statistics internals ----
     void DefaultStatsRange(int32_t& FromRow, int32_t& ToRow) const;
     bool StatsRealRows(int32_t ToRow) const;

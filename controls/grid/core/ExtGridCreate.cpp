@@ -1,6 +1,8 @@
 // TExtStringGrid: construction with every default, destruction, and clearing cell rectangles.
 #include "grid/core/ExtGrid.h"
 
+#include "grid/core/DropLists.h"
+
 #include "grid/base/GridMarkers.h"
 #include "grid/base/GridSettings.h"
 #include "grid/base/GridSupport.h"
@@ -189,6 +191,16 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner) : TBaseGrid(AOwner)
         FCtrlEditing = false;
         FScrollBar = new TScrollBar(this);
         FPaintScrollBar = new TScrollBar(this);
+        // The filter drop-down's lists, hidden and without size until a header opens one.
+        FDropList = new TDropList(this);
+        FDropCheckList = new TDropCheckList(this);
+        for (TCustomListBox* List : {static_cast<TCustomListBox*>(FDropList), static_cast<TCustomListBox*>(FDropCheckList)}) {
+            List->SetVisible(false);
+            List->SetBounds(0, 0, 0, 0);
+            List->SetParent(this);
+        }
+        FDropList->OnSelect = [this](TObject* Sender, int32_t ItemIndex) { ApplyFilterListChoice(Sender, ItemIndex); };
+        FDropCheckList->OnSelect = [this](TObject* Sender, int32_t) { ApplyFilterCheckList(Sender); };
     }
 
     // 18.

@@ -95,11 +95,6 @@ void TExtStringGrid::AppendRow()
     SetRowCount(RowCount() + 1);
 }
 
-bool TExtStringGrid::RowMatchesFilter(int32_t)
-{
-    return true;
-}
-
 // ---------------------------------------------------------------------------------------------
 // Footers and column positions: nothing to do without their settings
 // ---------------------------------------------------------------------------------------------

@@ -271,6 +271,8 @@ void TExtStringGrid::SetFilterDropDownColumns(TFilterDropDownColumns Value)
 
 void TExtStringGrid::SetFilterDropDownRow(int32_t Value)
 {
+    // Only a fixed row shows the filter buttons.
+    if (Value >= FixedRows()) return;
     StoreAndInvalidate(FFilterRow, Value);
 }
 

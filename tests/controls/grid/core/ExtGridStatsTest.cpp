@@ -113,6 +113,19 @@ TEST_F(ExtGridStatsFixture, NodeRowsCountOnlyWhenTheGridIsNotGrouped)
     EXPECT_DOUBLE_EQ(Grid->ColumnMax(1, 2, 4), 3);
 }
 
+// A range past the shown rows is read as real rows, hidden ones included.
+TEST_F(ExtGridStatsFixture, RealRowsReachHiddenRows)
+{
+    Fill({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("8")});
+    Grid->HideRow(2);
+    EXPECT_EQ(Grid->RowCount(), 4);
+    EXPECT_DOUBLE_EQ(Grid->ColumnSum(1, 1, 3), 13);
+    EXPECT_DOUBLE_EQ(Grid->ColumnSum(1, 1, 5), 15);
+    // Real row 5 lies past the last row and reads empty: 0.
+    EXPECT_DOUBLE_EQ(Grid->ColumnMin(1, 1, 5), 0);
+    EXPECT_DOUBLE_EQ(Grid->ColumnMax(1, 1, 5), 8);
+}
+
 TEST_F(ExtGridStatsFixture, RowFunctions)
 {
     Grid->SetColCount(6);
