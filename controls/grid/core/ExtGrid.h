@@ -1362,7 +1362,7 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
     bool Designing() const { return ComponentState().Contains(csDesigning); }
-    bool Destroying() const { return ComponentState().Contains(csDestroying); }
+    bool IsDestroying() const { return ComponentState().Contains(csDestroying); }
     // The shared graphics (row check of column 0, the column grid's virtual check box): never
     // stored, never freed by the cell operations.
     virtual bool IsSharedGraphic(const TCellGraphic* Graphic) const;

@@ -75,7 +75,7 @@ bool TExtStringGrid::RemoveCellGraphic(int32_t ACol, int32_t ARow)
     if (!Graphic) return false;
     GetCellProperties(ACol, ARow)->SetGraphicObject(nullptr);
     if (Graphic->CellType() != ctVirtCheckBox && Graphic->CellType() != ctRowCheckBox) delete Graphic;
-    if (!Destroying()) RepaintCell(ACol, ARow);
+    if (!IsDestroying()) RepaintCell(ACol, ARow);
     return true;
 }
 

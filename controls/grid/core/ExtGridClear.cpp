@@ -25,7 +25,7 @@ void TExtStringGrid::ClearRect(int32_t ACol1, int32_t ARow1, int32_t ACol2, int3
                     FreeCellProps(c, r);
                 }
             }
-            if (!Destroying() && !GetGridCell(c, r).isEmpty()) {
+            if (!IsDestroying() && !GetGridCell(c, r).isEmpty()) {
                 SetGridCell(c, r, QString());
                 if (c != x) RepaintCell(x, r);
             }
@@ -33,7 +33,7 @@ void TExtStringGrid::ClearRect(int32_t ACol1, int32_t ARow1, int32_t ACol2, int3
     }
     if (ACol1 == 0 && ARow1 == 0 && ACol2 >= TotalColCount() - 1 && ARow2 >= RowCount() - 1 && !FClearTextOnly)
         FHasCellProps = false;
-    if (!Destroying() && !FBlockCellChange)
+    if (!IsDestroying() && !FBlockCellChange)
         DoCellsChanged(Rect(RealColIndex(ACol1), ARow1, RealColIndex(ACol2), ARow2));
 }
 

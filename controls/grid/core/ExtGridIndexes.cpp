@@ -193,7 +193,7 @@ void TExtStringGrid::EndUpdate()
     // A bracket opened while the grid was visible is closed also when it has been hidden since.
     if (!Visible() && FUpdateCount == 0) return;
     if (FUpdateCount > 0) --FUpdateCount;
-    if (FUpdateCount > 0 || Destroying()) return;
+    if (FUpdateCount > 0 || IsDestroying()) return;
     FSelChange = false;
     if (!HandleAllocated()) return;
     SendMessage(Handle(), WM_SETREDRAW, 1, 0);

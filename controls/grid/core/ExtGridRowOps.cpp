@@ -65,7 +65,7 @@ void TExtStringGrid::InsertDisplayRows(int32_t RowIndex, int32_t RCount, bool Up
         }
         CellControlsUpdate(false);
     }
-    if (!Destroying()) DoCellsChanged(Rect(0, RowIndex, ColCount() - 1, RowIndex + RCount));
+    if (!IsDestroying()) DoCellsChanged(Rect(0, RowIndex, ColCount() - 1, RowIndex + RCount));
 }
 
 void TExtStringGrid::DeleteDisplayRows(int32_t Start, int32_t Count, bool Adjust)

@@ -23,7 +23,7 @@
 
 void TExtStringGrid::CreateWnd()
 {
-    if (Destroying()) return;
+    if (IsDestroying()) return;
     TBaseGrid::CreateWnd();
     if (!Parent()) return;
 
@@ -236,7 +236,7 @@ void TExtStringGrid::FreeMetroScrollControls()
 
 void TExtStringGrid::FormResize(TObject* Sender)
 {
-    if (Designing() || Destroying()) return;
+    if (Designing() || IsDestroying()) return;
     auto* Form = dynamic_cast<TCustomForm*>(Owner());
     if (FSizeWithForm && Form) {
         const int32_t NewWidth = Width() + Form->Width() - PrevSizeX;
@@ -283,7 +283,7 @@ void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation)
         if (AComponent == FContainer) FContainer = nullptr;
         if (AComponent == FCellChecker) FCellChecker = nullptr;
         if (AComponent == FFixedDropDownMenu) FFixedDropDownMenu = nullptr;
-        if (!Destroying() && FSyncGrid && AComponent == FSyncGrid->Grid()) FSyncGrid->SetGrid(nullptr);
+        if (!IsDestroying() && FSyncGrid && AComponent == FSyncGrid->Grid()) FSyncGrid->SetGrid(nullptr);
     }
     TBaseGrid::Notification(AComponent, Operation);
 }
