@@ -127,23 +127,6 @@ void TGridCellStore::MoveRow(int32_t From, int32_t To)
     Put(To, std::move(Moving));
 }
 
-void TGridCellStore::PermuteRows(int32_t First, const std::vector<int32_t>& Sources)
-{
-    if (First < 0) return;
-    std::vector<TRow> Taken(Sources.size());
-    for (size_t K = 0; K < Sources.size(); ++K)
-        if (TRow* Row = Find(First + static_cast<int32_t>(K))) Taken[K] = std::move(*Row);
-    for (size_t K = 0; K < Sources.size(); ++K) {
-        TRow& Row = Taken[static_cast<size_t>(Sources[K] - First)];
-        const int32_t Index = First + static_cast<int32_t>(K);
-        if (Row.Empty()) {
-            if (TRow* Target = Find(Index)) *Target = TRow{};
-        } else {
-            Make(Index) = std::move(Row);
-        }
-    }
-}
-
 void TGridCellStore::ExchangeRows(int32_t Row1, int32_t Row2)
 {
     if (Row1 == Row2 || Row1 < 0 || Row2 < 0) return;

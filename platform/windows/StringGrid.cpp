@@ -213,7 +213,7 @@ void TStringGrid::RowMoved(int32_t FromIndex, int32_t ToIndex)
 
 void TStringGrid::PermuteRows(int32_t First, const std::vector<int32_t>& Sources)
 {
-    FStore->PermuteRows(First, Sources);
+    FStore->ArrangeRows(First, Sources);
 }
 
 void TStringGrid::ExchangeRows(int32_t Row1, int32_t Row2)

@@ -43,9 +43,6 @@ public:
     void ArrangeRows(int32_t First, const std::vector<int32_t>& Sources);
     // The same for the column in every row.
     void MoveColumn(int32_t From, int32_t To);
-    // Row First + k takes what row Sources[k] held, for every k; Sources is a permutation of
-    // First ... First + size - 1. Rows move whole, never cell by cell.
-    void PermuteRows(int32_t First, const std::vector<int32_t>& Sources);
     // The contents of two rows change places.
     void ExchangeRows(int32_t Row1, int32_t Row2);
 
