@@ -267,7 +267,7 @@ TEST_F(ColorPickerTest, TextStandsOnTheHighlightWhileFocused)
 {
     auto* Other = Place<TEdit>(Form.get(), Bounds(10, 60, 80, 22));
     Picker->SetSelectedColor(clRed);
-    const TRect R(1, 1, Picker->Width() - Picker->DropDownButtonWidth() - 2, Picker->Height() - 2);
+    const TRect R = Rect(1, 1, Picker->Width() - Picker->DropDownButtonWidth() - 2, Picker->Height() - 2);
     const struct {
         bool Editable;
         bool Focused;

@@ -5,12 +5,6 @@
 #include "support/Artifacts.h"
 #include "support/LayerInternals.h"
 
-namespace {
-
-constexpr COLORREF White = RGB(255, 255, 255);
-
-} // namespace
-
 class DrawTextTest : public TPaintTest {
 protected:
     void SetUp() override
