@@ -97,30 +97,6 @@ std::unique_ptr<QStandardItemModel> MakeModel()
 }
 
 // Each iteration puts the grid back into its first order (untimed), then times our sort and the peer.
-template <typename TReset, typename TOurs, typename TPeer>
-void RunSorted(benchmark::State& State, const std::string& PeerName, TReset&& Reset, TOurs&& Ours, TPeer&& Peer)
-{
-    using Clock = std::chrono::steady_clock;
-    Clock::duration OursTime{}, PeerTime{};
-    for (auto _ : State) {
-        Reset();
-        const Clock::time_point Start = Clock::now();
-        Ours();
-        const Clock::time_point Middle = Clock::now();
-        Peer();
-        const Clock::time_point End = Clock::now();
-        OursTime += Middle - Start;
-        PeerTime += End - Middle;
-        State.SetIterationTime(std::chrono::duration<double>(Middle - Start).count());
-    }
-    const double Ratio = double(OursTime.count()) / double(std::max<Clock::rep>(1, PeerTime.count()));
-    State.counters["x_" + PeerName] = Ratio;
-    char Label[96];
-    if (Ratio <= 1) std::snprintf(Label, sizeof Label, "%.2fx faster than %s", 1 / std::max(Ratio, 1e-9), PeerName.c_str());
-    else std::snprintf(Label, sizeof Label, "%.2fx slower than %s", Ratio, PeerName.c_str());
-    State.SetLabel(Label);
-}
-
 void SortOneColumnVsProxy(benchmark::State& State)
 {
     auto Grid = MakeGrid();
@@ -128,7 +104,7 @@ void SortOneColumnVsProxy(benchmark::State& State)
     QSortFilterProxyModel Proxy;
     Proxy.setSourceModel(Model.get());
     bool Ascending = false;
-    RunSorted(
+    RunBesidePeer(
         State, "QSortFilterProxyModel", [&] { Grid->QUnSort(); Ascending = !Ascending; },
         [&] { Grid->Sort(0, sdAscending); },
         [&] { Proxy.sort(0, Ascending ? Qt::AscendingOrder : Qt::DescendingOrder); });
@@ -143,7 +119,7 @@ void SortTwoColumnsVsProxy(benchmark::State& State)
     QSortFilterProxyModel Proxy;
     Proxy.setSourceModel(Model.get());
     bool Ascending = false;
-    RunSorted(
+    RunBesidePeer(
         State, "QSortFilterProxyModel", [&] { Grid->QUnSort(); Ascending = !Ascending; },
         [&] { Grid->QSortIndexed(); },
         [&] {
@@ -181,7 +157,7 @@ void SortOneColumnVsStableSort(benchmark::State& State)
 {
     auto Grid = MakeGrid();
     const int32_t Compares = Grid->SortCompares();
-    RunSorted(
+    RunBesidePeer(
         State, "stable_sort", [&] { Grid->QUnSort(); }, [&] { Grid->Sort(0, sdAscending); },
         [] { StableSortIndexes(false); });
     State.counters["compares"] = double(Grid->SortCompares() - Compares) / double(State.iterations());
@@ -192,7 +168,7 @@ void SortTwoColumnsVsStableSort(benchmark::State& State)
     auto Grid = MakeGrid();
     Grid->SortIndexes()->AddIndex(1, true);
     Grid->SortIndexes()->AddIndex(0, false);
-    RunSorted(
+    RunBesidePeer(
         State, "stable_sort", [&] { Grid->QUnSort(); }, [&] { Grid->QSortIndexed(); },
         [] { StableSortIndexes(true); });
 }
