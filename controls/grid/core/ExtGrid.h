@@ -816,6 +816,24 @@ public:
     // Also the cursor Destroy gives back.
     void SetCursor(TCursor Value);
 
+    // ---- Headers, fixed cells and property setters ----
+
+    // ---- Cell access ----
+
+    // ---- Selection, modified and enabled rows ----
+
+    // ---- Scrolling and column stretching ----
+
+    // ---- Auto-size, auto-fit, auto-number and swaps ----
+
+    // ---- Footer calculation ----
+
+    // ---- Search, find and replace ----
+
+    // ---- Highlighting, marking, checking, fills, dates ----
+
+    // ---- Core messages and the grid timer ----
+
     // ---- Settings objects (owned; nil where the grid has none yet) ----
     TSortSettings* SortSettings() const { return FSortSettings.get(); }
     TControlLook* ControlLook() const { return FControlLook.get(); }
@@ -1966,6 +1984,14 @@ private:
     void WalkStatsRows(int32_t ACol, int32_t FromRow, int32_t ToRow, const std::function<void(double)>& Use);
     double ColumnExtreme(int32_t ACol, int32_t FromRow, int32_t ToRow, bool Max);
     double RowExtreme(int32_t ARow, int32_t fromCol, int32_t toCol, bool Max);
+
+    // ---- Dimension and cell access internals ----
+
+    // ---- Selection and core message internals ----
+
+    // ---- Scrolling and auto-size internals ----
+
+    // ---- Footer, search and highlighting internals ----
 
     // The owner form's resize: sizes the grid with the form, then runs the handler kept before.
     void FormResize(TObject* Sender);
