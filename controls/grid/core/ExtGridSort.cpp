@@ -15,7 +15,9 @@
 #include "rtl/Strings.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -51,6 +53,18 @@ int32_t CompareOrdinal(const QString& A, const QString& B, bool UpperCase)
         if (X != Y) return X < Y ? -1 : 1;
     }
     return CompareValues(A.size(), B.size());
+}
+
+// The first four code units packed so that unequal prefixes order as CompareOrdinal does; equal
+// prefixes leave the order to the whole texts.
+uint64_t PrefixOf(const QString& Text, bool UpperCase)
+{
+    uint64_t P = 0;
+    for (qsizetype i = 0; i < 4; ++i) {
+        const char16_t U = i < Text.size() ? (UpperCase ? UpperAZ(Text[i]) : Text[i]).unicode() : 0;
+        P = (P << 16) | U;
+    }
+    return P;
 }
 
 bool IsAsciiDigit(QChar Ch)
@@ -91,6 +105,15 @@ bool ConvertDecimal(const QString& Text, double& Value)
         if (!ExpDigits) return false;
     }
     if (I != N) return false;
+    // Plain digits in a local buffer; other texts (long ones, out of range) through QString.
+    char Buffer[64];
+    qsizetype From = Start < N && Text[Start] == QLatin1Char('+') ? Start + 1 : Start;
+    if (N - From < static_cast<qsizetype>(sizeof Buffer)) {
+        char* Out = Buffer;
+        for (qsizetype k = From; k < N; ++k) *Out++ = static_cast<char>(Text[k].unicode());
+        const std::from_chars_result Read = std::from_chars(Buffer, Out, Value);
+        if (Read.ec == std::errc() && Read.ptr == Out && std::isfinite(Value)) return true;
+    }
     bool Ok = false;
     Value = Text.mid(Start).toDouble(&Ok);
     return Ok && std::isfinite(Value);
@@ -103,31 +126,100 @@ bool IsNumberKind(int32_t Kind)
 
 }  // namespace
 
-// Keys of one sort run that compares rows where they stand before sorting: each cell's text and
-// number read once, the style of each column asked once.
+// Keys of the cells a comparison reads, each taken from the grid once per cell: for a sort run, the
+// rows First ... First + Count - 1 where they stand before the run moves them; for a single
+// comparison, the two rows compared. Every style compares through Compare, so a run and a single
+// comparison give the same results.
 struct TExtStringGrid::TSortKeys {
+    enum : uint16_t {
+        kEmpty = 1,
+        kAuto = 2,       // Auto holds the style the cell resolves ssAutomatic to
+        kKind = 4,       // kNumberKind is known
+        kNumberKind = 8,
+        kSeps = 16,      // kDateSep and kTimeSep are known
+        kDateSep = 32,
+        kTimeSep = 64,
+        kNumber = 128,   // Number and kFailed are known
+        kFailed = 256,
+        kValue = 512,    // Value is known (date, date and time, short date)
+        kTime = 1024,    // Time is known
+        kCheck = 2048,   // kChecked is known
+        kChecked = 4096,
+        kImage = 8192,   // Image is known
+        kStripped = 16384,
+    };
+    // How ssAutomatic resolves with the cell first; the date and time marks depend on the other cell.
+    enum TAuto : uint8_t { aAlpha, aNumeric, aCheckBox, aDate, aDateTime, aTime };
     struct TCell {
-        bool HasText = false;
-        bool HasKind = false;
-        // 0 not asked yet, 1 a check box cell, 2 not one.
-        int8_t CheckBox = 0;
-        bool HasNumber[2] = {false, false};
-        bool Failed[2] = {false, false};
-        int32_t Kind = ntkNotANumber;
-        double Number[2] = {0, 0};
-        QString Text;
+        // The first four code units, a-z upper-cased when the column compares without case.
+        uint64_t Prefix = 0;
+        double Number = 0;
+        uint16_t Flags = 0;
+        uint8_t Auto = aAlpha;
+    };
+    // Keys of the styles that few columns use.
+    struct TExtra {
+        double Value = 0;
+        double Time = 0;
+        intptr_t Image = 0;
     };
     struct TColumn {
-        bool HasFormat = false;
-        TSortStyle Style = ssAutomatic;
+        int32_t Col = 0;
+        bool Ignored = false;
+        bool Fold = false;
+        TSortStyle Style = ssAlphabetic;
         QString Prefix;
         QString Suffix;
-        std::vector<TCell> Cells;
+        // Slot -> 1 + index into Texts and Cells, 0 while the cell is unread; cells are kept in
+        // the order they are read and never move.
+        std::vector<int32_t> At;
+        std::deque<QString> Texts;
+        std::deque<TCell> Cells;
+        std::vector<TExtra> Extras;
+        std::vector<QString> Stripped;
     };
+
+    TExtStringGrid* Grid;
     int32_t First = 0;
+    int32_t Pair[2] = {0, 0};
+    bool IsPair = false;
     int32_t Count = 0;
+    TSortStyle Alpha = ssAlphabetic;
+    bool IgnoreBlanks = false;
+    bool BlankLast = true;
+    bool Full = false;
+    int32_t Dir = 0;
+    QChar DateSep;
+    QChar TimeSep;
+    QChar Decimal;
+    QChar Thousand;
     std::vector<std::unique_ptr<TColumn>> Columns;
 
+    TSortKeys(TExtStringGrid* AGrid, int32_t AFirst, int32_t ACount) : Grid(AGrid), First(AFirst), Count(ACount)
+    {
+        const TSortSettings* S = Grid->FSortSettings.get();
+        Alpha = S->IgnoreCase() ? ssAlphaNoCase : ssAlphabetic;
+        IgnoreBlanks = S->IgnoreBlanks();
+        BlankLast = S->BlankPos() == blLast;
+        Full = S->Full();
+        Dir = S->Direction() == sdDescending ? 1 : 0;
+        DateSep = GetDateSeparator();
+        TimeSep = GetTimeSeparator();
+        Decimal = GetDecimalSeparator();
+        Thousand = GetThousandSeparator();
+    }
+    // The two rows of one comparison, slots 0 and 1.
+    void ForPair(int32_t Row1, int32_t Row2)
+    {
+        Pair[0] = Row1;
+        Pair[1] = Row2;
+        IsPair = true;
+        Count = 2;
+    }
+
+    int32_t RowOf(int32_t Slot) const { return IsPair ? Pair[Slot] : First + Slot; }
+
+    // The column's style asked once; its cells are read when first compared.
     TColumn& Column(int32_t ACol)
     {
         const auto Index = static_cast<size_t>(ACol);
@@ -135,14 +227,383 @@ struct TExtStringGrid::TSortKeys {
         std::unique_ptr<TColumn>& C = Columns[Index];
         if (!C) {
             C = std::make_unique<TColumn>();
-            C->Cells.resize(static_cast<size_t>(Count));
+            C->Ignored = Grid->IsIgnoredColumn(ACol);
+            if (!C->Ignored) Format(*C, ACol);
+            C->Col = ACol;
         }
         return *C;
     }
-    TCell* Cell(TColumn& C, int32_t ARow)
+    // The style, prefix and suffix the grid gives the column.
+    void Format(TColumn& C, int32_t ACol)
     {
-        const int32_t I = ARow - First;
-        return I >= 0 && I < Count ? &C.Cells[static_cast<size_t>(I)] : nullptr;
+        C.Col = ACol;
+        C.Style = Grid->FSortSettings->AutoFormat() ? ssAutomatic : Alpha;
+        Grid->GetFormat(ACol, C.Style, C.Prefix, C.Suffix);
+        C.Fold = C.Style == ssAlphaNoCase || C.Style == ssAlphaNumericNoCase ||
+                 (C.Style == ssAutomatic && Alpha == ssAlphaNoCase);
+    }
+
+    // The cell's text, read once; its key from then on.
+    TCell& Load(TColumn& C, int32_t Slot)
+    {
+        if (C.At.empty()) C.At.resize(static_cast<size_t>(Count));
+        int32_t& At = C.At[static_cast<size_t>(Slot)];
+        if (At == 0) {
+            const QString& t = C.Texts.emplace_back(Grid->SortCellText(C.Col, RowOf(Slot)));
+            TCell& K = C.Cells.emplace_back();
+            K.Flags = t.isEmpty() ? kEmpty : 0;
+            K.Prefix = PrefixOf(t, C.Fold);
+            At = static_cast<int32_t>(C.Cells.size());
+            return K;
+        }
+        return C.Cells[static_cast<size_t>(At - 1)];
+    }
+    const QString& Text(TColumn& C, int32_t Slot)
+    {
+        Load(C, Slot);
+        return C.Texts[static_cast<size_t>(C.At[static_cast<size_t>(Slot)] - 1)];
+    }
+    TExtra& Extra(TColumn& C, int32_t Slot)
+    {
+        if (C.Extras.empty()) C.Extras.resize(static_cast<size_t>(Count));
+        return C.Extras[static_cast<size_t>(Slot)];
+    }
+
+    // Digits after an optional minus are an integer and a text led by another letter than e or E is
+    // no number, whatever the separators; other texts are asked of the locale.
+    bool IsNumberText(TColumn& C, int32_t Slot)
+    {
+        TCell& K = Load(C, Slot);
+        if (!(K.Flags & kKind)) {
+            const QString& t = Text(C, Slot);
+            bool Number = false;
+            const char16_t Lead = t.isEmpty() ? 0 : t[0].unicode();
+            bool Digits = !t.isEmpty();
+            for (qsizetype i = 0; i < t.size() && Digits; ++i)
+                Digits = IsAsciiDigit(t[i]) || (i == 0 && Lead == u'-');
+            const bool Letter = ((Lead >= u'a' && Lead <= u'z') || (Lead >= u'A' && Lead <= u'Z')) && Lead != u'e' &&
+                                Lead != u'E' && Lead != Decimal.unicode() && Lead != Thousand.unicode();
+            if (Digits)
+                Number = true;
+            else if (!Letter)
+                Number = IsNumberKind(GetNumberTextKind(t));
+            K.Flags |= kKind | (Number ? kNumberKind : 0);
+        }
+        return K.Flags & kNumberKind;
+    }
+
+    bool Holds(TColumn& C, int32_t Slot, uint16_t Sep)
+    {
+        TCell& K = Load(C, Slot);
+        if (!(K.Flags & kSeps)) {
+            const QString& t = Text(C, Slot);
+            K.Flags |= kSeps | (t.contains(DateSep) ? kDateSep : 0) | (t.contains(TimeSep) ? kTimeSep : 0);
+        }
+        return K.Flags & Sep;
+    }
+
+    // ssAutomatic from the first cell: a check box cell, a number, else alphabetic unless a
+    // separator at the second or third character between two digits marks a date or time.
+    TAuto AutoOf(TColumn& C, int32_t Slot)
+    {
+        TCell& K = Load(C, Slot);
+        if (K.Flags & kAuto) return static_cast<TAuto>(K.Auto);
+        static const TCellTypes CheckKinds{ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox};
+        TAuto A = aAlpha;
+        if (Grid->IsCellTypeIn(C.Col, RowOf(Slot), CheckKinds)) {
+            A = aCheckBox;
+        } else if (IsNumberText(C, Slot)) {
+            A = aNumeric;
+        } else {
+            const QString& t1 = Text(C, Slot);
+            const auto Marks = [&](QChar Sep) {
+                const qsizetype p = t1.indexOf(Sep) + 1;
+                if (!(p >= 2 && p < t1.size() && p < 4)) return std::optional<bool>();
+                return std::optional<bool>(IsAsciiDigit(t1[p - 2]) && IsAsciiDigit(t1[p]));
+            };
+            if (const std::optional<bool> Date = Marks(DateSep)) {
+                if (*Date) A = Holds(C, Slot, kTimeSep) ? aDateTime : aDate;
+            } else if (const std::optional<bool> Time = Marks(TimeSep)) {
+                if (*Time) A = aTime;
+            }
+        }
+        K.Auto = A;
+        K.Flags |= kAuto;
+        return A;
+    }
+
+    double NumberOf(TColumn& C, int32_t Slot, bool& Failed)
+    {
+        TCell& K = Load(C, Slot);
+        if (!(K.Flags & kNumber)) {
+            QString t = Text(C, Slot);
+            if (!C.Suffix.isEmpty()) {
+                const qsizetype At = t.indexOf(C.Suffix);
+                if (At >= 0) t.remove(At, C.Suffix.size());
+            }
+            if (!C.Prefix.isEmpty()) {
+                const qsizetype At = t.indexOf(C.Prefix);
+                if (At >= 0) t.remove(At, C.Prefix.size());
+            }
+            if (C.Style == ssFinancial) t.remove(Thousand);
+            if (Decimal != QLatin1Char('.')) {
+                const qsizetype At = t.indexOf(Decimal);
+                if (At >= 0) t[At] = QLatin1Char('.');
+            }
+            double Value = 0;
+            // A text that converts only in part counts as 0; an empty cell as 0 and converted.
+            if (!ConvertDecimal(t, Value)) {
+                Value = 0;
+                if (!Grid->GetCellEx(C.Col, RowOf(Slot)).isEmpty()) K.Flags |= kFailed;
+            }
+            K.Number = Value;
+            K.Flags |= kNumber;
+        }
+        Failed = K.Flags & kFailed;
+        return K.Number;
+    }
+
+    double DateOf(TColumn& C, int32_t Slot, TSortStyle Style)
+    {
+        TCell& K = Load(C, Slot);
+        const bool IsTime = Style == ssTime;
+        TExtra& X = Extra(C, Slot);
+        if (K.Flags & (IsTime ? kTime : kValue)) return IsTime ? X.Time : X.Value;
+        const QString& t = Text(C, Slot);
+        TDateTime Result = 0;
+        switch (Style) {
+        case ssShortDateEU:
+        case ssShortDateUS:
+            try {
+                Result = Style == ssShortDateEU ? ParseDateDMY(t) : ParseDateMDY(t);
+            } catch (const Exception&) {
+                Result = 0;
+            }
+            break;
+        default:
+            if (!t.isEmpty() && !(IsTime ? TryStrToTime(t, Result) : TryStrToDateTime(t, Result))) Result = 0;
+            break;
+        }
+        if (IsTime) {
+            X.Time = Result;
+            K.Flags |= kTime;
+        } else {
+            X.Value = Result;
+            K.Flags |= kValue;
+        }
+        return Result;
+    }
+
+    bool CheckedOf(TColumn& C, int32_t Slot)
+    {
+        TCell& K = Load(C, Slot);
+        if (!(K.Flags & kCheck)) {
+            bool Checked = false;
+            const bool Known = Grid->GetCheckBoxState(C.Col, Grid->RealRowIndex(RowOf(Slot)), Checked);
+            K.Flags |= kCheck | (Known && Checked ? kChecked : 0);
+        }
+        return K.Flags & kChecked;
+    }
+
+    intptr_t ImageOf(TColumn& C, int32_t Slot)
+    {
+        TCell& K = Load(C, Slot);
+        TExtra& X = Extra(C, Slot);
+        if (!(K.Flags & kImage)) {
+            X.Image = Grid->GetCellImageKey(C.Col, RowOf(Slot));
+            K.Flags |= kImage;
+        }
+        return X.Image;
+    }
+
+    const QString& StrippedOf(TColumn& C, int32_t Slot)
+    {
+        TCell& K = Load(C, Slot);
+        if (C.Stripped.empty()) C.Stripped.resize(static_cast<size_t>(Count));
+        if (!(K.Flags & kStripped)) {
+            C.Stripped[static_cast<size_t>(Slot)] = Grid->StrippedCells(C.Col, RowOf(Slot));
+            K.Flags |= kStripped;
+        }
+        return C.Stripped[static_cast<size_t>(Slot)];
+    }
+
+    // The cell comparison of the sort styles; Dir places blanks (0 ascending, 1 descending).
+    int32_t Compare(TColumn& C, int32_t s1, int32_t s2, int32_t ADir)
+    {
+        ++Grid->Compares;
+        // A row against itself is equal in every style but the application's own.
+        if (s1 == s2 && (C.Style != ssCustom || !Grid->OnCustomCompare)) return 0;
+        const QString& t1 = Text(C, s1);
+        const QString& t2 = Text(C, s2);
+        TSortStyle Style = C.Style;
+        if (Style == ssAutomatic) {
+            switch (AutoOf(C, s1)) {
+            case aAlpha: Style = Alpha; break;
+            case aNumeric: Style = ssNumeric; break;
+            case aCheckBox: Style = ssCheckBox; break;
+            case aDate: Style = Holds(C, s2, kDateSep) ? ssDate : Alpha; break;
+            case aDateTime: Style = Holds(C, s2, kDateSep) ? ssDateTime : Alpha; break;
+            case aTime: Style = Holds(C, s2, kTimeSep) ? ssTime : Alpha; break;
+            }
+        }
+        if (Style == ssAlphaNumeric || Style == ssAlphaNumericNoCase) {
+            if (IsNumberText(C, s1) && IsNumberText(C, s2))
+                Style = ssNumeric;
+            else
+                Style = Style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase;
+        }
+
+        int32_t r = 0;
+        switch (Style) {
+        case ssAlphabetic:
+        case ssAlphaCase:
+        case ssAlphaNoCase: {
+            const bool Fold = Style == ssAlphaNoCase;
+            const uint64_t P1 = Load(C, s1).Prefix;
+            const uint64_t P2 = Load(C, s2).Prefix;
+            if (Fold == C.Fold && P1 != P2)
+                r = P1 < P2 ? -1 : 1;
+            else
+                r = CompareOrdinal(t1, t2, Fold);
+            break;
+        }
+        case ssAnsiAlphaCase: r = Sign(AnsiCompareStr(t1, t2)); break;
+        case ssAnsiAlphaNoCase: r = Sign(AnsiCompareText(t1, t2)); break;
+        case ssHTML: r = CompareOrdinal(StrippedOf(C, s1), StrippedOf(C, s2), false); break;
+        case ssNumeric:
+        case ssFinancial: {
+            bool Failed1 = false;
+            bool Failed2 = false;
+            const double V1 = NumberOf(C, s1, Failed1);
+            const double V2 = NumberOf(C, s2, Failed2);
+            r = Failed1 && Failed2 ? 0 : CompareValues(V1, V2);
+            break;
+        }
+        case ssDate:
+        case ssDateTime:
+        case ssTime:
+        case ssShortDateEU:
+        case ssShortDateUS: r = CompareValues(DateOf(C, s1, Style), DateOf(C, s2, Style)); break;
+        case ssImages: r = CompareValues(ImageOf(C, s1), ImageOf(C, s2)); break;
+        case ssCheckBox: r = CompareValues(CheckedOf(C, s1) ? 1 : 0, CheckedOf(C, s2) ? 1 : 0); break;
+        case ssCustom:
+            if (Grid->OnCustomCompare) Grid->OnCustomCompare(Grid, t1, t2, r);
+            break;
+        case ssRaw:
+            if (Grid->OnRawCompare) Grid->OnRawCompare(Grid, C.Col, RowOf(s1), RowOf(s2), r);
+            break;
+        default: break;
+        }
+
+        if (IgnoreBlanks && (ADir == 0 || ADir == 1)) {
+            const bool Empty1 = t1.isEmpty();
+            const bool Empty2 = t2.isEmpty();
+            if (Empty1 && !Empty2)
+                r = BlankLast == (ADir == 0) ? 1 : -1;
+            else if (Empty2 && !Empty1)
+                r = BlankLast == (ADir == 0) ? -1 : 1;
+        }
+        return r;
+    }
+
+    // A column whose cells all compare the same way gets a compact key per row, sorted along with
+    // the rows so that a comparison reads neighbouring memory: numbers, or texts by their first
+    // four code units.
+    enum THotKind { hkNone, hkNumber, hkText, hkTextNoCase };
+    struct THot {
+        union {
+            double Number;
+            uint64_t Prefix;
+        };
+        const QString* Text;
+        int32_t Slot;
+        uint8_t Flags;
+    };
+
+    THotKind PrepareHot(int32_t ACol, std::vector<THot>& Hot)
+    {
+        TColumn& C = Column(ACol);
+        if (C.Ignored) return hkNone;
+        THotKind Kind = hkNone;
+        switch (C.Style) {
+        case ssNumeric:
+        case ssFinancial: Kind = hkNumber; break;
+        case ssAlphabetic:
+        case ssAlphaCase: Kind = hkText; break;
+        case ssAlphaNoCase: Kind = hkTextNoCase; break;
+        case ssAutomatic: {
+            const TAuto A = Count > 0 ? AutoOf(C, 0) : aAlpha;
+            if (A != aAlpha && A != aNumeric) return hkNone;
+            for (int32_t k = 1; k < Count; ++k)
+                if (AutoOf(C, k) != A) return hkNone;
+            Kind = A == aNumeric ? hkNumber : (Alpha == ssAlphaNoCase ? hkTextNoCase : hkText);
+            break;
+        }
+        default: return hkNone;
+        }
+        Hot.resize(static_cast<size_t>(Count));
+        for (int32_t k = 0; k < Count; ++k) {
+            THot& H = Hot[static_cast<size_t>(k)];
+            const QString& t = Text(C, k);
+            H.Slot = k;
+            H.Text = &t;
+            H.Flags = t.isEmpty() ? 1 : 0;
+            if (Kind == hkNumber) {
+                bool Failed = false;
+                H.Number = NumberOf(C, k, Failed);
+                if (Failed) H.Flags |= 2;
+            } else {
+                H.Prefix = PrefixOf(t, Kind == hkTextNoCase);
+            }
+        }
+        return Kind;
+    }
+
+    // The same result as Compare for the column PrepareHot answered Kind for.
+    int32_t CompareHot(THotKind Kind, const THot& A, const THot& B, int32_t ADir)
+    {
+        ++Grid->Compares;
+        int32_t r;
+        if (Kind == hkNumber)
+            r = (A.Flags & B.Flags & 2) ? 0 : CompareValues(A.Number, B.Number);
+        else if (A.Prefix != B.Prefix)
+            r = A.Prefix < B.Prefix ? -1 : 1;
+        else
+            r = CompareOrdinal(*A.Text, *B.Text, Kind == hkTextNoCase);
+        if (IgnoreBlanks && (ADir == 0 || ADir == 1)) {
+            const bool Empty1 = A.Flags & 1;
+            const bool Empty2 = B.Flags & 1;
+            if (Empty1 && !Empty2)
+                r = BlankLast == (ADir == 0) ? 1 : -1;
+            else if (Empty2 && !Empty1)
+                r = BlankLast == (ADir == 0) ? -1 : 1;
+        }
+        return r;
+    }
+
+    // Ties broken by the following columns with Full.
+    int32_t Rows(int32_t ACol, int32_t s1, int32_t s2)
+    {
+        const int32_t Last = Grid->ColCount() - 2;
+        for (;; ++ACol) {
+            TColumn& C = Column(ACol);
+            const int32_t r = C.Ignored ? 0 : Compare(C, s1, s2, Dir);
+            if (r != 0 || !Full || ACol > Last) return r;
+        }
+    }
+
+    // The sort keys from position k on, each with its own direction.
+    int32_t Indexed(int32_t k, int32_t s1, int32_t s2)
+    {
+        const TSortIndexList* List = Grid->FSortIndexes.get();
+        for (;; ++k) {
+            const uint32_t Key = static_cast<uint32_t>(List->GetInteger(k));
+            const bool Descending = (Key & 0x80000000u) != 0;
+            TColumn& C = Column(static_cast<int32_t>(Key & 0x7FFFFFFFu));
+            const int32_t r = C.Ignored ? 0 : Compare(C, s1, s2, Descending ? 1 : 0);
+            if (r != 0 || !Full) return Descending ? -r : r;
+            if (k >= List->Count() - 1) return 0;
+        }
     }
 };
 
@@ -157,190 +618,11 @@ QString TExtStringGrid::SortCellText(int32_t ACol, int32_t ARow)
 
 int32_t TExtStringGrid::CompareCellsForSort(int32_t ACol, int32_t Row1, int32_t Row2, int32_t Dir)
 {
-    ++Compares;
-    TSortKeys::TColumn* Keys = FSortKeys ? &FSortKeys->Column(ACol) : nullptr;
-    TSortStyle Style = ssAlphabetic;
-    QString OwnPrefix;
-    QString OwnSuffix;
-    if (!Keys || !Keys->HasFormat) {
-        Style = FSortSettings->AutoFormat() ? ssAutomatic : (FSortSettings->IgnoreCase() ? ssAlphaNoCase : ssAlphabetic);
-        GetFormat(ACol, Style, OwnPrefix, OwnSuffix);
-        if (Keys) {
-            Keys->HasFormat = true;
-            Keys->Style = Style;
-            Keys->Prefix = OwnPrefix;
-            Keys->Suffix = OwnSuffix;
-        }
-    }
-    if (Keys) Style = Keys->Style;
-    const QString& Prefix = Keys ? Keys->Prefix : OwnPrefix;
-    const QString& Suffix = Keys ? Keys->Suffix : OwnSuffix;
-    TSortKeys::TCell* K1 = Keys ? FSortKeys->Cell(*Keys, Row1) : nullptr;
-    TSortKeys::TCell* K2 = Keys ? FSortKeys->Cell(*Keys, Row2) : nullptr;
-    QString Own1;
-    QString Own2;
-    const auto TextOf = [&](TSortKeys::TCell* K, int32_t ARow, QString& Own) -> const QString& {
-        if (!K) {
-            Own = SortCellText(ACol, ARow);
-            return Own;
-        }
-        if (!K->HasText) {
-            K->Text = SortCellText(ACol, ARow);
-            K->HasText = true;
-        }
-        return K->Text;
-    };
-    const auto KindOf = [&](TSortKeys::TCell* K, const QString& Text) {
-        if (!K) return GetNumberTextKind(Text);
-        if (!K->HasKind) {
-            K->Kind = GetNumberTextKind(Text);
-            K->HasKind = true;
-        }
-        return K->Kind;
-    };
-    const QString& t1 = TextOf(K1, Row1, Own1);
-    const QString& t2 = TextOf(K2, Row2, Own2);
-
-    if (Style == ssAutomatic) {
-        const TSortStyle Alpha = FSortSettings->IgnoreCase() ? ssAlphaNoCase : ssAlphabetic;
-        static const TCellTypes CheckKinds{ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox};
-        bool CheckBox = false;
-        if (K1 && K1->CheckBox != 0) {
-            CheckBox = K1->CheckBox == 1;
-        } else {
-            CheckBox = IsCellTypeIn(ACol, Row1, CheckKinds);
-            if (K1) K1->CheckBox = CheckBox ? 1 : 2;
-        }
-        if (CheckBox)
-            Style = ssCheckBox;
-        else if (IsNumberKind(KindOf(K1, t1)))
-            Style = ssNumeric;
-        else {
-            Style = Alpha;
-            // A separator at the second or third character between two digits marks a date or time.
-            const auto Marks = [&](QChar Sep) {
-                const qsizetype p = t1.indexOf(Sep) + 1;
-                if (!(p >= 2 && p < t1.size() && p < 4)) return std::optional<bool>();
-                return std::optional<bool>(IsAsciiDigit(t1[p - 2]) && IsAsciiDigit(t1[p]) && t2.contains(Sep));
-            };
-            const QChar DateSep = GetDateSeparator();
-            const QChar TimeSep = GetTimeSeparator();
-            if (const std::optional<bool> Date = Marks(DateSep)) {
-                if (*Date) Style = t1.contains(TimeSep) ? ssDateTime : ssDate;
-            } else if (const std::optional<bool> Time = Marks(TimeSep)) {
-                if (*Time) Style = ssTime;
-            }
-        }
-    }
-    if (Style == ssAlphaNumeric || Style == ssAlphaNumericNoCase) {
-        if (IsNumberKind(KindOf(K1, t1)) && IsNumberKind(KindOf(K2, t2)))
-            Style = ssNumeric;
-        else
-            Style = Style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase;
-    }
-
-    int32_t r = 0;
-    switch (Style) {
-    case ssAlphabetic:
-    case ssAlphaCase: r = CompareOrdinal(t1, t2, false); break;
-    case ssAlphaNoCase: r = CompareOrdinal(t1, t2, true); break;
-    case ssAnsiAlphaCase: r = Sign(AnsiCompareStr(t1, t2)); break;
-    case ssAnsiAlphaNoCase: r = Sign(AnsiCompareText(t1, t2)); break;
-    case ssHTML: r = CompareOrdinal(StrippedCells(ACol, Row1), StrippedCells(ACol, Row2), false); break;
-    case ssNumeric:
-    case ssFinancial: {
-        const int Slot = Style == ssFinancial ? 1 : 0;
-        const auto Number = [&](TSortKeys::TCell* K, const QString& CellText, int32_t ARow, bool& Failed) {
-            if (K && K->HasNumber[Slot]) {
-                Failed = K->Failed[Slot];
-                return K->Number[Slot];
-            }
-            QString Text = CellText;
-            if (!Suffix.isEmpty()) {
-                const qsizetype At = Text.indexOf(Suffix);
-                if (At >= 0) Text.remove(At, Suffix.size());
-            }
-            if (!Prefix.isEmpty()) {
-                const qsizetype At = Text.indexOf(Prefix);
-                if (At >= 0) Text.remove(At, Prefix.size());
-            }
-            if (Slot == 1) Text.remove(GetThousandSeparator());
-            const QChar Dec = GetDecimalSeparator();
-            if (Dec != QLatin1Char('.')) {
-                const qsizetype At = Text.indexOf(Dec);
-                if (At >= 0) Text[At] = QLatin1Char('.');
-            }
-            double Value = 0;
-            Failed = false;
-            // A text that converts only in part counts as 0.
-            if (!ConvertDecimal(Text, Value)) {
-                Value = 0;
-                Failed = !GetCellEx(ACol, ARow).isEmpty();
-            }
-            if (K) {
-                K->HasNumber[Slot] = true;
-                K->Failed[Slot] = Failed;
-                K->Number[Slot] = Value;
-            }
-            return Value;
-        };
-        bool Failed1 = false;
-        bool Failed2 = false;
-        const double V1 = Number(K1, t1, Row1, Failed1);
-        const double V2 = Number(K2, t2, Row2, Failed2);
-        r = Failed1 && Failed2 ? 0 : CompareValues(V1, V2);
-        break;
-    }
-    case ssDate:
-    case ssDateTime:
-    case ssTime: {
-        const auto Value = [&](const QString& Text) {
-            TDateTime Result = 0;
-            if (Text.isEmpty()) return Result;
-            const bool Ok = Style == ssTime ? TryStrToTime(Text, Result) : TryStrToDateTime(Text, Result);
-            return Ok ? Result : TDateTime(0);
-        };
-        r = CompareValues(Value(t1), Value(t2));
-        break;
-    }
-    case ssShortDateEU:
-    case ssShortDateUS: {
-        const auto Value = [&](const QString& Text) {
-            try {
-                return Style == ssShortDateEU ? ParseDateDMY(Text) : ParseDateMDY(Text);
-            } catch (const Exception&) {
-                return TDateTime(0);
-            }
-        };
-        r = CompareValues(Value(t1), Value(t2));
-        break;
-    }
-    case ssImages: r = CompareValues(GetCellImageKey(ACol, Row1), GetCellImageKey(ACol, Row2)); break;
-    case ssCheckBox: {
-        const auto State = [&](int32_t ARow) {
-            bool Checked = false;
-            return GetCheckBoxState(ACol, RealRowIndex(ARow), Checked) && Checked;
-        };
-        r = CompareValues(State(Row1) ? 1 : 0, State(Row2) ? 1 : 0);
-        break;
-    }
-    case ssCustom:
-        if (OnCustomCompare) OnCustomCompare(this, t1, t2, r);
-        break;
-    case ssRaw:
-        if (OnRawCompare) OnRawCompare(this, ACol, Row1, Row2, r);
-        break;
-    default: break;
-    }
-
-    if (FSortSettings->IgnoreBlanks() && (Dir == 0 || Dir == 1)) {
-        const bool Last = FSortSettings->BlankPos() == blLast;
-        if (t1.isEmpty() && !t2.isEmpty())
-            r = Last == (Dir == 0) ? 1 : -1;
-        else if (t2.isEmpty() && !t1.isEmpty())
-            r = Last == (Dir == 0) ? -1 : 1;
-    }
-    return r;
+    TSortKeys Keys(this, 0, 2);
+    Keys.ForPair(Row1, Row2);
+    TSortKeys::TColumn C;
+    Keys.Format(C, ACol);
+    return Keys.Compare(C, 0, 1, Dir);
 }
 
 int32_t TExtStringGrid::CompareRowsForSort(int32_t ACol, int32_t Row1, int32_t Row2)
@@ -450,14 +732,55 @@ void TExtStringGrid::SortRowRange(int32_t ACol, int32_t Left, int32_t Right, boo
     std::vector<int32_t> Order(static_cast<size_t>(Count));
     for (int32_t k = 0; k < Count; ++k) Order[static_cast<size_t>(k)] = Left + k;
     const auto At = [&](int32_t Pos) { return Order[static_cast<size_t>(Pos - Left)]; };
-    TSortKeys Keys;
-    Keys.First = Left;
-    Keys.Count = Count;
-    TSortKeys* const Outer = FSortKeys;
-    FSortKeys = &Keys;
+    TSortKeys Keys(this, Left, Count);
+    // The first key's column compared through compact keys when its cells allow.
+    const uint32_t Key0 = Indexed ? static_cast<uint32_t>(FSortIndexes->GetInteger(0)) : 0;
+    const int32_t HotCol = Indexed ? static_cast<int32_t>(Key0 & 0x7FFFFFFFu) : ACol;
+    const bool HotDescending = Indexed && (Key0 & 0x80000000u) != 0;
+    std::vector<TSortKeys::THot> Hot;
+    const TSortKeys::THotKind Kind = Keys.PrepareHot(HotCol, Hot);
+    if (Kind != TSortKeys::hkNone) {
+        const int32_t HotDir = Indexed ? (HotDescending ? 1 : 0) : Keys.Dir;
+        const int32_t LastCol = ColCount() - 2;
+        const int32_t KeyCount = Indexed ? FSortIndexes->Count() : 0;
+        TSortKeys::THot PivotKey = Hot[0];
+        const auto HotAt = [&](int32_t Pos) -> const TSortKeys::THot& {
+            return Pos < 0 ? PivotKey : Hot[static_cast<size_t>(Pos - Left)];
+        };
+        const auto TakeHotPivot = [&](int32_t m) { PivotKey = Hot[static_cast<size_t>(m - Left)]; };
+        const auto CompareHot = [&](int32_t a, int32_t b) {
+            const TSortKeys::THot& A = HotAt(a);
+            const TSortKeys::THot& B = HotAt(b);
+            const int32_t r = Keys.CompareHot(Kind, A, B, HotDir);
+            if (Indexed) {
+                if (r != 0 || !Keys.Full) return HotDescending ? -r : r;
+                return KeyCount > 1 ? Keys.Indexed(1, A.Slot, B.Slot) : 0;
+            }
+            if (r != 0 || !Keys.Full || HotCol > LastCol) return r;
+            return Keys.Rows(HotCol + 1, A.Slot, B.Slot);
+        };
+        const int32_t HotXRef = FSortRowXRef->Count();
+        std::vector<int32_t> HotXRefs;
+        for (int32_t Pos = Left; Pos <= std::min(Right, HotXRef - 1); ++Pos) HotXRefs.push_back(FSortRowXRef->GetInteger(Pos));
+        const auto SwapHot = [&](int32_t a, int32_t b) {
+            ++Swaps;
+            std::swap(Hot[static_cast<size_t>(a - Left)], Hot[static_cast<size_t>(b - Left)]);
+            if (a < HotXRef && b < HotXRef)
+                std::swap(HotXRefs[static_cast<size_t>(a - Left)], HotXRefs[static_cast<size_t>(b - Left)]);
+        };
+        PartitionSort(Left, Right, Want, !Indexed, true, CompareHot, SwapHot, TakeHotPivot);
+        for (size_t k = 0; k < HotXRefs.size(); ++k) FSortRowXRef->SetInteger(Left + static_cast<int32_t>(k), HotXRefs[k]);
+        for (int32_t k = 0; k < Count; ++k) Order[static_cast<size_t>(k)] = Left + Hot[static_cast<size_t>(k)].Slot;
+        MoveSortedRows(Left, Order);
+        return;
+    }
     int32_t Pivot = Left;
     const auto TakePivot = [&](int32_t m) { Pivot = At(m); };
-    const auto Compare = [&](int32_t a, int32_t b) { return Rows(a < 0 ? Pivot : At(a), b < 0 ? Pivot : At(b)); };
+    const auto Compare = [&](int32_t a, int32_t b) {
+        const int32_t s1 = (a < 0 ? Pivot : At(a)) - Left;
+        const int32_t s2 = (b < 0 ? Pivot : At(b)) - Left;
+        return Indexed ? Keys.Indexed(0, s1, s2) : Keys.Rows(ACol, s1, s2);
+    };
     // The cross-reference travels only where both positions lie inside it, as with a row swap.
     const int32_t XRefCount = FSortRowXRef->Count();
     std::vector<int32_t> XRef;
@@ -468,13 +791,7 @@ void TExtStringGrid::SortRowRange(int32_t ACol, int32_t Left, int32_t Right, boo
         if (a < XRefCount && b < XRefCount)
             std::swap(XRef[static_cast<size_t>(a - Left)], XRef[static_cast<size_t>(b - Left)]);
     };
-    try {
-        PartitionSort(Left, Right, Want, !Indexed, true, Compare, Swap, TakePivot);
-    } catch (...) {
-        FSortKeys = Outer;
-        throw;
-    }
-    FSortKeys = Outer;
+    PartitionSort(Left, Right, Want, !Indexed, true, Compare, Swap, TakePivot);
     for (size_t k = 0; k < XRef.size(); ++k) FSortRowXRef->SetInteger(Left + static_cast<int32_t>(k), XRef[k]);
     MoveSortedRows(Left, Order);
 }

@@ -375,7 +375,14 @@ TEST_F(ExtGridSortFixture, FailingEventLeavesTheGridWhole)
     EXPECT_EQ(Column(Grid, 1), L({"b", "a", "c"}));
 }
 
-// The Part's partition as written: pivot copied into a scratch row, rows swapped in place.
+QStringList ColumnTexts(TSortGrid* G, int32_t ACol)
+{
+    QStringList Result;
+    for (int32_t r = G->FixedRows(); r < G->RowCount(); ++r) Result << G->Cells(ACol, r);
+    return Result;
+}
+
+// The partition written out plainly: pivot copied into a scratch row, rows swapped in place.
 void ReferenceSort(TSortGrid* G, bool Indexed, int32_t Col, int32_t Want, int32_t Left, int32_t Right)
 {
     const int32_t Scratch = G->RowCount() - 2;
@@ -402,59 +409,107 @@ void ReferenceSort(TSortGrid* G, bool Indexed, int32_t Col, int32_t Want, int32_
     if (i < Right) ReferenceSort(G, Indexed, Col, Want, i, Right);
 }
 
+// One random table sorted by the grid and by the reference; both must leave the same rows in the
+// same places with the same cross-reference, comparisons and swaps.
+void SortBesideReference(TSortGrid* Grid, TSortGrid* Ref, const QStringList& Keys, std::mt19937& Random, int32_t Round)
+{
+    const int32_t N = 2 + static_cast<int32_t>(Random() % 60);
+    const bool Indexed = Round % 3 == 2;
+    const bool Descending = Round % 2 == 1;
+    const bool Full = Round % 4 != 3;
+    for (TSortGrid* G : {Grid, Ref}) {
+        G->SetRowCount(N + 1);
+        G->SortSettings()->SetFull(Full);
+        G->SortSettings()->SetIgnoreBlanks(Round % 5 == 0);
+        G->SortIndexes()->Clear();
+    }
+    for (int32_t r = 1; r <= N; ++r) {
+        const QString K1 = Keys[static_cast<qsizetype>(Random() % Keys.size())];
+        const QString K2 = Keys[static_cast<qsizetype>(Random() % Keys.size())];
+        for (TSortGrid* G : {Grid, Ref}) {
+            G->SetCells(1, r, K1);
+            G->SetCells(2, r, K2);
+            G->SetCells(4, r, QString::number(r));
+            G->SetRowHeights(r, 18 + r % 7);
+        }
+    }
+    const int32_t GridSwaps = Grid->SortSwaps();
+    const int32_t GridCompares = Grid->SortCompares();
+    if (Indexed) {
+        Grid->SortIndexes()->AddIndex(2, !Descending);
+        Grid->SortIndexes()->AddIndex(1, true);
+        Ref->SortIndexes()->AddIndex(2, !Descending);
+        Ref->SortIndexes()->AddIndex(1, true);
+        Grid->QSortIndexed();
+    } else {
+        Grid->Sort(1, Descending ? sdDescending : sdAscending);
+        Ref->SortSettings()->SetDirection(Descending ? sdDescending : sdAscending);
+    }
+    Ref->InitSortXRef();
+    const int32_t Swaps = Ref->SortSwaps();
+    const int32_t Compares = Ref->SortCompares();
+    Ref->SetRowCount(N + 4);
+    Ref->FNormalRowCount = N + 1;
+    ReferenceSort(Ref, Indexed, 1, Indexed ? 1 : (Descending ? -1 : 1), 1, N);
+    Ref->SetRowCount(N + 1);
+    SCOPED_TRACE(testing::Message() << "round " << Round);
+    EXPECT_EQ(ColumnTexts(Grid, 4), ColumnTexts(Ref, 4));
+    EXPECT_EQ(Grid->SortRowXRef()->StrValue(), Ref->SortRowXRef()->StrValue());
+    for (int32_t r = 1; r <= N; ++r) EXPECT_EQ(Grid->RowHeights(r), 18 + Grid->Cells(4, r).toInt() % 7);
+    // The same partition: as many comparisons and swaps.
+    EXPECT_EQ(Grid->SortCompares() - GridCompares, Ref->SortCompares() - Compares);
+    EXPECT_EQ(Grid->SortSwaps() - GridSwaps, Ref->SortSwaps() - Swaps);
+}
+
 TEST_F(ExtGridSortFixture, QuickSortEqualsTheReferencePartition)
 {
     const QStringList Keys = L({"", "", "1", "2", "10", "1.5", "-3", "a", "A", "b", "B", "x1", "1x", " 7"});
     TSortGrid* Ref = MakeGrid();
     std::mt19937 Random(20418);
     for (int32_t Round = 0; Round < 24; ++Round) {
-        const int32_t N = 2 + static_cast<int32_t>(Random() % 60);
-        const bool Indexed = Round % 3 == 2;
-        const bool Descending = Round % 2 == 1;
-        const bool Full = Round % 4 != 3;
-        for (TSortGrid* G : {Grid, Ref}) {
-            G->SetRowCount(N + 1);
-            G->SortSettings()->SetFull(Full);
-            G->SortSettings()->SetIgnoreBlanks(Round % 5 == 0);
-            G->SortIndexes()->Clear();
-        }
-        for (int32_t r = 1; r <= N; ++r) {
-            const QString K1 = Keys[static_cast<qsizetype>(Random() % Keys.size())];
-            const QString K2 = Keys[static_cast<qsizetype>(Random() % Keys.size())];
-            for (TSortGrid* G : {Grid, Ref}) {
-                G->SetCells(1, r, K1);
-                G->SetCells(2, r, K2);
-                G->SetCells(4, r, QString::number(r));
-                G->SetRowHeights(r, 18 + r % 7);
-            }
-        }
-        const int32_t GridSwaps = Grid->SortSwaps();
-        const int32_t GridCompares = Grid->SortCompares();
-        if (Indexed) {
-            Grid->SortIndexes()->AddIndex(2, !Descending);
-            Grid->SortIndexes()->AddIndex(1, true);
-            Ref->SortIndexes()->AddIndex(2, !Descending);
-            Ref->SortIndexes()->AddIndex(1, true);
-            Grid->QSortIndexed();
-        } else {
-            Grid->Sort(1, Descending ? sdDescending : sdAscending);
-            Ref->SortSettings()->SetDirection(Descending ? sdDescending : sdAscending);
-        }
-        Ref->InitSortXRef();
-        const int32_t Swaps = Ref->SortSwaps();
-        const int32_t Compares = Ref->SortCompares();
-        Ref->SetRowCount(N + 4);
-        Ref->FNormalRowCount = N + 1;
-        ReferenceSort(Ref, Indexed, 1, Indexed ? 1 : (Descending ? -1 : 1), 1, N);
-        Ref->SetRowCount(N + 1);
-        SCOPED_TRACE(testing::Message() << "round " << Round);
-        EXPECT_EQ(Column(Grid, 4), Column(Ref, 4));
-        EXPECT_EQ(Grid->SortRowXRef()->StrValue(), Ref->SortRowXRef()->StrValue());
-        for (int32_t r = 1; r <= N; ++r) EXPECT_EQ(Grid->RowHeights(r), 18 + Grid->Cells(4, r).toInt() % 7);
+        SortBesideReference(Grid, Ref, Keys, Random, Round);
         ExpectIdsIntact(Grid);
-        // The same partition: as many comparisons and swaps.
-        EXPECT_EQ(Grid->SortCompares() - GridCompares, Ref->SortCompares() - Compares);
-        EXPECT_EQ(Grid->SortSwaps() - GridSwaps, Ref->SortSwaps() - Swaps);
+    }
+}
+
+// Columns whose cells all read as numbers or all as texts are compared through compact keys; the
+// result is the reference partition's, blanks, failed numbers, prefixes and case included.
+TEST_F(ExtGridSortFixture, CompactKeysEqualTheReferencePartition)
+{
+    struct TCase {
+        QStringList Keys;
+        bool AutoFormat;
+        bool IgnoreCase;
+        TSortStyle Style;  // ssAutomatic: no format event
+    };
+    const TCase Cases[] = {
+        {L({"1", "2", "10", "10", "-3", "007", "1.5", "1e3", "0"}), true, false, ssAutomatic},
+        {L({"a", "A", "b", "B", "ab", "aB", "abcd", "abcde", "abcdf", "", "", "Zz", "zz", "a b"}), true, false, ssAutomatic},
+        {L({"a", "A", "b", "B", "ab", "aB", "abcd", "abcde", "ABCDE", "", "zz", "Zz"}), true, true, ssAutomatic},
+        {L({"a", "A", "b", "B", "abcd", "abcde", "ABCDE", "", "1", "10", "12/05/2020"}), false, true, ssAutomatic},
+        {L({"a", "b", "abcd", "abcde", "ABCDE", "", "1", "10"}), false, false, ssAlphaCase},
+        {L({"$1", "$10", "$2", "", "x", "y", "1", "$-4", "2.5"}), true, false, ssNumeric},
+        {L({"1,200.50", "999.99", "1,000", "", "abc", "12"}), true, false, ssFinancial},
+    };
+    TSortGrid* Ref = MakeGrid();
+    std::mt19937 Random(418);
+    for (const TCase& Case : Cases) {
+        for (TSortGrid* G : {Grid, Ref}) {
+            G->SortSettings()->SetAutoFormat(Case.AutoFormat);
+            G->SortSettings()->SetIgnoreCase(Case.IgnoreCase);
+            G->OnGetFormat = nullptr;
+            if (Case.Style != ssAutomatic)
+                G->OnGetFormat = [Style = Case.Style](TObject*, int32_t ACol, TSortStyle& AStyle, QString& APrefix, QString&) {
+                    if (ACol != 1) return;
+                    AStyle = Style;
+                    APrefix = QStringLiteral("$");
+                };
+        }
+        SCOPED_TRACE(testing::Message() << "keys " << Case.Keys.join(QLatin1Char(' ')).toStdString());
+        for (int32_t Round = 0; Round < 12; ++Round) {
+            SortBesideReference(Grid, Ref, Case.Keys, Random, Round);
+            ExpectIdsIntact(Grid);
+        }
     }
 }
 
