@@ -1,9 +1,12 @@
 // Sorting the string grid's 100,000 x 10 cells of mixed text and numbers on one column (QSort) and
 // on two (QSortIndexed), beside QSortFilterProxyModel over QStandardItemModel (numbers as numbers)
-// and beside std::stable_sort of an index vector whose keys are converted once (conversion timed).
+// and beside std::stable_sort of an index vector whose keys are converted once (conversion timed);
+// filtering the same rows by a filter expression beside the proxy with the equivalent regular
+// expression.
 #include "grid/core/ExtGrid.h"
 
 #include "grid/base/GridSupport.h"
+#include "grid/core/GridItems.h"
 #include "grid/core/SortSettings.h"
 
 #include "rtl/Strings.h"
@@ -14,6 +17,7 @@
 
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
+#include <QRegularExpression>
 #include <QString>
 
 #include <algorithm>
@@ -173,9 +177,42 @@ void SortTwoColumnsVsStableSort(benchmark::State& State)
         [] { StableSortIndexes(true); });
 }
 
+// Rows whose word starts with "w00a" or "w00b" stay shown; each iteration first shows every row again
+// (untimed).
+void FilterVsProxy(benchmark::State& State)
+{
+    auto Grid = MakeGrid();
+    TFilterData* Condition = Grid->Filter()->ColumnFilter(1);
+    Condition->SetCondition(QStringLiteral("w00a*|w00b*"));
+    auto Model = MakeModel();
+    QSortFilterProxyModel Proxy;
+    Proxy.setSourceModel(Model.get());
+    Proxy.setFilterKeyColumn(1);
+    const QRegularExpression Expression(QStringLiteral("^(w00a|w00b)"));
+    int32_t Shown = 0;
+    int32_t PeerShown = 0;
+    RunBesidePeer(
+        State, "QSortFilterProxyModel",
+        [&] {
+            Grid->SetFilterActive(false);
+            Proxy.setFilterRegularExpression(QRegularExpression());
+        },
+        [&] {
+            Grid->SetFilterActive(true);
+            Shown = Grid->RowCount() - Grid->FixedRows();
+        },
+        [&] {
+            Proxy.setFilterRegularExpression(Expression);
+            PeerShown = Proxy.rowCount();
+        });
+    if (Shown != PeerShown) State.SkipWithError("the filter and the proxy show different rows");
+    State.counters["shown"] = Shown;
+}
+
 BENCHMARK(SortOneColumnVsProxy)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(SortTwoColumnsVsProxy)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(SortOneColumnVsStableSort)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(SortTwoColumnsVsStableSort)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(FilterVsProxy)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace

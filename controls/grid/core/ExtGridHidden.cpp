@@ -139,6 +139,7 @@ TGridItem* TExtStringGrid::ParkRow(int32_t DisplRow, int32_t Position, int32_t R
     TStrings* Texts = Item->Items();
     const int32_t Columns = TotalColCount();
     Texts->BeginUpdate();
+    Texts->SetCapacity(Columns);
     for (int32_t c = 0; c < Columns; ++c) {
         // The item takes the cell's properties over; the grid row forgets them.
         Texts->AddObject(Cells(c, DisplRow), Objects(c, DisplRow));
