@@ -78,6 +78,7 @@ class TGridUnitEditBtn;
 class TGrouping;
 class THeaderDragButton;
 class THTMLHintWindow;
+class THintWindow;
 class THTMLPictureCache;
 class THTMLSettings;
 class TIcon;
@@ -823,8 +824,57 @@ public:
     // ---- Selection, modified and enabled rows ----
 
     // ---- Scrolling and column stretching ----
+    // The cell under a screen point as MouseToCell gives it (-1 outside cells).
+    void ScreenToCell(TPoint pt, int32_t& ACol, int32_t& ARow);
+    void StretchRightColumn() { StretchColumn(ColCount() - 1); }
+    // Thumbs whose length shows the visible share while positions stay 0..127.
+    void UpdateVertScrollProportional();
+    void UpdateHorzScrollProportional();
+    // Raises TopRow while the last row lies under the search panel.
+    void ScrollAboveSearchFooter();
+    // Within 4 pixels of a line that sizes a column (in the fixed rows) or a row (in the fixed columns).
+    bool IsInSizingZone(int32_t X, int32_t Y);
+    // The common-controls flat scroll bars; without that module loaded they stay off.
+    void InitFlatScrollBars();
+    void DoneFlatScrollBars();
+    void RefreshFlatScrollBars();
+    bool IsFlat() const { return FIsFlat; }
+    // The drag-scroll timer (owned by the parent) while a drag rests in a margin; nil otherwise.
+    TTimer* DragScrollTimer() const { return FDragTmr; }
+    TDragScrollDirection DragScrollDirection() const { return FDragScrollDirection; }
+    bool ScrollHintShowing() const { return FScrollHintShow; }
+    void SizeChanged(int32_t OldColCount, int32_t OldRowCount) override;
+    void ColWidthsChanged() override;
+    void RowHeightsChanged() override;
+    void CalcSizingState(int32_t X, int32_t Y, TGridState& State, int32_t& Index, int32_t& SizingPos,
+                         int32_t& SizingOfs, TGridDrawInfo& FixedInfo) override;
+    void DragOver(TObject* Source, int32_t X, int32_t Y, TDragState State, bool& Accept) override;
 
     // ---- Auto-size, auto-fit, auto-number and swaps ----
+    // ACol, ARow are display indexes; limits through ClampToLimits.
+    void AutoSizeCol(int32_t ACol, int32_t Padding = 0);
+    void AutoSizeColumns(bool DoFixedCols, int32_t Padding = 0);
+    void AutoSizeRow(int32_t ARow, int32_t Padding = 0);
+    void AutoSizeRows(bool DoFixedRows, int32_t Padding = 0);
+    void AutoSizeCells(bool DoFixedCells, int32_t PaddingX, int32_t PaddingY);
+    // Spreads the columns over the grid's width.
+    void AutoFitColumns(bool DoFixedCells);
+    void SizeColToContent(int32_t ACol, bool GrowOnly);
+    void SizeRowToContent(int32_t ARow, bool GrowOnly, int32_t Padding);
+    void SizeRowToLines(int32_t ARow, int32_t Lines, int32_t Padding);
+    // The largest line count of the row's shown cells with Multilinecells, else 1.
+    int32_t MaxLinesInRow(int32_t ARow);
+    // The client area takes the sum of the widths (heights).
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
+    void AutoNumberCol(int32_t ACol);
+    void AutoNumberRow(int32_t ARow);
+    // Raw texts and object slots of two cells (X column, Y row), no hooks, no merge redirection.
+    void SwapCells(TPoint FromCell, TPoint ToCell);
+    // Contents, sizes and cell controls exchanged in the store (hidden columns stay put).
+    void SwapColumns(int32_t ACol1, int32_t ACol2);
+    void SwapRows(int32_t ARow1, int32_t ARow2);
 
     // ---- Footer calculation ----
 
@@ -1003,15 +1053,15 @@ public:
     TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
     void SetScrollBarAlways(TScrollBarAlways Value);
     TColor ScrollColor() const { return FScrollColor; }
-    void SetScrollColor(TColor Value) { FScrollColor = Value; }
+    void SetScrollColor(TColor Value);
     bool ScrollProportional() const { return FScrollProportional; }
-    void SetScrollProportional(bool Value) { FScrollProportional = Value; }
+    void SetScrollProportional(bool Value);
     bool ScrollSynch() const { return FScrollSynch; }
     void SetScrollSynch(bool Value) { FScrollSynch = Value; }
     TScrollType ScrollType() const { return FScrollType; }
     void SetScrollType(TScrollType Value);
     int32_t ScrollWidth() const { return FScrollWidth; }
-    void SetScrollWidth(int32_t Value) { FScrollWidth = Value; }
+    void SetScrollWidth(int32_t Value);
     TScrollHintType ScrollHints() const { return FScrollHints; }
     void SetScrollHints(TScrollHintType Value) { FScrollHints = Value; }
     TColor SelectionColor() const { return FSelectionColor; }
@@ -1990,6 +2040,28 @@ private:
     // ---- Selection and core message internals ----
 
     // ---- Scrolling and auto-size internals ----
+    void SetFlatScrollProp(int32_t Index, int32_t Value);
+    void SetFlatScrollInfo(int32_t Bar, const SCROLLINFO& Info);
+    void ShowFlatScrollBar(int32_t Bar, bool Show);
+    void SyncFlatVertScroll();
+    void SyncFlatHorzScroll();
+    void ApplyFlatScrollStyle();
+    void ApplyFlatScrollColor();
+    void ApplyFlatScrollWidth();
+    // The handlers of WM_HSCROLL and WM_VSCROLL; true when the message was handled.
+    bool WMHScroll(TMessage& Message);
+    bool WMVScroll(TMessage& Message);
+    bool InCellScroll(TMessage& Message);
+    void ShowScrollHint(const QString& Text);
+    void HideScrollHint();
+    bool SearchFooterShowing();
+    bool LastRowClearOfSearchFooter();
+    void DragScrollStep(TObject* Sender);
+    void FreeDragTimer();
+    // The cells under the fixed background picture's corners, for repainting after a scroll.
+    TRect BackGroundCorners();
+    // The platform hint window scroll hints show in (owned by the grid).
+    THintWindow* FScrollHintWindow = nullptr;
 
     // ---- Footer, search and highlighting internals ----
 

@@ -9,6 +9,7 @@
 #include "grid/base/PictureContainer.h"
 #include "grid/core/CellGraphic.h"
 #include "grid/core/CellNode.h"
+#include "grid/core/ColumnSize.h"
 #include "grid/core/ControlLook.h"
 #include "grid/core/FloatingFooter.h"
 #include "grid/core/GridItems.h"
@@ -68,6 +69,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner) : TBaseGrid(AOwner)
     FControlLook = std::make_unique<TControlLook>(this);
     FNavigation = std::make_unique<TNavigation>();
     FNavigation->OnChange = [this](TObject*) { NavigationChanged(); };
+    FColumnSize = new TColumnSize(this);
     FCellNode = std::make_unique<TCellNode>(this);
     FBands = std::make_unique<TBands>();
     FBands->OnChange = [this](TObject*) { Invalidate(); };
@@ -245,6 +247,9 @@ TExtStringGrid::~TExtStringGrid()
     FDragScrollOptions.reset();
     FControlLook.reset();
     FNavigation.reset();
+    FreeDragTimer();
+    delete FColumnSize;
+    FColumnSize = nullptr;
     FColumnOrder.reset();
     FCellNode.reset();
     FBands.reset();

@@ -130,11 +130,6 @@ void TExtStringGrid::SetScrollBarAlways(TScrollBarAlways Value)
     ApplyScrollBarAlways(true);
 }
 
-void TExtStringGrid::SetScrollType(TScrollType Value)
-{
-    FScrollType = Value;
-}
-
 void TExtStringGrid::SetCursor(TCursor Value)
 {
     TBaseGrid::SetCursor(Value);
@@ -502,9 +497,4 @@ void TExtStringGrid::FollowOfficeTheme()
 void TExtStringGrid::HideInplaceEdit()
 {
     if (EditorMode()) SetEditorMode(false);
-}
-
-void TExtStringGrid::StretchColumn(int32_t)
-{
-    // Column stretching follows ColumnSize, which this grid does not have.
 }

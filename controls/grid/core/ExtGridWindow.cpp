@@ -20,6 +20,7 @@
 #include "windows/Forms.h"
 #include "windows/Menus.h"
 #include "windows/SystemMetrics.h"
+#include "windows/Timer.h"
 
 void TExtStringGrid::CreateWnd()
 {
@@ -196,6 +197,8 @@ void TExtStringGrid::SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int3
 
 void TExtStringGrid::Dispatch(TMessage& Message)
 {
+    if (Message.Msg == WM_HSCROLL && WMHScroll(Message)) return;
+    if (Message.Msg == WM_VSCROLL && WMVScroll(Message)) return;
     TBaseGrid::Dispatch(Message);
     // The platform grid hides a bar with nothing to scroll when the size changes: the bars the
     // rule names come back.
@@ -283,6 +286,7 @@ void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation)
         if (AComponent == FContainer) FContainer = nullptr;
         if (AComponent == FCellChecker) FCellChecker = nullptr;
         if (AComponent == FFixedDropDownMenu) FFixedDropDownMenu = nullptr;
+        if (AComponent == FDragTmr) FDragTmr = nullptr;
         if (!IsDestroying() && FSyncGrid && AComponent == FSyncGrid->Grid()) FSyncGrid->SetGrid(nullptr);
     }
     TBaseGrid::Notification(AComponent, Operation);
