@@ -24,6 +24,20 @@ int32_t RoundEven(long double Value)
     return static_cast<int32_t>(RoundHalfEven(Value));
 }
 
+// The width of a plain text on the canvas as its cell shows it: the widest line with multi-line
+// cells, links without their protocol.
+int32_t PlainTextWidth(TCanvas* C, QString Text, bool Multiline, bool StripProtocol)
+{
+    int32_t W = 0;
+    do {
+        QString Line = Multiline ? TakeFirstLine(Text, true) : Text;
+        if (!Multiline) Text.clear();
+        if (StripProtocol) StripURLProtocol(Line);
+        W = std::max(W, C->TextWidth(Line));
+    } while (!Text.isEmpty());
+    return W;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -47,18 +61,46 @@ void TExtStringGrid::SizeColToContent(int32_t ACol, bool GrowOnly)
     const bool ComboRoom = FControlLook && FControlLook->DropDownAlwaysVisible();
     const bool FilterRoom = FFilterDropDownAuto && GetColumnFilter(ACol);
     const bool SortColumn = FSortSettings && FSortSettings->Column() == ACol;
+    // Cells without properties or graphic holding plain text are measured on one canvas font (the
+    // grid's, in bold for the active cell's headers), as CalcCellTextExtent measures them.
+    TCanvas* C = Canvas();
+    const bool BoldHeaders = FActiveCellShow && FActiveCellFont->Style().Contains(fsBold);
+    const bool StripProtocol = FURLShow && !FURLFull;
+    int32_t PreparedFont = -1;  // -1: unknown, 0: the grid's font, 1: bold
     int32_t Largest = 0;
     for (int32_t r = First; r <= Last; ++r) {
         if (IsXMergedCell(ACol, r)) continue;
         const TCellGraphic* G = GetCellGraphic(rc, r);
         const int32_t GraphicWidth = G ? GetCellGraphicSize(rc, r).X : 0;
         int32_t Need = 0;
+        QString Plain;
+        bool Simple = !G && !HasCellProperties(rc, r);
+        if (Simple) {
+            Plain = GetFormattedCell(rc, r);
+            Simple = GetCellTextKind(Plain, FEnableHTML) == ctkPlain;
+        }
         if (G && G->CellHAlign() == haFull) {
             Need = GraphicWidth - (2 * lw + FXYOffset.X + 2);
+        } else if (Simple) {
+            const int32_t Bold = BoldHeaders && (r < FixedRows() || ACol < FixedCols()) ? 1 : 0;
+            if (Bold != PreparedFont) {
+                C->Font()->Assign(Font());
+                if (Bold) {
+                    TFontStyles Style = C->Font()->Style();
+                    Style.Include(fsBold);
+                    C->Font()->SetStyle(Style);
+                }
+                C->Font()->SetSize(C->Font()->Size() + FZoomFactor);
+                PreparedFont = Bold;
+            }
+            Need = PlainTextWidth(C, Plain, FMultilineCells, StripProtocol);
         } else {
             TPoint Text;
             CalcCellTextExtent(rc, ACol, Text, false, false, r);
+            PreparedFont = -1;
             Need = GraphicWidth + Text.X;
+        }
+        if (!G || G->CellHAlign() != haFull) {
             if (ComboRoom && HasComboBox(ACol, r)) Need += 16;
             if (FilterRoom && r == FFilterRow) Need += 12;
             if (SortColumn && IsSortIndicatorRow(ACol, r)) Need += 10;

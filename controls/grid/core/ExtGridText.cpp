@@ -16,7 +16,7 @@
 QString TExtStringGrid::GetFormattedCell(int32_t ACol, int32_t ARow)
 {
     QString Text = GetCellEx(ACol, ARow);
-    const int32_t Kind = GetNumberTextKind(Text);
+    const int32_t Kind = OnGetFloatFormat ? GetNumberTextKind(Text) : ntkNotANumber;
     if (OnGetFloatFormat && (Kind == ntkInteger || Kind == ntkDecimal || Kind == ntkScientific)) {
         bool IsFloat = true;
         QString Fmt = FFloatFormat;
