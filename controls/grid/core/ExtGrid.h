@@ -818,8 +818,84 @@ public:
     void SetCursor(TCursor Value);
 
     // ---- Headers, fixed cells and property setters ----
+    // A linked sync grid with SelectionColumn takes the same current column.
+    void SetCol(int32_t Value);
+    // Nil is ignored.
+    void SetLookupItems(TStrings* Value);
+    void SetShowModified(TShowModified* Value);
+    void SetBalloon(TBalloonSettings* Value);
+    void SetProgressAppearance(TGridProgressAppearance* Value);
+    void SetDragScrollOptions(TDragScrollOptions* Value);
+    void SetSortSettings(TSortSettings* Value);
+    void SetFocusHelper(TFocusHelper* Value);
+    // Repaints the indicator cell (0, Row).
+    void SetRowIndicator(TBitmap* Value);
+    void SetBackGround(TBackGround* Value);
+    // Stores without repainting.
+    void UpdateXYOffset(int32_t X, int32_t Y);
+    // The colour of the four drag arrows; read from the up arrow (clNone without arrows).
+    TColor ArrowColor() const;
+    void SetArrowColor(TColor Value);
 
     // ---- Cell access ----
+    // Real row j (hidden rows too), store column i; raw texts without the display hooks. Writing a
+    // hidden row's line that does not exist raises the list's index error.
+    QString AllGridCells(int32_t i, int32_t j);
+    void SetAllGridCells(int32_t i, int32_t j, const QString& Value);
+    QString AllWideCells(int32_t i, int32_t j) { return AllCells(i, j); }
+    void SetAllWideCells(int32_t i, int32_t j, const QString& Value) { SetAllCells(i, j, Value); }
+    // The user object of the cell (inside its properties), hidden rows too.
+    TObject* AllObjects(int32_t i, int32_t j);
+    void SetAllObjects(int32_t i, int32_t j, TObject* Value);
+    // j is a row index from before the last sort.
+    QString UnSortedCells(int32_t i, int32_t j);
+    void SetUnSortedCells(int32_t i, int32_t j, const QString& Value);
+    // The real row, before the last sort, of display row ARow.
+    int32_t SortedRowIndex(int32_t ARow);
+    // Where pre-sort row ARow stands now (the entry count when it is nowhere).
+    int32_t UnSortedRowIndex(int32_t ARow);
+    // Column i by its place before any column move.
+    QString OriginalCells(int32_t i, int32_t j);
+    void SetOriginalCells(int32_t i, int32_t j, const QString& Value);
+    // The display position of the column whose initial index is ACol.
+    int32_t ColumnPosition(int32_t ACol) const;
+    // A hidden column keeps its width in a table of 513 entries; columns above 512 keep none.
+    int32_t AllColWidths(int32_t i);
+    void SetAllColWidths(int32_t i, int32_t Value);
+    // 1 plus the CR characters of the cell text.
+    int32_t LinesInCell(int32_t i, int32_t j);
+    // Per-cell look (store column, display row); a cell without properties reads "not set" and
+    // a read creates nothing, except WordWraps, which creates the properties.
+    TColor ColorsTo(int32_t ACol, int32_t ARow) const;
+    void SetColorsTo(int32_t ACol, int32_t ARow, TColor Value);
+    TCellGradientDirection Gradients(int32_t ACol, int32_t ARow) const;
+    void SetGradients(int32_t ACol, int32_t ARow, TCellGradientDirection Value);
+    TColor FontColors(int32_t ACol, int32_t ARow) const;
+    void SetFontColors(int32_t ACol, int32_t ARow, TColor Value);
+    TFontStyles FontStyles(int32_t ACol, int32_t ARow) const;
+    void SetFontStyles(int32_t ACol, int32_t ARow, TFontStyles Value);
+    int32_t FontSizes(int32_t ACol, int32_t ARow) const;
+    void SetFontSizes(int32_t ACol, int32_t ARow, int32_t Value);
+    QString FontNames(int32_t ACol, int32_t ARow) const;
+    void SetFontNames(int32_t ACol, int32_t ARow, const QString& Value);
+    TAlignment Alignments(int32_t ACol, int32_t ARow) const;
+    void SetAlignments(int32_t ACol, int32_t ARow, TAlignment Value);
+    bool ReadOnly(int32_t ACol, int32_t ARow) const;
+    void SetReadOnly(int32_t ACol, int32_t ARow, bool Value);
+    bool WordWraps(int32_t ACol, int32_t ARow);
+    void SetWordWraps(int32_t ACol, int32_t ARow, bool Value);
+    // Name, size, style and colour of the font.
+    void SetFonts(int32_t ACol, int32_t ARow, TFont* Value);
+    TControl* CellControls(int32_t ACol, int32_t ARow) const;
+    // Nil takes the cell's control out; a control gets the grid as parent and the cell's rectangle
+    // grown by one pixel left and up.
+    void SetCellControls(int32_t ACol, int32_t ARow, TControl* Value);
+    int32_t NumCellControls() const { return FNumCellControls; }
+    // An in-cell scroll bar that follows the text is fitted to it.
+    void CellTextChanged(int32_t ACol, int32_t ARow) override;
+    // The editor's text: covered cells give their base cell's, markup removed unless EditWithTags.
+    QString GetEditText(int32_t ACol, int32_t ARow) override;
+    void SetEditText(int32_t ACol, int32_t ARow, const QString& Value) override;
 
     // ---- Selection, modified and enabled rows ----
 
@@ -939,9 +1015,9 @@ public:
 
     // ---- Published properties ----
     TColor HighlightColor() const { return FHighlightColor; }
-    void SetHighlightColor(TColor Value) { FHighlightColor = Value; }
+    void SetHighlightColor(TColor Value);
     TColor HighlightTextColor() const { return FHighLightTextColor; }
-    void SetHighlightTextColor(TColor Value) { FHighLightTextColor = Value; }
+    void SetHighlightTextColor(TColor Value);
     TColor HintColor() const { return FHintColor; }
     void SetHintColor(TColor Value) { FHintColor = Value; }
     bool HintShowCells() const { return FHintShowCells; }
@@ -967,7 +1043,7 @@ public:
     bool AutoNumAlign() const { return FAutoNumAlign; }
     void SetAutoNumAlign(bool Value);
     bool AutoSize() const { return FAutoSize; }
-    void SetAutoSize(bool Value) { FAutoSize = Value; }
+    void SetAutoSize(bool Value);
     bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
     void SetAutoThemeAdapt(bool Value);
     bool AutoFilterUpdate() const { return FAutoFilterUpdate; }
@@ -1087,7 +1163,7 @@ public:
     bool ShowSelection() const { return FShowSelection; }
     void SetShowSelection(bool Value);
     bool ShowDesignHelper() const { return FShowDesignHelper; }
-    void SetShowDesignHelper(bool Value) { FShowDesignHelper = Value; }
+    void SetShowDesignHelper(bool Value) { StoreAndInvalidate(FShowDesignHelper, Value); }
     bool SizeWithForm() const { return FSizeWithForm; }
     void SetSizeWithForm(bool Value) { FSizeWithForm = Value; }
     TColor URLColor() const { return FURLColor; }
@@ -1162,7 +1238,7 @@ public:
     QString IncrSearchText() const { return SearchInc; }
     void SetIncrSearchText(const QString& Value) { SearchInc = Value; }
     bool SpreadSheet() const { return FSpreadSheet; }
-    void SetSpreadSheet(bool Value) { FSpreadSheet = Value; }
+    void SetSpreadSheet(bool Value);
     bool PrinterDriverFix() const { return FPrinterdriverfix; }
     void SetPrinterDriverFix(bool Value) { FPrinterdriverfix = Value; }
     bool Modified() const { return FModified; }
@@ -1183,7 +1259,7 @@ public:
     bool ShowNullDates() const { return FShowNullDates; }
     void SetShowNullDates(bool Value) { FShowNullDates = Value; }
     TPoint XYOffset() const { return FXYOffset; }
-    void SetXYOffset(TPoint Value) { FXYOffset = Value; }
+    void SetXYOffset(TPoint Value);
     bool XYOffsetTopLeftOnly() const { return FXYOffsetTopLeftOnly; }
     void SetXYOffsetTopLeftOnly(bool Value) { FXYOffsetTopLeftOnly = Value; }
     int32_t TotalXOffset() const { return FXYOffsetTopLeftOnly ? FXYOffset.X : 2 * FXYOffset.X; }
@@ -1201,13 +1277,13 @@ public:
     int32_t MinColWidth() const { return FMinColWidth; }
     void SetMinColWidth(int32_t Value) { FMinColWidth = Value; }
     TColor VyxGradientFrom() const { return FVyxGradFrom; }
-    void SetVyxGradientFrom(TColor Value) { StoreAndInvalidate(FVyxGradFrom, Value); }
+    void SetVyxGradientFrom(TColor Value) { StoreAndInvalidate(FVyxGradFrom, ColorToRGB(Value)); }
     TColor VyxGradientTo() const { return FVyxGradTo; }
-    void SetVyxGradientTo(TColor Value) { StoreAndInvalidate(FVyxGradTo, Value); }
+    void SetVyxGradientTo(TColor Value) { StoreAndInvalidate(FVyxGradTo, ColorToRGB(Value)); }
     TColor VyxGradientMirrorFrom() const { return FVyxGradMirrorFrom; }
-    void SetVyxGradientMirrorFrom(TColor Value) { StoreAndInvalidate(FVyxGradMirrorFrom, Value); }
+    void SetVyxGradientMirrorFrom(TColor Value) { StoreAndInvalidate(FVyxGradMirrorFrom, ColorToRGB(Value)); }
     TColor VyxGradientMirrorTo() const { return FVyxGradMirrorTo; }
-    void SetVyxGradientMirrorTo(TColor Value) { StoreAndInvalidate(FVyxGradMirrorTo, Value); }
+    void SetVyxGradientMirrorTo(TColor Value) { StoreAndInvalidate(FVyxGradMirrorTo, ColorToRGB(Value)); }
     TColor VyxGradientHoverFrom() const { return FVyxGradHoverFrom; }
     void SetVyxGradientHoverFrom(TColor Value) { StoreAndInvalidate(FVyxGradHoverFrom, Value); }
     TColor VyxGradientHoverTo() const { return FVyxGradHoverTo; }
@@ -2036,6 +2112,12 @@ private:
     double RowExtreme(int32_t ARow, int32_t fromCol, int32_t toCol, bool Max);
 
     // ---- Dimension and cell access internals ----
+    // The raw object slot, of a hidden row too.
+    TObject* GetObjectRaw(int32_t i, int32_t j);
+    // Splits every column and merges the listed ones again.
+    void MergedColumnsChanged();
+    // Display row of pre-sort row j.
+    int32_t UnSortedRow(int32_t j) const;
 
     // ---- Selection and core message internals ----
 

@@ -111,6 +111,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner) : TBaseGrid(AOwner)
     for (auto* List : {&FSortRowXRef, &FUnSortRowXRef, &FMergedColumns, &FSelectedCells, &FSelectedRows,
                        &FModifiedRows, &FEnabledRows})
         *List = std::make_unique<TIntList>(0, 0);
+    FMergedColumns->OnChange = [this](TObject*, int32_t, int32_t) { MergedColumnsChanged(); };
 
     // 9. Background, cell controls, progress look, synchronisation.
     FRowIndicator = std::make_unique<TBitmap>();

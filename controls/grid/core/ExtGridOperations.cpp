@@ -1,4 +1,4 @@
-// TExtStringGrid: the current cell's text and the base behaviour of the row, column, sort, group,
+// TExtStringGrid: stored edits and the base behaviour of the row, column, sort, group,
 // footer and exchange operations.
 #include "grid/core/ExtGrid.h"
 
@@ -20,28 +20,6 @@ void TExtStringGrid::StoreEditText(int32_t ACol, int32_t ARow, const QString& Va
 void TExtStringGrid::PasteCellText(int32_t ACol, int32_t ARow, const QString& Value)
 {
     SetCellEx(ACol, ARow, Value);
-}
-
-QString TExtStringGrid::CurrentCell()
-{
-    const TPoint Base = BaseCell(RealCol(), Row());
-    return GetCellEx(Base.X, Base.Y);
-}
-
-void TExtStringGrid::SetCurrentCell(const QString& Value)
-{
-    const TPoint Base = BaseCell(RealCol(), Row());
-    SetCellEx(Base.X, Base.Y, Value);
-}
-
-void TExtStringGrid::GetCurrentCellText(QString& Value)
-{
-    Value = CurrentCell();
-}
-
-void TExtStringGrid::SetCurrentCellEditText(const QString& Value)
-{
-    if (EditorMode() && InplaceEditor()) InplaceEditor()->SetText(Value);
 }
 
 void TExtStringGrid::RememberCellValue(int32_t ACol, int32_t ARow)

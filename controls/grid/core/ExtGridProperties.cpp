@@ -3,13 +3,18 @@
 #include "grid/core/ExtGrid.h"
 
 #include "grid/base/CellCheck.h"
+#include "grid/base/EsgHTMLE.h"
 #include "grid/base/ExtUtil.h"
 #include "grid/base/GridMarkers.h"
 #include "grid/base/GridSettings.h"
 #include "grid/base/GridSupport.h"
 #include "grid/base/PictureContainer.h"
 #include "grid/core/FloatingFooter.h"
+#include "grid/core/GridItems.h"
+#include "grid/core/GridOptions.h"
+#include "grid/core/SortSettings.h"
 
+#include "graphics/Bitmap.h"
 #include "graphics/GraphicsObjects.h"
 #include "graphics/ImageList.h"
 #include "rtl/Strings.h"
@@ -61,6 +66,14 @@ int32_t TExtStringGrid::FixedCols() const
 {
     const int32_t Value = TCustomGrid::FixedCols();
     return Value == 0 && FFixedColAlways ? 1 : Value;
+}
+
+void TExtStringGrid::SetCol(int32_t Value)
+{
+    TCustomGrid::SetCol(Value);
+    TStringGrid* Other = FSyncGrid->Grid();
+    // The platform setter on the other grid, so that two grids linked both ways do not recurse.
+    if (Other && FSyncGrid->SelectionColumn()) Other->TCustomGrid::SetCol(Col());
 }
 
 void TExtStringGrid::SetFixedRows(int32_t Value)
@@ -168,6 +181,17 @@ void TExtStringGrid::SetRowHeaders(TStrings* Value)
     ShowRowHeaders();
 }
 
+void TExtStringGrid::SetLookupItems(TStrings* Value)
+{
+    if (Value) FLookupItems->Assign(Value);
+}
+
+void TExtStringGrid::MergedColumnsChanged()
+{
+    for (int32_t c = 0; c < ColCount(); ++c) SplitColumnCells(c);
+    for (int32_t I = 0; I < FMergedColumns->Count(); ++I) MergeColumnCells(FMergedColumns->GetInteger(I), I == 0);
+}
+
 void TExtStringGrid::ClearColumnHeaders()
 {
     for (int32_t I = 0; I < ColCount() && RowCount() > 0; ++I) SetCellEx(I, 0, QString());
@@ -192,6 +216,106 @@ void TExtStringGrid::SetActiveCellFont(TFont* Value)
 {
     FActiveCellFont->Assign(Value);
     Invalidate();
+}
+
+void TExtStringGrid::SetShowModified(TShowModified* Value)
+{
+    FShowModified->Assign(Value);
+}
+
+void TExtStringGrid::SetBalloon(TBalloonSettings* Value)
+{
+    FBalloonSettings->Assign(Value);
+}
+
+void TExtStringGrid::SetProgressAppearance(TGridProgressAppearance* Value)
+{
+    FProgressAppearance->Assign(Value);
+}
+
+void TExtStringGrid::SetDragScrollOptions(TDragScrollOptions* Value)
+{
+    FDragScrollOptions->Assign(Value);
+}
+
+void TExtStringGrid::SetSortSettings(TSortSettings* Value)
+{
+    FSortSettings->Assign(Value);
+}
+
+void TExtStringGrid::SetFocusHelper(TFocusHelper* Value)
+{
+    FFocusHelper->Assign(Value);
+}
+
+void TExtStringGrid::SetRowIndicator(TBitmap* Value)
+{
+    FRowIndicator->Assign(Value);
+    RepaintCell(0, Row());
+}
+
+void TExtStringGrid::SetBackGround(TBackGround* Value)
+{
+    FBackGround->Assign(Value);
+    Invalidate();
+}
+
+void TExtStringGrid::SetHighlightColor(TColor Value)
+{
+    if (FHighlightColor == Value) return;
+    FHighlightColor = Value;
+    SetMarkupHighlightColors(FHighlightColor, FHighLightTextColor);
+    Invalidate();
+}
+
+void TExtStringGrid::SetHighlightTextColor(TColor Value)
+{
+    if (FHighLightTextColor == Value) return;
+    FHighLightTextColor = Value;
+    SetMarkupHighlightColors(FHighlightColor, FHighLightTextColor);
+    Invalidate();
+}
+
+void TExtStringGrid::SetXYOffset(TPoint Value)
+{
+    FXYOffset = Value;
+    Invalidate();
+}
+
+void TExtStringGrid::UpdateXYOffset(int32_t X, int32_t Y)
+{
+    FXYOffset.X = X;
+    FXYOffset.Y = Y;
+}
+
+TColor TExtStringGrid::ArrowColor() const
+{
+    return ArwU ? ArwU->Color() : clNone;
+}
+
+void TExtStringGrid::SetArrowColor(TColor Value)
+{
+    for (TArrowWindow* Arrow : {ArwU, ArwD, ArwL, ArwR})
+        if (Arrow) Arrow->SetColor(Value);
+}
+
+void TExtStringGrid::SetAutoSize(bool Value)
+{
+    FAutoSize = Value;
+}
+
+void TExtStringGrid::SetSpreadSheet(bool Value)
+{
+    // Whatever the value, the grid takes the spreadsheet's way of selecting and editing.
+    FSpreadSheet = Value;
+    SetSelectionRectangle(true);
+    SetSelectionResizer(true);
+    FNavigation->SetAllowSmartClipboard(true);
+    TGridOptions Opts = Options();
+    Opts.Include(goRangeSelect);
+    Opts.Include(goEditing);
+    SetOptions(Opts);
+    FMouseActions->SetRangeSelectAndEdit(true);
 }
 
 void TExtStringGrid::SetActiveCellShow(bool Value)
