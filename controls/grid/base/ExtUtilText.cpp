@@ -23,7 +23,7 @@ int32_t GetCellTextKind(const QString& Text, bool DetectMarkup)
     if (Text.startsWith(WidePrefix))
         return Text.size() >= 4 && Text[2] == QChar(0) && Text[3] == u'=' ? ctkFormula : ctkWide;
     if (Text.startsWith(u"{\\")) return ctkRichText;
-    if (DetectMarkup) {
+    if (DetectMarkup && Text.contains(u'<')) {
         for (const char16_t* tag : {u"</", u"<B", u"<I", u"<C"})
             if (Text.contains(QStringView(tag))) return ctkMarkup;
     }

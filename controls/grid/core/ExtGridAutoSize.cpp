@@ -14,6 +14,8 @@
 #include "rtl/NumConv.h"
 #include "windows/SystemMetrics.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <vector>
 
@@ -67,6 +69,12 @@ void TExtStringGrid::SizeColToContent(int32_t ACol, bool GrowOnly)
     const bool BoldHeaders = FActiveCellShow && FActiveCellFont->Style().Contains(fsBold);
     const bool StripProtocol = FURLShow && !FURLFull;
     int32_t PreparedFont = -1;  // -1: unknown, 0: the grid's font, 1: bold
+    // Equal texts on the same font are measured once, while the column repeats its texts often
+    // enough for the lookups to pay (judged over its first rows).
+    QHash<QString, int32_t> Measured;
+    Measured.reserve(1024);
+    bool Remember = true;
+    int32_t Lookups = 0, Hits = 0;
     int32_t Largest = 0;
     for (int32_t r = First; r <= Last; ++r) {
         if (IsXMergedCell(ACol, r)) continue;
@@ -92,8 +100,20 @@ void TExtStringGrid::SizeColToContent(int32_t ACol, bool GrowOnly)
                 }
                 C->Font()->SetSize(C->Font()->Size() + FZoomFactor);
                 PreparedFont = Bold;
+                Measured.clear();
             }
-            Need = PlainTextWidth(C, Plain, FMultilineCells, StripProtocol);
+            const auto Known = Remember ? Measured.constFind(Plain) : Measured.cend();
+            if (Known != Measured.cend()) {
+                Need = *Known;
+                ++Hits;
+            } else {
+                Need = PlainTextWidth(C, Plain, FMultilineCells, StripProtocol);
+                if (Remember) Measured.insert(Plain, Need);
+            }
+            if (Remember && ++Lookups == 1024 && Hits < 256) {
+                Remember = false;
+                Measured.clear();
+            }
         } else {
             TPoint Text;
             CalcCellTextExtent(rc, ACol, Text, false, false, r);

@@ -74,6 +74,29 @@ TEST_F(AutoSizeTest, AutoSizeColMeasuresTheRowsColumnSizeNames)
     }
 }
 
+TEST_F(AutoSizeTest, LongColumnsOfRepeatedAndDistinctTexts)
+{
+    // Column 1 repeats a few texts (measured once each), column 2 has a new text in every row;
+    // the widest text comes last in both, and some rows in between are bold headers' look.
+    Grid->SetRowCount(3001);
+    int32_t Widest1 = 0, Widest2 = 0;
+    for (int32_t r = 1; r < 3001; ++r) {
+        const QString Repeated = r == 3000 ? QStringLiteral("the last and widest text") : QString(r % 7 + 1, QLatin1Char('m'));
+        const QString Distinct = QString::number(r * 7919) + (r == 3000 ? QStringLiteral(" and more") : QString());
+        Grid->SetCells(1, r, Repeated);
+        Grid->SetCells(2, r, Distinct);
+        Widest1 = std::max(Widest1, TextWidth(Repeated));
+        Widest2 = std::max(Widest2, TextWidth(Distinct));
+    }
+    // Markup cells go their own way between them.
+    Grid->SetCells(1, 1500, QStringLiteral("<b>m</b>"));
+    Grid->SetCells(2, 1500, QStringLiteral("<b>1</b>"));
+    Grid->AutoSizeCol(1);
+    Grid->AutoSizeCol(2);
+    EXPECT_EQ(Grid->ColWidths(1), Widest1 + 8);
+    EXPECT_EQ(Grid->ColWidths(2), Widest2 + 8);
+}
+
 TEST_F(AutoSizeTest, GrowOnlyLimitsAndPadding)
 {
     struct TCase {
