@@ -34,7 +34,11 @@ void TExtStringGrid::SetRowCount(int32_t Value)
     if (FFixedRowAlways && Value > FFixedRowsMin) SetFixedRows(FFixedRowsMin);
     FMaxRowCount = std::max(FMaxRowCount, Value);
     FNormalRowCount = Value;
+    RepaintFooterPanel();
+    UpdateVertScrollProportional();
+    UpdateHorzScrollProportional();
     ApplyScrollBarAlways(false);
+    if (FScrollType != ssNormal) RefreshFlatScrollBars();
     // The floating footer's row stays the last row: its cells move whole, the objects with them.
     if (FFloatingFooter && FFloatingFooter->Visible() && Value != Old && Old > 0 && Value > 0) {
         for (int32_t c = 0; c < TotalColCount(); ++c) {
@@ -52,7 +56,10 @@ void TExtStringGrid::SetColCount(int32_t Value)
     TCustomGrid::SetColCount(Value);
     if (FFixedColAlways && Value > FFixedColsMin) SetFixedCols(FFixedColsMin);
     FMaxColCount = std::max(FMaxColCount, Value);
+    RepaintFooterPanel();
     SetBounds(Left(), Top(), Width(), Height());
+    UpdateHorzScrollProportional();
+    UpdateVertScrollProportional();
     ApplyScrollBarAlways(false);
 }
 
@@ -302,6 +309,7 @@ void TExtStringGrid::SetArrowColor(TColor Value)
 void TExtStringGrid::SetAutoSize(bool Value)
 {
     FAutoSize = Value;
+    if (Value && !ComponentState().Contains(csLoading)) AutoSizeColumns(false, 10);
 }
 
 void TExtStringGrid::SetSpreadSheet(bool Value)

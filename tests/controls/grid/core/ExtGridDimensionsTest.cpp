@@ -11,6 +11,7 @@
 
 #include "windows/WinApi.h"
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -137,6 +138,50 @@ TEST_F(DimensionsTest, FloatingFooterRowFollowsTheRowCount)
     EXPECT_TRUE(Footer->Cells(0, 30).isEmpty());
 }
 
+TEST_F(DimensionsTest, CountsKeepTheProportionalScrollBars)
+{
+    Show();
+    Grid->SetScrollProportional(true);
+    const auto Info = [&](int32_t Bar) {
+        SCROLLINFO Result;
+        Result.fMask = SIF_ALL;
+        GetScrollInfo(Grid->Handle(), Bar, Result);
+        return Result;
+    };
+    const auto Scramble = [&](int32_t Bar) {
+        SCROLLINFO Other;
+        Other.fMask = SIF_ALL;
+        Other.nMin = 0;
+        Other.nMax = 5000;
+        Other.nPage = 10;
+        Other.nPos = 0;
+        SetScrollInfo(Grid->Handle(), Bar, Other, false);
+    };
+    // Each count setter puts the bars of what does not fit back on the 0..127 thumb scale (range
+    // above 127, page range - 126), whatever the platform grid made of them.
+    struct TCase {
+        const char* Name;
+        std::function<void()> Set;
+        std::vector<int32_t> Bars;
+    };
+    const TCase Cases[] = {{"rows", [&] { Grid->SetRowCount(400); }, {SB_VERT}},
+                           {"more rows", [&] { Grid->SetRowCount(401); }, {SB_VERT}},
+                           {"columns", [&] { Grid->SetColCount(30); }, {SB_VERT, SB_HORZ}},
+                           {"more columns", [&] { Grid->SetColCount(31); }, {SB_VERT, SB_HORZ}},
+                           {"rows again", [&] { Grid->SetRowCount(402); }, {SB_VERT, SB_HORZ}}};
+    for (const TCase& C : Cases) {
+        Scramble(SB_VERT);
+        Scramble(SB_HORZ);
+        C.Set();
+        for (int32_t Bar : C.Bars) {
+            const SCROLLINFO I = Info(Bar);
+            EXPECT_GE(I.nMax, 127) << C.Name << " " << Bar;
+            EXPECT_LT(I.nMax, 5000) << C.Name << " " << Bar;
+            EXPECT_EQ(static_cast<int32_t>(I.nPage), std::max(0, I.nMax - 126)) << C.Name << " " << Bar;
+        }
+    }
+}
+
 TEST_F(DimensionsTest, HeaderListsUnescapeLineBreaksAndEmptyTheRest)
 {
     for (int32_t c = 0; c < 5; ++c) Grid->SetCells(c, 0, QStringLiteral("old"));
@@ -259,6 +304,17 @@ TEST_F(DimensionsTest, PropertySetters)
     EXPECT_EQ(Grid->ArrowColor(), clBlue);
     Grid->UpdateXYOffset(3, 4);
     EXPECT_EQ(Grid->XYOffset(), Point(3, 4));
+    // AutoSize sizes the normal columns to their texts.
+    const QString Long = QStringLiteral("a rather long text for one column");
+    Grid->SetCells(2, 1, Long);
+    Grid->SetCells(0, 1, Long);
+    Grid->Canvas()->Font()->Assign(Grid->Font());
+    const int32_t Needed = Grid->Canvas()->TextWidth(Long);
+    ASSERT_LT(Grid->ColWidths(2), Needed);
+    Grid->SetAutoSize(true);
+    EXPECT_TRUE(Grid->AutoSize());
+    EXPECT_GE(Grid->ColWidths(2), Needed + 10);
+    EXPECT_LT(Grid->ColWidths(0), Needed);
 }
 
 TEST_F(DimensionsTest, SettersRepaintOnlyWhenTheValueChanges)
