@@ -137,10 +137,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
             Grid->UnHideRowsAll();
             break;
         case 5: {
-            // Rows inserted among the shown ones get ids of their own.
-            if (Grid->NumHiddenRows() > 0) break;
+            // Rows inserted among the shown ones get ids of their own; they go before the real row
+            // shown at At, after the hidden rows above it.
             const int32_t At = Arg % (Shown + 1);
             const int32_t Count = 1 + Arg / 128;
+            const int32_t Real = std::min(Grid->RealRowIndex(At), static_cast<int32_t>(Model.size()));
             Grid->InsertRows(At, Count);
             for (int32_t k = 0; k < Count; ++k) {
                 const int32_t r = At + k;
@@ -149,7 +150,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
                 Props->SetCellObject(static_cast<uintptr_t>(NextId));
                 Grid->SetCellProperties(1, r, Props);
                 Grid->SetRowHeights(r, HeightOf(NextId));
-                Model.insert(Model.begin() + At + k, NextId++);
+                Model.insert(Model.begin() + Real + k, NextId++);
             }
             break;
         }

@@ -363,7 +363,13 @@ int32_t ToInt(QString Text)
 double ToFloat(const QString& Text)
 {
     QString Number = NormalizeNumberText(Text);
-    if (Number.isEmpty() || Number == QStringLiteral("-")) Number = QStringLiteral("0");
+    // Only an empty text or a lone "-" reads as 0; a text whose normalising kept nothing is no number.
+    if (Number.isEmpty() || Number == QStringLiteral("-")) {
+        const QString Plain = Text.trimmed();
+        if (!Plain.isEmpty() && Plain != QStringLiteral("-"))
+            throw EExtGridError(QStringLiteral("Cell does not contain a float value"));
+        Number = QStringLiteral("0");
+    }
     TFormatSettings Settings = FormatSettings();
     Settings.DecimalSeparator = QLatin1Char('.');
     double Value = 0;

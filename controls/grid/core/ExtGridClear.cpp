@@ -63,11 +63,14 @@ void TExtStringGrid::ClearNormalCols(int32_t ColIndex, int32_t CCount)
 
 void TExtStringGrid::ClearNormalCells()
 {
+    // Without fixed columns the node glyphs stand in the cleared cells: the nodes go first.
+    if (FixedCols() == 0 && HasNodes()) RemoveAllNodes();
     ClearRect(FixedCols(), FixedRows(), TotalColCount() - FFixedRightCols - 1, RowCount() - FFixedFooters - 1);
 }
 
 void TExtStringGrid::Clear()
 {
+    if (HasNodes() && !IsDestroying()) RemoveAllNodes();
     ClearRect(0, 0, TotalColCount() - 1, RowCount() - 1);
     SearchInc.clear();
     if (FNumHidden > 0) Invalidate();

@@ -118,11 +118,7 @@ void TExtStringGrid::Group(int32_t ColIndex)
     const bool MergeHeader = FGrouping->MergeHeader();
     const int32_t T = ColIndex == 1 ? 2 : 1;
     // A new row at display row ARow; rows hidden after it keep their place.
-    const auto InsertGroupRow = [this](int32_t ARow) {
-        const int32_t Real = RealRowIndex(ARow);
-        InsertRows(ARow, 1, true);
-        ShiftHiddenRows(Real, 1);
-    };
+    const auto InsertGroupRow = [this](int32_t ARow) { InsertRows(ARow, 1, true); };
     const auto InsertSummary = [&](int32_t ARow) {
         InsertGroupRow(ARow);
         SetSummaryRow(ARow);
@@ -298,9 +294,7 @@ void TExtStringGrid::SubGroup(int32_t ColIndex)
             HeaderLook(H);
         }
         if (FGrouping->Summary()) {
-            const int32_t Real = RealRowIndex(r);
             InsertRows(r, 1, true);
-            ShiftHiddenRows(Real, 1);
             SetSummaryRow(r);
             if (!FGrouping->MergeSummary()) SetGroupRowLook(r, false);
         }

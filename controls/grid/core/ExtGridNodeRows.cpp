@@ -207,8 +207,15 @@ void TExtStringGrid::ContractAll()
 
 void TExtStringGrid::InsertNormalRow(int32_t ARow)
 {
-    InsertRows(DisplRowIndex(ARow), 1, true);
-    ShiftHiddenRows(ARow + 1, 1);
+    // InsertRows moves the hidden rows from the next shown row on; those hidden right after ARow
+    // follow the new row as well.
+    const int32_t d = DisplRowIndex(ARow);
+    const int32_t Next = RealRowIndex(d);
+    InsertRows(d, 1, true);
+    for (int32_t i = 0; i < NumHiddenRows(); ++i) {
+        TGridItem* Item = FGridItems->Items(i);
+        if (Item->Idx() > ARow && Item->Idx() < Next) Item->SetIdx(Item->Idx() + 1);
+    }
 }
 
 void TExtStringGrid::RemoveNormalRow(int32_t ARow)
@@ -247,7 +254,6 @@ void TExtStringGrid::InsertChildRow(int32_t ARow, int32_t InsertAt)
 
     const int32_t d = DisplRowIndex(ARow);
     const int32_t NewRow = IsNode(d) && InsertAt == 0 ? d + 1 : d + InsertAt;
-    const int32_t RealNew = RealRowIndex(NewRow);
     InsertRows(NewRow, 1, true);
     if (NewRow == d + 1 && InsertAt == 0) {
         // The new row takes over the node row's texts and the objects beside them.
@@ -260,19 +266,21 @@ void TExtStringGrid::InsertChildRow(int32_t ARow, int32_t InsertAt)
         }
     }
     if (p != -1) GetCellProperties(0, NewRow)->SetNodeLevel(Level);
-    ShiftHiddenRows(RealNew, 1);
 }
 
 void TExtStringGrid::RemoveChildRow(int32_t ARow)
 {
     MoveControlRows(RealRowIndex(DisplRowIndex(ARow)), -1);
     int32_t p = GetParentRow(DisplRowIndex(ARow));
+    // The child-row count only counts rows InsertChildRow added: it never drops below 0.
+    const auto Shorten = [this](int32_t ANode) {
+        if (GetNodeSpan(ANode) <= 1) return;
+        UpdateNodeSpan(ANode, -1);
+        if (GetSubNodeCount(ANode) > 0) UpdateSubNodeCount(ANode, -1);
+    };
     if (p != -1) {
         const int32_t L = GetCellProperties(0, p)->NodeLevel();
-        if (GetNodeSpan(p) > 1) {
-            UpdateNodeSpan(p, -1);
-            UpdateSubNodeCount(p, -1);
-        }
+        Shorten(p);
         for (;;) {
             const int32_t Real = RealRowIndex(p);
             ExpandNode(Real);
@@ -281,10 +289,7 @@ void TExtStringGrid::RemoveChildRow(int32_t ARow)
             const int32_t Up = GetParentRow(p);
             if (Up == -1 || Up == p || GetCellProperties(0, Up)->NodeLevel() >= L) break;
             p = Up;
-            if (GetNodeSpan(p) > 1) {
-                UpdateNodeSpan(p, -1);
-                UpdateSubNodeCount(p, -1);
-            }
+            Shorten(p);
         }
     }
     const int32_t d = DisplRowIndex(ARow);

@@ -160,7 +160,11 @@ void TExtStringGrid::RotateRowLists(int32_t First, int32_t Middle, int32_t Last)
 
 void TExtStringGrid::InsertRows(int32_t RowIndex, int32_t RCount, bool UpdateCellControls)
 {
+    // Hidden rows from the real row shown at RowIndex on stay below the rows they followed.
+    const bool Shift = RCount > 0 && RowIndex >= 0 && RowIndex <= RowCount() && NumHiddenRows() > 0;
+    const int32_t First = Shift ? RealRowIndex(RowIndex) : 0;
     InsertDisplayRows(RowIndex, RCount, UpdateCellControls);
+    if (Shift) ShiftHiddenRows(First, RCount);
 }
 
 void TExtStringGrid::AddRow()

@@ -426,6 +426,11 @@ TEST_F(ExtGridLocaleFixture, IntsAndFloatsReadTheLocaleInForce)
         {QStringLiteral("<b>7</b>"), true, 7, true, 7},
         {QStringLiteral("(3)"), false, 0, true, -3},
         {QStringLiteral("1e"), false, 0, false, 0},
+        // Texts that normalise to nothing are no numbers; only an empty text or "-" reads as 0.
+        {QStringLiteral("x"), false, 0, false, 0},
+        {QStringLiteral("$"), false, 0, false, 0},
+        {QStringLiteral("abc"), false, 0, false, 0},
+        {QStringLiteral(" - "), true, 0, true, 0},
     };
     SetLocale(QLatin1Char('.'), QLatin1Char(','));
     for (const TCase& C : Common) Check(C, "en");

@@ -73,6 +73,12 @@ TEST_F(ExtGridStatsFixture, ColumnFunctionsOverTheDefaultRange)
     EXPECT_DOUBLE_EQ(Grid->ColumnAvg(1, 3, 2), 0);
     EXPECT_DOUBLE_EQ(Grid->ColumnStdDev(1, 3, 2), 0);
 
+    // A word is no number: the deviation raises, the sum passes over it.
+    Fill({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("x"), QStringLiteral("3")});
+    EXPECT_THROW(Grid->ColumnStdDev(1, -1, -1), EExtGridError);
+    EXPECT_DOUBLE_EQ(Grid->ColumnSum(1, -1, -1), 6);
+    EXPECT_DOUBLE_EQ(Grid->ColumnMax(1, -1, -1), 3);
+
     Fill({QStringLiteral("a"), QStringLiteral("A"), QStringLiteral("b"), QString()});
     EXPECT_DOUBLE_EQ(Grid->ColumnDistinct(1, -1, -1), 3);
 
