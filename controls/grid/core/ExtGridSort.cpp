@@ -163,6 +163,18 @@ struct TExtStringGrid::TSortKeys {
         double Time = 0;
         intptr_t Image = 0;
     };
+    // A column whose cells all compare the same way gets a compact key per row: a number, or a
+    // text with its first four code units.
+    enum THotKind { hkNone, hkNumber, hkText, hkTextNoCase };
+    struct THot {
+        union {
+            double Number;
+            uint64_t Prefix;
+        };
+        const QString* Text;
+        int32_t Slot;
+        uint8_t Flags;
+    };
     struct TColumn {
         int32_t Col = 0;
         bool Ignored = false;
@@ -177,6 +189,11 @@ struct TExtStringGrid::TSortKeys {
         std::deque<TCell> Cells;
         std::vector<TExtra> Extras;
         std::vector<QString> Stripped;
+        // A column compared more often than it has rows gets compact keys by slot, when it can.
+        int32_t Uses = 0;
+        bool HotTried = false;
+        THotKind HotKind = hkNone;
+        std::vector<THot> SlotKeys;
     };
 
     TExtStringGrid* Grid;
@@ -506,20 +523,7 @@ struct TExtStringGrid::TSortKeys {
         return r;
     }
 
-    // A column whose cells all compare the same way gets a compact key per row, sorted along with
-    // the rows so that a comparison reads neighbouring memory: numbers, or texts by their first
-    // four code units.
-    enum THotKind { hkNone, hkNumber, hkText, hkTextNoCase };
-    struct THot {
-        union {
-            double Number;
-            uint64_t Prefix;
-        };
-        const QString* Text;
-        int32_t Slot;
-        uint8_t Flags;
-    };
-
+    // The compact keys of a column in slot order, when all its cells compare the same way.
     THotKind PrepareHot(int32_t ACol, std::vector<THot>& Hot)
     {
         TColumn& C = Column(ACol);
@@ -581,13 +585,27 @@ struct TExtStringGrid::TSortKeys {
         return r;
     }
 
+    // Compare, through the column's compact keys once it is compared often.
+    int32_t CompareCell(TColumn& C, int32_t s1, int32_t s2, int32_t ADir)
+    {
+        // A row against itself reads nothing and does not count.
+        if (s1 == s2) return Compare(C, s1, s2, ADir);
+        if (!C.HotTried && !IsPair && ++C.Uses > Count) {
+            C.HotTried = true;
+            C.HotKind = PrepareHot(C.Col, C.SlotKeys);
+        }
+        if (C.HotKind != hkNone)
+            return CompareHot(C.HotKind, C.SlotKeys[static_cast<size_t>(s1)], C.SlotKeys[static_cast<size_t>(s2)], ADir);
+        return Compare(C, s1, s2, ADir);
+    }
+
     // Ties broken by the following columns with Full.
     int32_t Rows(int32_t ACol, int32_t s1, int32_t s2)
     {
         const int32_t Last = Grid->ColCount() - 2;
         for (;; ++ACol) {
             TColumn& C = Column(ACol);
-            const int32_t r = C.Ignored ? 0 : Compare(C, s1, s2, Dir);
+            const int32_t r = C.Ignored ? 0 : CompareCell(C, s1, s2, Dir);
             if (r != 0 || !Full || ACol > Last) return r;
         }
     }
@@ -600,7 +618,7 @@ struct TExtStringGrid::TSortKeys {
             const uint32_t Key = static_cast<uint32_t>(List->GetInteger(k));
             const bool Descending = (Key & 0x80000000u) != 0;
             TColumn& C = Column(static_cast<int32_t>(Key & 0x7FFFFFFFu));
-            const int32_t r = C.Ignored ? 0 : Compare(C, s1, s2, Descending ? 1 : 0);
+            const int32_t r = C.Ignored ? 0 : CompareCell(C, s1, s2, Descending ? 1 : 0);
             if (r != 0 || !Full) return Descending ? -r : r;
             if (k >= List->Count() - 1) return 0;
         }
