@@ -2075,6 +2075,8 @@ private:
     void MoveControls(int32_t From, int32_t To, bool Columns);
 
     friend struct TFormResizeLink;
+    // The rich edits reach the grid's rich edits and focus flag.
+    friend class TExtRichEdit;
     // ---- Sorting internals ----
     struct TSortKeys;
     struct TSortColumn0 {
