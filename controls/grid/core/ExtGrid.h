@@ -898,6 +898,42 @@ public:
     void SetEditText(int32_t ACol, int32_t ARow, const QString& Value) override;
 
     // ---- Selection, modified and enabled rows ----
+    TGridRect Selection() const { return TBaseGrid::Selection(); }
+    // With ActiveCellShow row 0 and column 0 repaint; with ActiveRowShow the new bottom row.
+    void SetSelection(const TGridRect& Value);
+    void SelectCells(int32_t FromCol, int32_t FromRow, int32_t ToCol, int32_t ToRow);
+    // Row and Col move to (ToCol, ToRow) first.
+    void SelectRange(int32_t FromCol, int32_t ToCol, int32_t FromRow, int32_t ToRow);
+    void GotoCell(int32_t ACol, int32_t ARow);
+    // Focus, GotoCell, then the in-place editor.
+    void EditCell(int32_t ACol, int32_t ARow);
+    // Only with DisjunctRowSelect (DisjunctColSelect for columns).
+    void UnSelectRows(int32_t RowIndex, int32_t RCount);
+    void SelectCols(int32_t ColIndex, int32_t CCount);
+    void UnSelectCols(int32_t ColIndex, int32_t CCount);
+    int32_t ColSelectCount();
+    // With DisjunctCellSelect the cell list, else the selection rectangle (corners put in order).
+    bool SelectedCells(int32_t i, int32_t j);
+    void SetSelectedCells(int32_t i, int32_t j, bool Value);
+    // Entry i of the cell list as (column, row); (-1, -1) beyond it.
+    TGridCoord SelectedCell(int32_t i) const;
+    // Without DisjunctCellSelect the list is rebuilt from the rectangle first.
+    int32_t SelectedCellsCount();
+    void ClearSelectedCells();
+    int32_t SelectedColCount();
+    // -1 beyond the selected rows.
+    int32_t SelectedRow(int32_t i);
+    // Never for fixed cells.
+    bool IsSelected(int32_t ACol, int32_t ARow);
+    // Cells joined by TAB, rows by CR LF, nothing after the last row.
+    QString SelectedText();
+    bool RowModified(int32_t ARow) const;
+    void SetRowModified(int32_t ARow, bool Value);
+    int32_t ModifiedRowCount() const;
+    void ClearModifiedRows();
+    bool RowEnabled(int32_t ARow) const;
+    // Disabling the current row moves it to the first other enabled row.
+    void SetRowEnabled(int32_t ARow, bool Value);
 
     // ---- Scrolling and column stretching ----
     // The cell under a screen point as MouseToCell gives it (-1 outside cells).
@@ -959,6 +995,12 @@ public:
     // ---- Highlighting, marking, checking, fills, dates ----
 
     // ---- Core messages and the grid timer ----
+    // The last print layout's column widths and offsets; "Columns is not in valid range" outside 0..511.
+    int32_t PrintColWidth(int32_t ACol) const;
+    int32_t PrintColOffset(int32_t ACol) const;
+    // Clears the hovered fixed cell's mark and repaints that cell.
+    void ResetFixedCellHighlight();
+    bool IsStyledByPlatform() override { return FUsePlatformStyles; }
 
     // ---- Settings objects (owned; nil where the grid has none yet) ----
     TSortSettings* SortSettings() const { return FSortSettings.get(); }
@@ -1583,7 +1625,9 @@ protected:
     std::unique_ptr<TIntList> FSortRowXRef;
     std::unique_ptr<TIntList> FUnSortRowXRef;
     std::unique_ptr<TIntList> FMergedColumns;
-    std::unique_ptr<TIntList> FSelectedCells;
+    // Disjunct cell selection: (column, row) in the order selected, and the same cells as a set.
+    std::vector<TGridCoord> FSelectedCells;
+    QSet<quint64> FSelectedCellSet;
     std::unique_ptr<TIntList> FSelectedRows;
     std::unique_ptr<TIntList> FModifiedRows;
     std::unique_ptr<TIntList> FEnabledRows;
@@ -2122,6 +2166,22 @@ private:
     int32_t UnSortedRow(int32_t j) const;
 
     // ---- Selection and core message internals ----
+    // Moves the current cell with the anchor and scrolls it into view.
+    void MoveCurrentCell(int32_t ACol, int32_t ARow) { MoveColRow(ACol, ARow, true, true); }
+    // The rectangle's rows (columns) copied into the disjunct selection; all: every row (column).
+    void SelectionToRowSelect(bool All);
+    void SelectionToColSelect(bool All);
+    void InvalidateGridRect(const TGridRect& r);
+    // Handles the messages of the grid's own; false leaves the message to the base grid.
+    bool CoreMessage(TMessage& Message);
+    void GridTimerTick();
+    void BlinkCells();
+    void WMSetCursor(TMessage& Message);
+    void WMSetFocus(TMessage& Message);
+    void WMKillFocus(TMessage& Message);
+    void DoEnter() override;
+    void DoExit() override;
+    void Click() override;
 
     // ---- Scrolling and auto-size internals ----
     void SetFlatScrollProp(int32_t Index, int32_t Value);

@@ -108,7 +108,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner) : TBaseGrid(AOwner)
     FRowSelect = std::make_unique<TList>();
     FColSelect = std::make_unique<TList>();
     FSortIndexes = std::make_unique<TSortIndexList>();
-    for (auto* List : {&FSortRowXRef, &FUnSortRowXRef, &FMergedColumns, &FSelectedCells, &FSelectedRows,
+    for (auto* List : {&FSortRowXRef, &FUnSortRowXRef, &FMergedColumns, &FSelectedRows,
                        &FModifiedRows, &FEnabledRows})
         *List = std::make_unique<TIntList>(0, 0);
     FMergedColumns->OnChange = [this](TObject*, int32_t, int32_t) { MergedColumnsChanged(); };
@@ -239,7 +239,7 @@ TExtStringGrid::~TExtStringGrid()
     FFloatingFooter.reset();
     FCellGraphic.reset();
     FControlList.reset();
-    for (auto* List : {&FSortRowXRef, &FUnSortRowXRef, &FMergedColumns, &FSelectedCells, &FSelectedRows,
+    for (auto* List : {&FSortRowXRef, &FUnSortRowXRef, &FMergedColumns, &FSelectedRows,
                        &FModifiedRows, &FEnabledRows})
         List->reset();
     FNotifierList.reset();

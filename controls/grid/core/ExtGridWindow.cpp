@@ -199,6 +199,7 @@ void TExtStringGrid::Dispatch(TMessage& Message)
 {
     if (Message.Msg == WM_HSCROLL && WMHScroll(Message)) return;
     if (Message.Msg == WM_VSCROLL && WMVScroll(Message)) return;
+    if (CoreMessage(Message)) return;
     TBaseGrid::Dispatch(Message);
     // The platform grid hides a bar with nothing to scroll when the size changes: the bars the
     // rule names come back.
