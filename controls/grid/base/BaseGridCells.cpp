@@ -87,7 +87,8 @@ TCellProperties* TBaseGrid::PropsAt(int32_t c, int32_t r) const
 
 TCellProperties* TBaseGrid::PropsIn(int32_t c, int32_t r) const
 {
-    if (c < 0 || r < 0 || c >= TotalColCount() || r >= RowCount()) return nullptr;
+    // A grid that never made properties answers before the virtual column count is asked.
+    if (!FHasCellProps || c < 0 || r < 0 || c >= TotalColCount() || r >= RowCount()) return nullptr;
     return PropsAt(c, r);
 }
 
