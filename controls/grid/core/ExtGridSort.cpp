@@ -930,8 +930,13 @@ void TExtStringGrid::EnterSortRows(TSortRows& State, bool ClearOld)
     const int32_t Before = RowCount();
     SetRowCount(Before + 3);
     State.Entered = true;
-    if (ClearOld && Before < FMaxRowCount - NumHiddenRows())
-        for (int32_t r = RowCount() - 3; r < RowCount(); ++r) DetachRowCells(r);
+    if (Before < FMaxRowCount - NumHiddenRows()) {
+        // Rows past the old count keep what they held; nothing else refers to those cell properties.
+        const int32_t First = RowCount() - 3;
+        FreeCellPropsRect(0, First, TotalColCount() - 1, First + 2);
+        if (ClearOld)
+            for (int32_t r = First; r < First + 3; ++r) DetachRowCells(r);
+    }
     FNormalRowCount = RowCount() - 3;
     State.LastWidth = ColWidths(ColCount() - 1);
     State.Hidden = FNumHidden;

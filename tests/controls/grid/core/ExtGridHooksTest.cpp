@@ -36,10 +36,12 @@ TEST_F(ExtGridFixture, EventsGetTheirTypesArgumentOrder)
     TFont Font;
     TBrush Brush;
     TPen Pen;
+    // Handlers stay assigned after their case, so what they write outlives the cases.
+    TPair P;
     const TOrderCase Cases[] = {
         {"GetCellHint/OnGridHint",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnGridHint = [&](TObject*, int32_t A, int32_t B, QString&) { P = {A, B}; };
              QString H, W;
              G->GetCellHint(2, 7, H, W);
@@ -47,8 +49,8 @@ TEST_F(ExtGridFixture, EventsGetTheirTypesArgumentOrder)
          },
          RowCol},
         {"GetCellHint/OnGridWideHint",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnGridWideHint = [&](TObject*, int32_t A, int32_t B, QString&) { P = {A, B}; };
              QString H, W;
              G->GetCellHint(2, 7, H, W);
@@ -57,7 +59,7 @@ TEST_F(ExtGridFixture, EventsGetTheirTypesArgumentOrder)
          RowCol},
         {"GetCellColor",
          [&](auto* G) {
-             TPair P;
+             P = {};
              G->OnGetCellColor = [&](TObject*, int32_t A, int32_t B, TGridDrawState, TBrush*, TFont*) { P = {A, B}; };
              G->GetCellColor(2, 7, {}, &Brush, &Font);
              return P;
@@ -65,7 +67,7 @@ TEST_F(ExtGridFixture, EventsGetTheirTypesArgumentOrder)
          RowCol},
         {"GetCellPrintColor",
          [&](auto* G) {
-             TPair P;
+             P = {};
              G->OnGetCellPrintColor = [&](TObject*, int32_t A, int32_t B, TGridDrawState, TBrush*, TFont*) {
                  P = {A, B};
              };
@@ -75,7 +77,7 @@ TEST_F(ExtGridFixture, EventsGetTheirTypesArgumentOrder)
          RowCol},
         {"GetCellBorder",
          [&](auto* G) {
-             TPair P;
+             P = {};
              G->OnGetCellBorder = [&](TObject*, int32_t A, int32_t B, TPen*, TCellBorders&) { P = {A, B}; };
              TCellBorders Borders;
              G->GetCellBorder(2, 7, &Pen, Borders);
@@ -84,7 +86,7 @@ TEST_F(ExtGridFixture, EventsGetTheirTypesArgumentOrder)
          RowCol},
         {"GetCellPrintBorder",
          [&](auto* G) {
-             TPair P;
+             P = {};
              G->OnGetCellPrintBorder = [&](TObject*, int32_t A, int32_t B, TPen*, TCellBorders&) { P = {A, B}; };
              TCellBorders Borders;
              G->GetCellPrintBorder(2, 7, &Pen, Borders);
@@ -92,8 +94,8 @@ TEST_F(ExtGridFixture, EventsGetTheirTypesArgumentOrder)
          },
          RowCol},
         {"GetAlignment",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnGetAlignment = [&](TObject*, int32_t A, int32_t B, TAlignment&, TVAlignment&) { P = {A, B}; };
              TAlignment H = taLeftJustify;
              TVAlignment V = vtaTop;
@@ -102,8 +104,8 @@ TEST_F(ExtGridFixture, EventsGetTheirTypesArgumentOrder)
          },
          RowCol},
         {"QueryEditorType",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnGetEditorType = [&](TObject*, int32_t A, int32_t B, TEditorType&) { P = {A, B}; };
              TEditorType E = edNormal;
              G->QueryEditorType(2, 7, E);
@@ -111,8 +113,8 @@ TEST_F(ExtGridFixture, EventsGetTheirTypesArgumentOrder)
          },
          ColRow},
         {"IsFixedCell",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnIsFixedCell = [&](TObject*, int32_t A, int32_t B, bool&) { P = {A, B}; };
              bool Fixed = false;
              G->IsFixedCell(2, 7, Fixed);
@@ -120,8 +122,8 @@ TEST_F(ExtGridFixture, EventsGetTheirTypesArgumentOrder)
          },
          RowCol},
         {"DoCanEditCell",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnCanEditCell = [&](TObject*, int32_t A, int32_t B, bool&) { P = {A, B}; };
              bool Can = true;
              G->DoCanEditCell(2, 7, Can);
@@ -129,8 +131,8 @@ TEST_F(ExtGridFixture, EventsGetTheirTypesArgumentOrder)
          },
          RowCol},
         {"IsPasswordCell",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnIsPasswordCell = [&](TObject*, int32_t A, int32_t B, bool&) { P = {A, B}; };
              bool Password = false;
              G->IsPasswordCell(2, 7, Password);
@@ -138,8 +140,8 @@ TEST_F(ExtGridFixture, EventsGetTheirTypesArgumentOrder)
          },
          RowCol},
         {"GetCellWordWrap",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnGetWordWrap = [&](TObject*, int32_t A, int32_t B, bool&) { P = {A, B}; };
              bool Wrap = false;
              G->GetCellWordWrap(2, 7, Wrap);
@@ -147,88 +149,88 @@ TEST_F(ExtGridFixture, EventsGetTheirTypesArgumentOrder)
          },
          ColRow},
         {"HasComboBox",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnHasComboBox = [&](TObject*, int32_t A, int32_t B, bool&) { P = {A, B}; };
              G->HasComboBox(2, 7);
              return P;
          },
          ColRow},
         {"HasSpinEdit",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnHasSpinEdit = [&](TObject*, int32_t A, int32_t B, bool&) { P = {A, B}; };
              G->HasSpinEdit(2, 7);
              return P;
          },
          ColRow},
         {"GetCheckTrue",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnGetCheckTrue = [&](TObject*, int32_t A, int32_t B, QString&) { P = {A, B}; };
              G->CheckTrueOf(2, 7);
              return P;
          },
          ColRow},
         {"GetCheckFalse",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnGetCheckFalse = [&](TObject*, int32_t A, int32_t B, QString&) { P = {A, B}; };
              G->CheckFalseOf(2, 7);
              return P;
          },
          ColRow},
         {"GetCellCursor",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnGetCellCursor = [&](TObject*, int32_t A, int32_t B, int32_t, int32_t, TCursor&) { P = {A, B}; };
              G->GetCellCursor(2, 7, 0, 0);
              return P;
          },
          ColRow},
         {"DoButtonClick",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnButtonClick = [&](TObject*, int32_t A, int32_t B) { P = {A, B}; };
              G->DoButtonClick(2, 7);
              return P;
          },
          ColRow},
         {"DoExpandClick",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnExpandClick = [&](TObject*, int32_t A, int32_t B, bool) { P = {A, B}; };
              G->DoExpandClick(2, 7, true);
              return P;
          },
          ColRow},
         {"DoComboCloseUp",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnComboCloseUp = [&](TObject*, int32_t A, int32_t B) { P = {A, B}; };
              G->DoComboCloseUp(7, 2);
              return P;
          },
          RowCol},
         {"DoComboDropDown",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnComboDropDown = [&](TObject*, int32_t A, int32_t B) { P = {A, B}; };
              G->DoComboDropDown(7, 2);
              return P;
          },
          RowCol},
         {"DoCheckBoxChange",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnCheckBoxChange = [&](TObject*, int32_t A, int32_t B, bool) { P = {A, B}; };
              G->DoCheckBoxChange(2, 7, true);
              return P;
          },
          ColRow},
         {"DoRatingChange",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnRatingChange = [&](TObject*, int32_t A, int32_t B, double&, bool&) { P = {A, B}; };
              double Rate = 1;
              G->DoRatingChange(2, 7, Rate);
@@ -236,8 +238,8 @@ TEST_F(ExtGridFixture, EventsGetTheirTypesArgumentOrder)
          },
          ColRow},
         {"DoFixedEdit",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnFixedEdit = [&](TObject*, int32_t A, int32_t B, TGridFixedCellEditor&, TStrings*) { P = {A, B}; };
              TGridFixedCellEditor E = fceEdit;
              G->DoFixedEdit(2, 7, E, nullptr);
@@ -245,8 +247,8 @@ TEST_F(ExtGridFixture, EventsGetTheirTypesArgumentOrder)
          },
          ColRow},
         {"GetSaveCellText",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnSaveCell = [&](TObject*, int32_t A, int32_t B, QString&) { P = {A, B}; };
              QString V;
              G->GetSaveCellText(2, 7, V);
@@ -254,40 +256,40 @@ TEST_F(ExtGridFixture, EventsGetTheirTypesArgumentOrder)
          },
          ColRow},
         {"SetLoadedCellText",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnLoadCell = [&](TObject*, int32_t A, int32_t B, QString&) { P = {A, B}; };
              G->SetLoadedCellText(2, 7, QStringLiteral("x"));
              return P;
          },
          ColRow},
         {"DoScrollCell",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnScrollCell = [&](TObject*, int32_t A, int32_t B, int32_t, int32_t, int32_t) { P = {A, B}; };
              G->DoScrollCell(2, 7, 0, 0, 10);
              return P;
          },
          ColRow},
         {"DoCheckBoxClick",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnCheckBoxClick = [&](TObject*, int32_t A, int32_t B, bool) { P = {A, B}; };
              G->DoCheckBoxClick(2, 7, true);
              return P;
          },
          ColRow},
         {"GetEditorProp",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnGetEditorProp = [&](TObject*, int32_t A, int32_t B, TEditLink*) { P = {A, B}; };
              G->GetEditorProp(2, 7, nullptr);
              return P;
          },
          ColRow},
         {"DoSearchFooterAction",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnSearchFooterAction = [&](TObject*, const QString&, int32_t A, int32_t B, TSearchAction) {
                  P = {A, B};
              };
@@ -297,8 +299,8 @@ TEST_F(ExtGridFixture, EventsGetTheirTypesArgumentOrder)
          ColRow},
         // These take the current cell, (2, 7) here.
         {"DoEllipsClick",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnEllipsClick = [&](TObject*, int32_t A, int32_t B, QString&) { P = {A, B}; };
              QString S;
              G->DoEllipsClick(S);
@@ -306,16 +308,16 @@ TEST_F(ExtGridFixture, EventsGetTheirTypesArgumentOrder)
          },
          ColRow},
         {"ValidateCell",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnCellValidate = [&](TObject*, int32_t A, int32_t B, QString&, bool&) { P = {A, B}; };
              G->ValidateCell(QStringLiteral("v"));
              return P;
          },
          ColRow},
         {"ValidateCellWide",
-         [](auto* G) {
-             TPair P;
+         [&P](auto* G) {
+             P = {};
              G->OnCellValidateWide = [&](TObject*, int32_t A, int32_t B, QString&, bool&) { P = {A, B}; };
              G->ValidateCellWide(QStringLiteral("v"));
              return P;
