@@ -163,17 +163,16 @@ struct TExtStringGrid::TSortKeys {
         double Time = 0;
         intptr_t Image = 0;
     };
-    // A column whose cells all compare the same way gets a compact key per row: a number, or a
-    // text with its first four code units.
-    enum THotKind { hkNone, hkNumber, hkText, hkTextNoCase };
+    // A column whose cells compare as numbers or as texts gets a compact key per row: its number,
+    // its text with the first four code units, or both where ssAutomatic mixes the two.
+    enum THotKind { hkNone, hkNumber, hkText, hkTextNoCase, hkMixed, hkMixedNoCase };
     struct THot {
-        union {
-            double Number;
-            uint64_t Prefix;
-        };
+        uint64_t Prefix;
+        double Number;
         const QString* Text;
         int32_t Slot;
-        uint8_t Flags;
+        uint8_t Flags;  // 1 empty, 2 not a number
+        uint8_t Auto;
     };
     struct TColumn {
         int32_t Col = 0;
@@ -205,6 +204,8 @@ struct TExtStringGrid::TSortKeys {
     bool IgnoreBlanks = false;
     bool BlankLast = true;
     bool Full = false;
+    // Texts are read through GetCellEx.
+    bool Virtual = false;
     int32_t Dir = 0;
     QChar DateSep;
     QChar TimeSep;
@@ -219,6 +220,7 @@ struct TExtStringGrid::TSortKeys {
         IgnoreBlanks = S->IgnoreBlanks();
         BlankLast = S->BlankPos() == blLast;
         Full = S->Full();
+        Virtual = S->SortOnVirtualCells();
         Dir = S->Direction() == sdDescending ? 1 : 0;
         DateSep = GetDateSeparator();
         TimeSep = GetTimeSeparator();
@@ -371,7 +373,8 @@ struct TExtStringGrid::TSortKeys {
             // A text that converts only in part counts as 0; an empty cell as 0 and converted.
             if (!ConvertDecimal(t, Value)) {
                 Value = 0;
-                if (!Grid->GetCellEx(C.Col, RowOf(Slot)).isEmpty()) K.Flags |= kFailed;
+                const bool Empty = Virtual ? Text(C, Slot).isEmpty() : Grid->GetCellEx(C.Col, RowOf(Slot)).isEmpty();
+                if (!Empty) K.Flags |= kFailed;
             }
             K.Number = Value;
             K.Flags |= kNumber;
@@ -536,11 +539,17 @@ struct TExtStringGrid::TSortKeys {
         case ssAlphaCase: Kind = hkText; break;
         case ssAlphaNoCase: Kind = hkTextNoCase; break;
         case ssAutomatic: {
-            const TAuto A = Count > 0 ? AutoOf(C, 0) : aAlpha;
-            if (A != aAlpha && A != aNumeric) return hkNone;
-            for (int32_t k = 1; k < Count; ++k)
-                if (AutoOf(C, k) != A) return hkNone;
-            Kind = A == aNumeric ? hkNumber : (Alpha == ssAlphaNoCase ? hkTextNoCase : hkText);
+            bool Numbers = false;
+            bool Texts = false;
+            for (int32_t k = 0; k < Count; ++k) {
+                const TAuto A = AutoOf(C, k);
+                if (A != aAlpha && A != aNumeric) return hkNone;
+                (A == aNumeric ? Numbers : Texts) = true;
+            }
+            const bool Fold = Alpha == ssAlphaNoCase;
+            if (!Texts) Kind = hkNumber;
+            else if (!Numbers) Kind = Fold ? hkTextNoCase : hkText;
+            else Kind = Fold ? hkMixedNoCase : hkMixed;
             break;
         }
         default: return hkNone;
@@ -552,13 +561,15 @@ struct TExtStringGrid::TSortKeys {
             H.Slot = k;
             H.Text = &t;
             H.Flags = t.isEmpty() ? 1 : 0;
-            if (Kind == hkNumber) {
+            H.Auto = Kind == hkMixed || Kind == hkMixedNoCase ? AutoOf(C, k) : aAlpha;
+            H.Number = 0;
+            H.Prefix = 0;
+            if (Kind == hkNumber || Kind == hkMixed || Kind == hkMixedNoCase) {
                 bool Failed = false;
                 H.Number = NumberOf(C, k, Failed);
                 if (Failed) H.Flags |= 2;
-            } else {
-                H.Prefix = PrefixOf(t, Kind == hkTextNoCase);
             }
+            if (Kind != hkNumber) H.Prefix = PrefixOf(t, Kind == hkTextNoCase || Kind == hkMixedNoCase);
         }
         return Kind;
     }
@@ -568,12 +579,13 @@ struct TExtStringGrid::TSortKeys {
     {
         ++Grid->Compares;
         int32_t r;
-        if (Kind == hkNumber)
+        // Mixed: the first cell decides, a number compares as numbers, a text as texts.
+        if (Kind == hkNumber || ((Kind == hkMixed || Kind == hkMixedNoCase) && A.Auto == aNumeric))
             r = (A.Flags & B.Flags & 2) ? 0 : CompareValues(A.Number, B.Number);
         else if (A.Prefix != B.Prefix)
             r = A.Prefix < B.Prefix ? -1 : 1;
         else
-            r = CompareOrdinal(*A.Text, *B.Text, Kind == hkTextNoCase);
+            r = CompareOrdinal(*A.Text, *B.Text, Kind == hkTextNoCase || Kind == hkMixedNoCase);
         if (IgnoreBlanks && (ADir == 0 || ADir == 1)) {
             const bool Empty1 = A.Flags & 1;
             const bool Empty2 = B.Flags & 1;

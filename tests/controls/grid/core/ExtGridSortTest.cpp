@@ -487,6 +487,9 @@ TEST_F(ExtGridSortFixture, CompactKeysEqualTheReferencePartition)
         {L({"a", "A", "b", "B", "ab", "aB", "abcd", "abcde", "abcdf", "", "", "Zz", "zz", "a b"}), true, false, ssAutomatic},
         {L({"a", "A", "b", "B", "ab", "aB", "abcd", "abcde", "ABCDE", "", "zz", "Zz"}), true, true, ssAutomatic},
         {L({"a", "A", "b", "B", "abcd", "abcde", "ABCDE", "", "1", "10", "12/05/2020"}), false, true, ssAutomatic},
+        // Numbers, blanks and words mixed: the first cell of each comparison decides.
+        {L({"1", "10", "2", "", "", "a", "B", "-3", "b10", "007", "1.5"}), true, false, ssAutomatic},
+        {L({"1", "10", "", "a", "B", "b", "-3", "abcde", "ABCDF"}), true, true, ssAutomatic},
         {L({"a", "b", "abcd", "abcde", "ABCDE", "", "1", "10"}), false, false, ssAlphaCase},
         {L({"$1", "$10", "$2", "", "x", "y", "1", "$-4", "2.5"}), true, false, ssNumeric},
         {L({"1,200.50", "999.99", "1,000", "", "abc", "12"}), true, false, ssFinancial},
