@@ -46,6 +46,7 @@ class TFilePicture;
 class TFilter;
 class TFilterData;
 class TFilterDropDown;
+class TFlagList;
 class TFloatingFooter;
 class TFocusHelper;
 class TFooterPanel;
@@ -1629,8 +1630,9 @@ protected:
     std::vector<TGridCoord> FSelectedCells;
     QSet<quint64> FSelectedCellSet;
     std::unique_ptr<TIntList> FSelectedRows;
-    std::unique_ptr<TIntList> FModifiedRows;
-    std::unique_ptr<TIntList> FEnabledRows;
+    // Per row: modified; disabled (sparse: only set flags take memory).
+    std::unique_ptr<TFlagList> FModifiedRows;
+    std::unique_ptr<TFlagList> FEnabledRows;
 
     TGridDropTarget* FGridDropTarget = nullptr;
     TShowHintEvent FOnShowHint;
@@ -1731,8 +1733,8 @@ protected:
     std::unique_ptr<TStringList> FRowHeaders;
     std::unique_ptr<TStringList> FLookupItems;
     // Row (column) selection flags: a non-nil entry is selected.
-    std::unique_ptr<TList> FRowSelect;
-    std::unique_ptr<TList> FColSelect;
+    std::unique_ptr<TFlagList> FRowSelect;
+    std::unique_ptr<TFlagList> FColSelect;
 
     int32_t FFixedFooters = 0;
     int32_t FFixedRightCols = 0;
@@ -2103,7 +2105,7 @@ private:
     // The hidden rows of the items come back at their real places in one pass.
     void RestoreItems(std::vector<TGridItem*> Items);
     // The entries of the rows (ascending) leave the list in one pass.
-    static void DropRowEntries(TList* List, const std::vector<int32_t>& Rows);
+    static void DropRowEntries(TFlagList* List, const std::vector<int32_t>& Rows);
     // The display rows (ascending, each once) leave the grid in one pass, as RemoveRows (FreeProps)
     // or RemoveRowBlock would one by one from the bottom; each row's change is reported.
     void RemoveRowSet(const std::vector<int32_t>& Rows, bool Block);

@@ -2,6 +2,8 @@
 // trimming, colouring, finding a cell, and scrolling a cell into view.
 #include "grid/core/ExtGrid.h"
 
+#include "grid/core/FlagList.h"
+
 #include "grid/base/GridSettings.h"
 #include "grid/base/GridSupport.h"
 #include "grid/core/GridItems.h"

@@ -1,6 +1,8 @@
 // TExtStringGrid: construction with every default, destruction, and clearing cell rectangles.
 #include "grid/core/ExtGrid.h"
 
+#include "grid/core/FlagList.h"
+
 #include "grid/core/DropLists.h"
 
 #include "grid/base/GridMarkers.h"
@@ -105,11 +107,12 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner) : TBaseGrid(AOwner)
     FRowHeaders->OnChange = [this](TObject*) { ShowRowHeaders(); };
     Sortlist = std::make_unique<TStringList>();
     FLookupItems = std::make_unique<TStringList>();
-    FRowSelect = std::make_unique<TList>();
-    FColSelect = std::make_unique<TList>();
+    FRowSelect = std::make_unique<TFlagList>();
+    FColSelect = std::make_unique<TFlagList>();
+    FModifiedRows = std::make_unique<TFlagList>();
+    FEnabledRows = std::make_unique<TFlagList>();
     FSortIndexes = std::make_unique<TSortIndexList>();
-    for (auto* List : {&FSortRowXRef, &FUnSortRowXRef, &FMergedColumns, &FSelectedRows,
-                       &FModifiedRows, &FEnabledRows})
+    for (auto* List : {&FSortRowXRef, &FUnSortRowXRef, &FMergedColumns, &FSelectedRows})
         *List = std::make_unique<TIntList>(0, 0);
     FMergedColumns->OnChange = [this](TObject*, int32_t, int32_t) { MergedColumnsChanged(); };
 
@@ -239,8 +242,7 @@ TExtStringGrid::~TExtStringGrid()
     FFloatingFooter.reset();
     FCellGraphic.reset();
     FControlList.reset();
-    for (auto* List : {&FSortRowXRef, &FUnSortRowXRef, &FMergedColumns, &FSelectedRows,
-                       &FModifiedRows, &FEnabledRows})
+    for (auto* List : {&FSortRowXRef, &FUnSortRowXRef, &FMergedColumns, &FSelectedRows})
         List->reset();
     FNotifierList.reset();
     FSortSettings.reset();
@@ -264,6 +266,8 @@ TExtStringGrid::~TExtStringGrid()
     FLookupItems.reset();
     FRowSelect.reset();
     FColSelect.reset();
+    FModifiedRows.reset();
+    FEnabledRows.reset();
     FSortIndexes.reset();
     FRowIndicator.reset();
     FBackGround.reset();

@@ -2,6 +2,8 @@
 // selection, and the current and top row.
 #include "grid/core/ExtGrid.h"
 
+#include "grid/core/FlagList.h"
+
 #include "grid/base/GridSettings.h"
 #include "grid/base/GridSupport.h"
 #include "grid/core/GridItems.h"
@@ -240,23 +242,9 @@ void TExtStringGrid::ParkRows(std::vector<int32_t> DisplRows, int32_t Level, boo
     CellControlsUpdate(false);
 }
 
-void TExtStringGrid::DropRowEntries(TList* List, const std::vector<int32_t>& Rows)
+void TExtStringGrid::DropRowEntries(TFlagList* List, const std::vector<int32_t>& Rows)
 {
-    if (!List || Rows.empty() || Rows.front() >= List->Count()) return;
-    // Kept entries close up in one pass; the dropped ones are collected at the end and cut.
-    std::vector<void*> Kept;
-    Kept.reserve(static_cast<size_t>(List->Count()));
-    size_t Next = 0;
-    for (int32_t I = 0; I < List->Count(); ++I) {
-        if (Next < Rows.size() && Rows[Next] == I) {
-            ++Next;
-            continue;
-        }
-        Kept.push_back(List->Items(I));
-    }
-    const auto Count = static_cast<int32_t>(Kept.size());
-    for (int32_t I = 0; I < Count; ++I) List->SetItems(I, Kept[static_cast<size_t>(I)]);
-    List->SetCount(Count);
+    if (List) List->DeleteIndexes(Rows);
 }
 
 void TExtStringGrid::UnHideRows(int32_t FromRow, int32_t ToRow)

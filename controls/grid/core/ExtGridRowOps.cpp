@@ -2,6 +2,8 @@
 // hidden rows and embedded controls following their rows.
 #include "grid/core/ExtGrid.h"
 
+#include "grid/core/FlagList.h"
+
 #include "grid/base/GridSettings.h"
 #include "grid/base/GridSupport.h"
 #include "grid/core/FloatingFooter.h"
@@ -150,8 +152,7 @@ void TExtStringGrid::DeleteDisplayRows(int32_t Start, int32_t Count, bool Adjust
 
 void TExtStringGrid::RotateRowLists(int32_t First, int32_t Middle, int32_t Last)
 {
-    for (TList* List : {static_cast<TList*>(FModifiedRows.get()), static_cast<TList*>(FEnabledRows.get()),
-                        FRowSelect.get()}) {
+    for (TFlagList* List : {FModifiedRows.get(), FEnabledRows.get(), FRowSelect.get()}) {
         if (!List || List->Count() <= First) continue;
         if (List->Count() < Last) List->SetCount(Last);
         List->Rotate(First, Middle, Last);

@@ -2,6 +2,8 @@
 // selection's text, the modified and enabled row flags, and the repaint helpers.
 #include "grid/core/ExtGrid.h"
 
+#include "grid/core/FlagList.h"
+
 #include "grid/base/ExtUtil.h"
 #include "grid/base/GridSettings.h"
 #include "grid/base/GridSupport.h"
@@ -17,9 +19,6 @@
 
 namespace {
 
-// The flag an entry of a selection list holds.
-void* const Selected = reinterpret_cast<void*>(1);
-
 quint64 CellKey(int32_t ACol, int32_t ARow)
 {
     return (quint64(uint32_t(ACol)) << 32) | uint32_t(ARow);
@@ -31,12 +30,6 @@ TRect Union(const TRect& A, const TRect& B)
     if (B.Width() <= 0 || B.Height() <= 0) return A;
     return {std::min(A.Left, B.Left), std::min(A.Top, B.Top), std::max(A.Right, B.Right),
             std::max(A.Bottom, B.Bottom)};
-}
-
-// Grows an integer flag list with 0 entries so that Index exists.
-void GrowTo(TIntList* List, int32_t Index)
-{
-    while (List->Count() <= Index) List->Add(0);
 }
 
 }  // namespace
@@ -90,8 +83,8 @@ bool TExtStringGrid::RowSelect(int32_t ARow)
     if ((ARow >= RowCount() + NumHiddenRows() || ARow < 0) && !FMouseActions->RowSelectPersistent())
         throw EExtGridError(QStringLiteral("Invalid row ") + QString::number(ARow) + QStringLiteral(" accessed"));
     if (FMouseActions->DisjunctRowSelect()) {
-        while (FRowSelect->Count() < ARow + 1) FRowSelect->Add(nullptr);
-        return FRowSelect->Items(ARow) != nullptr;
+        if (FRowSelect->Count() < ARow + 1) FRowSelect->SetCount(ARow + 1);
+        return FRowSelect->Flag(ARow);
     }
     const TGridRect S = Selection();
     return ARow >= std::min(S.Top, S.Bottom) && ARow <= std::max(S.Top, S.Bottom);
@@ -102,18 +95,18 @@ void TExtStringGrid::SetRowSelect(int32_t ARow, bool Value)
     if (ARow < 0 || (ARow >= RowCount() + NumHiddenRows() && RowCount() > FixedRows()))
         throw EExtGridError(QStringLiteral("Invalid row accessed"));
     bool Allow = true;
-    if (OnRowDisjunctSelect && (ARow >= FRowSelect->Count() || (FRowSelect->Items(ARow) != nullptr) != Value))
+    if (OnRowDisjunctSelect && (ARow >= FRowSelect->Count() || FRowSelect->Flag(ARow) != Value))
         OnRowDisjunctSelect(this, ARow, Value, Allow);
     if (!Allow) return;
-    while (FRowSelect->Count() < ARow + 1) FRowSelect->Add(nullptr);
-    const bool Was = FRowSelect->Items(ARow) != nullptr;
+    if (FRowSelect->Count() < ARow + 1) FRowSelect->SetCount(ARow + 1);
+    const bool Was = FRowSelect->Flag(ARow);
     if (Value) {
         if (!Was) RepaintRow(ARow);
-        FRowSelect->SetItems(ARow, Selected);
+        FRowSelect->SetFlag(ARow, true);
         if (ARow >= FixedRows() && !FSelectedRows->HasValue(ARow)) FSelectedRows->Add(ARow);
     } else {
         if (Was) RepaintRow(ARow);
-        FRowSelect->SetItems(ARow, nullptr);
+        FRowSelect->SetFlag(ARow, false);
         FSelectedRows->DeleteValue(ARow);
     }
     if (OnRowDisjunctSelected) OnRowDisjunctSelected(this, ARow);
@@ -122,11 +115,7 @@ void TExtStringGrid::SetRowSelect(int32_t ARow, bool Value)
 int32_t TExtStringGrid::RowSelectCount()
 {
     if (FMouseActions->DisjunctRowSelect()) {
-        const int32_t Last = std::min(RowCount() + NumHiddenRows(), FRowSelect->Count());
-        int32_t Count = 0;
-        for (int32_t I = 0; I < Last; ++I)
-            if (FRowSelect->Items(I)) ++Count;
-        return Count;
+        return FRowSelect->CountSet(std::min(RowCount() + NumHiddenRows(), FRowSelect->Count()));
     }
     const TGridRect S = Selection();
     return std::abs(S.Bottom - S.Top) + 1;
@@ -155,10 +144,10 @@ int32_t TExtStringGrid::SelectedRow(int32_t i)
 
 void TExtStringGrid::ClearRowSelect()
 {
-    for (int32_t I = 0; I < FRowSelect->Count(); ++I) {
-        if (!FRowSelect->Items(I)) continue;
+    const std::vector<int32_t> Rows = FRowSelect->SetIndexes();
+    for (const int32_t I : Rows) {
         RepaintRow(I);
-        FRowSelect->SetItems(I, nullptr);
+        FRowSelect->SetFlag(I, false);
     }
     FSelectedRows->Clear();
 }
@@ -210,26 +199,20 @@ bool TExtStringGrid::ColSelect(int32_t ACol)
 {
     if (ACol < 0 || ACol >= ColCount()) throw EExtGridError(QStringLiteral("Invalid column accessed"));
     if (FColSelect->Count() < ACol + 1) FColSelect->SetCount(ACol + 1);
-    return FColSelect->Items(ACol) != nullptr;
+    return FColSelect->Flag(ACol);
 }
 
 void TExtStringGrid::SetColSelect(int32_t ACol, bool Value)
 {
     if (ACol < 0 || ACol >= ColCount()) throw EExtGridError(QStringLiteral("Invalid column accessed"));
     if (FColSelect->Count() < ACol + 1) FColSelect->SetCount(ACol + 1);
-    const bool Was = FColSelect->Items(ACol) != nullptr;
-    if (Was != Value) RepaintCol(ACol);
-    FColSelect->SetItems(ACol, Value ? Selected : nullptr);
+    if (FColSelect->Flag(ACol) != Value) RepaintCol(ACol);
+    FColSelect->SetFlag(ACol, Value);
 }
 
 int32_t TExtStringGrid::ColSelectCount()
 {
-    if (FMouseActions->DisjunctColSelect()) {
-        int32_t Count = 0;
-        for (int32_t I = 0; I < FColSelect->Count(); ++I)
-            if (FColSelect->Items(I)) ++Count;
-        return Count;
-    }
+    if (FMouseActions->DisjunctColSelect()) return FColSelect->CountSet(FColSelect->Count());
     const TGridRect S = Selection();
     return S.Right - S.Left + 1;
 }
@@ -247,10 +230,10 @@ int32_t TExtStringGrid::SelectedColCount()
 
 void TExtStringGrid::ClearColSelect()
 {
-    for (int32_t I = 0; I < FColSelect->Count(); ++I) {
-        if (!FColSelect->Items(I)) continue;
+    const std::vector<int32_t> Cols = FColSelect->SetIndexes();
+    for (const int32_t I : Cols) {
         RepaintCol(I);
-        FColSelect->SetItems(I, nullptr);
+        FColSelect->SetFlag(I, false);
     }
 }
 
@@ -386,22 +369,18 @@ QString TExtStringGrid::SelectedText()
 
 bool TExtStringGrid::RowModified(int32_t ARow) const
 {
-    return ARow >= 0 && ARow < FModifiedRows->Count() && FModifiedRows->GetInteger(ARow) == 1;
+    return ARow >= 0 && ARow < FModifiedRows->Count() && FModifiedRows->Flag(ARow);
 }
 
 void TExtStringGrid::SetRowModified(int32_t ARow, bool Value)
 {
-    GrowTo(FModifiedRows.get(), ARow);
-    FModifiedRows->SetInteger(ARow, Value ? 1 : 0);
+    FModifiedRows->SetFlag(ARow, Value);
     RepaintCell(0, ARow);
 }
 
 int32_t TExtStringGrid::ModifiedRowCount() const
 {
-    int32_t Count = 0;
-    for (int32_t I = 0; I < FModifiedRows->Count(); ++I)
-        if (FModifiedRows->GetInteger(I) == 1) ++Count;
-    return Count;
+    return static_cast<int32_t>(FModifiedRows->SetIndexes().size());
 }
 
 void TExtStringGrid::ClearModifiedRows()
@@ -412,7 +391,7 @@ void TExtStringGrid::ClearModifiedRows()
 
 bool TExtStringGrid::RowEnabled(int32_t ARow) const
 {
-    return ARow < 0 || ARow >= FEnabledRows->Count() || FEnabledRows->GetInteger(ARow) == 0;
+    return ARow < 0 || ARow >= FEnabledRows->Count() || !FEnabledRows->Flag(ARow);
 }
 
 void TExtStringGrid::SetRowEnabled(int32_t ARow, bool Value)
@@ -426,8 +405,7 @@ void TExtStringGrid::SetRowEnabled(int32_t ARow, bool Value)
         }
     }
     FUseEnabledRows = true;
-    GrowTo(FEnabledRows.get(), ARow);
-    FEnabledRows->SetInteger(ARow, Value ? 0 : 1);
+    FEnabledRows->SetFlag(ARow, !Value);
     RepaintRow(ARow);
 }
 

@@ -2,6 +2,8 @@
 // of the sort styles, the row swap and putting rows back into their order before sorting.
 #include "grid/core/ExtGrid.h"
 
+#include "grid/core/FlagList.h"
+
 #include "grid/base/GridSettings.h"
 #include "grid/base/GridSupport.h"
 #include "grid/core/FloatingFooter.h"
@@ -839,7 +841,7 @@ void TExtStringGrid::MoveSortedRows(int32_t Left, const std::vector<int32_t>& Or
     for (int32_t k = 0; k < Count; ++k) Heights[static_cast<size_t>(k)] = RowHeights(Order[static_cast<size_t>(k)]);
     for (int32_t k = 0; k < Count; ++k)
         if (RowHeights(Left + k) != Heights[static_cast<size_t>(k)]) SetRowHeights(Left + k, Heights[static_cast<size_t>(k)]);
-    const auto Permute = [&](TList* List, const auto& Index) {
+    const auto Permute = [&](TFlagList* List, const auto& Index) {
         std::vector<void*> Old(static_cast<size_t>(Count));
         for (int32_t k = 0; k < Count; ++k) {
             const int32_t From = Index(Order[static_cast<size_t>(k)]);
@@ -889,7 +891,7 @@ void TExtStringGrid::SortSwapRows(int32_t ARow1, int32_t ARow2)
         SetRowHeights(ARow1, H2);
         SetRowHeights(ARow2, H1);
     }
-    const auto Exchange = [](TList* List, int32_t A, int32_t B) {
+    const auto Exchange = [](TFlagList* List, int32_t A, int32_t B) {
         void* const PA = A < List->Count() ? List->Items(A) : nullptr;
         void* const PB = B < List->Count() ? List->Items(B) : nullptr;
         if (PA == PB) return;

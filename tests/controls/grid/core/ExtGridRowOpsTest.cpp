@@ -1,6 +1,7 @@
 // Row and column operations: rows in and out in one pass with their cells, heights and flags, hidden
 // rows keeping their places, the cells-changed reports, clearing, moving, merging and joining.
 #include "RowTracking.h"
+#include "grid/core/FlagList.h"
 
 #include "grid/base/GridSupport.h"
 #include "grid/core/FloatingFooter.h"
@@ -94,13 +95,13 @@ TEST_F(RowOpsTest, FlagsAndHeightsFollowTheirRows)
     MakeRows(8);
     Grid->ShowModified()->SetEnabled(true);
     Grid->FUseEnabledRows = true;
-    auto Mark = [&](TIntList* List, int32_t Count) {
+    auto Mark = [&](TFlagList* List, int32_t Count) {
         List->SetCount(0);
         for (int32_t r = 0; r < Count; ++r) List->Add(r % 3 == 0 ? 1 : 0);
     };
     Mark(Grid->FModifiedRows.get(), 8);
     Mark(Grid->FEnabledRows.get(), 8);
-    auto Flags = [&](TIntList* List) {
+    auto Flags = [&](TFlagList* List) {
         QList<int32_t> Ids;
         for (int32_t r = 0; r < List->Count() && r < Grid->RowCount(); ++r)
             if (List->GetInteger(r)) Ids.append(Grid->Cells(RowTrackingFixture::IdCol, r).toInt());

@@ -1,6 +1,7 @@
 // Disjunct row, column and cell selections, the selection's counts and text, the modified and
 // enabled row flags, and the row-wide colours reset to none.
 #include "ExtGridTestSupport.h"
+#include "grid/core/FlagList.h"
 
 #include "grid/base/GridSettings.h"
 #include "grid/base/GridSupport.h"
@@ -96,6 +97,11 @@ TEST_F(SelectionTest, RowAndColumnFlagsReportBadIndexesWithTheirTexts)
     Grid->SetRowCount(1);
     ASSERT_EQ(Grid->FixedRows(), Grid->RowCount());
     EXPECT_EQ(Message([&] { Grid->SetRowSelect(50, true); }), QString());
+    // Far rows take no memory for the rows between.
+    EXPECT_EQ(Message([&] { Grid->SetRowSelect(2000000000, true); }), QString());
+    Grid->MouseActions()->SetRowSelectPersistent(true);  // the read then checks no range
+    EXPECT_TRUE(Grid->RowSelect(2000000000));
+    EXPECT_FALSE(Grid->RowSelect(1999999999));
 }
 
 TEST_F(SelectionTest, RangesOfRowsAndColumnsFollowTheDisjunctSwitches)
@@ -259,6 +265,9 @@ TEST_F(SelectionTest, ModifiedAndEnabledRowsGrowOnDemand)
     EXPECT_TRUE(Grid->RowModified(2));
     EXPECT_FALSE(Grid->RowModified(6));
     EXPECT_EQ(Grid->FModifiedRows->Count(), 9);
+    Grid->SetRowModified(1500000000, true);
+    EXPECT_EQ(Grid->ModifiedRowCount(), 3);
+    EXPECT_TRUE(Grid->RowModified(1500000000));
     Grid->ClearModifiedRows();
     EXPECT_EQ(Grid->ModifiedRowCount(), 0);
 

@@ -2,6 +2,7 @@
 // the footer, column 0, the cross-reference, putting rows back, and the moved row data; the
 // quick sort against a reference partition on random tables.
 #include "ExtGridTestSupport.h"
+#include "grid/core/FlagList.h"
 
 #include "grid/base/GridSettings.h"
 #include "grid/base/GridSupport.h"
