@@ -291,6 +291,20 @@ TEST_F(AccessTest, CellControlsCountAndBounds)
     EXPECT_EQ(Grid->NumCellControls(), 1);
     EXPECT_EQ(Grid->CellControls(3, 4), Second);
     Grid->SetCellControls(3, 4, nullptr);
+
+    // With a hidden row the list keys the controls by real row, and a cell finds its own entry.
+    Grid->HideRow(1);
+    Grid->SetCellControls(2, 3, Panel);
+    Grid->SetCellControls(2, 4, Second);
+    EXPECT_GE(Grid->FControlList->ControlIndex(2, 4), 0);
+    EXPECT_GE(Grid->FControlList->ControlIndex(2, 5), 0);
+    EXPECT_EQ(Grid->FControlList->Count(), 2);
+    Grid->SetCellControls(2, 4, nullptr);
+    EXPECT_GE(Grid->FControlList->ControlIndex(2, 4), 0);
+    EXPECT_LT(Grid->FControlList->ControlIndex(2, 5), 0);
+    Grid->SetCellControls(2, 3, nullptr);
+    EXPECT_EQ(Grid->FControlList->Count(), 0);
+    EXPECT_EQ(Grid->NumCellControls(), 0);
 }
 
 TEST_F(AccessTest, ScrollBarFollowingTheTextIsFittedToIt)

@@ -32,6 +32,7 @@ public:
     using TExtStringGrid::FNumNodes;
     using TExtStringGrid::FUseEnabledRows;
     using TExtStringGrid::FVAlign;
+    using TExtStringGrid::FControlList;
 
     // Makes display row ARow a node of level 1 spanning Span rows (the node row included).
     void MakeNode(int32_t ARow, int32_t Span, bool Contracted = false);
