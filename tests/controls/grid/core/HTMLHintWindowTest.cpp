@@ -6,6 +6,8 @@
 
 #include "support/Artifacts.h"
 
+#include "graphics/ImageList.h"
+
 namespace {
 
 class HTMLHintWindowTest : public ::testing::Test {
@@ -104,6 +106,27 @@ TEST_F(HTMLHintWindowTest, AMarkupHintPaintsItsMarkup)
     // The window's colour behind the text.
     const TColor Back = ColorToRGB(Hint->Color());
     EXPECT_EQ(Image.pixel(2, 2), qRgb(GetRValue(Back), GetGValue(Back), GetBValue(Back)));
+}
+
+TEST_F(HTMLHintWindowTest, AGridsImagesServeItsHints)
+{
+    std::unique_ptr<TForm> Form(New<TForm>(nullptr));
+    auto* Grid = New<TExtStringGrid>(Form.get());
+    Grid->SetParent(Form.get());
+    auto* Images = New<TCustomImageList>(Form.get());
+    Images->SetSize(40, 30);
+    TBitmap Image;
+    Image.SetSize(40, 30);
+    Images->Add(&Image, nullptr);
+    Grid->SetGridImages(Images);
+    const QString Text = QStringLiteral("<IMG src=\"idx:0\">x");
+
+    // Without the grid there is no image to show.
+    Hint->ActivateHintData(Rect(30, 40, 35, 45), Text, nullptr);
+    EXPECT_LT(Hint->Height(), 30);
+    Hint->ActivateHintData(Rect(30, 40, 35, 45), Text, static_cast<TObject*>(Grid));
+    EXPECT_GE(Hint->Height(), 30 + 4);
+    EXPECT_GE(Hint->Width(), 40 + 16);
 }
 
 }  // namespace
