@@ -126,6 +126,50 @@ TEST_F(ScrollTest, ProportionalBarsLeaveWhatFitsUntouched)
     EXPECT_EQ(Info(SB_HORZ).nMax, 127);
 }
 
+TEST_F(ScrollTest, FlatScrollTypesStayOffWithoutTheCommonControlsModule)
+{
+    Grid->SetRowCount(60);
+    for (const TScrollType Type : {ssFlat, ssEncarta, ssNormal, ssFlat}) {
+        SCOPED_TRACE(Type);
+        Grid->SetScrollType(Type);
+        Grid->SetScrollColor(clRed);
+        Grid->SetScrollWidth(30);
+        EXPECT_EQ(Grid->ScrollType(), Type);
+        EXPECT_FALSE(Grid->IsFlat());
+        // The window's own bar keeps scrolling.
+        EXPECT_TRUE(GetWindowLong(Grid->Handle(), GWL_STYLE) & WS_VSCROLL);
+    }
+    Grid->SetTopRow(1);
+    Input::ClickScrollBar(Grid, SB_VERT, Input::sbpLineDown);
+    EXPECT_EQ(Grid->TopRow(), 2);
+}
+
+TEST_F(ScrollTest, ScrollingSidewaysWithoutFixedColumnsClosesTheEditor)
+{
+    struct TCase {
+        int32_t FixedCols;
+        bool Closed;
+    };
+    Grid->SetColCount(30);
+    TGridOptions Options = Grid->Options();
+    Options.Include(goEditing);
+    Grid->SetOptions(Options);
+    for (const TCase& C : {TCase{1, false}, TCase{0, true}}) {
+        SCOPED_TRACE(C.FixedCols);
+        Grid->SetFixedCols(C.FixedCols);
+        Grid->SetLeftCol(C.FixedCols);
+        // A line click carries position 0: the target column is the first scrolling one.
+        Grid->FocusCell(C.FixedCols, 1);
+        Grid->SetFocus();
+        Grid->SetEditorMode(true);
+        ASSERT_TRUE(Grid->EditorMode());
+        Input::ClickScrollBar(Grid, SB_HORZ, Input::sbpLineDown);
+        EXPECT_EQ(Grid->LeftCol(), C.FixedCols + 1);
+        EXPECT_EQ(Grid->EditorMode(), !C.Closed);
+        Grid->SetEditorMode(false);
+    }
+}
+
 // ---- Scroll hints ----
 
 TEST_F(ScrollTest, ThumbDragShowsTheTargetRowOrColumn)
