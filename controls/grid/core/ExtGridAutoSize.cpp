@@ -7,11 +7,13 @@
 #include "grid/core/CellGraphic.h"
 #include "grid/core/ColumnSize.h"
 #include "grid/core/ControlLook.h"
+#include "grid/core/GridItems.h"
 #include "grid/core/SortSettings.h"
 
 #include "graphics/Canvas.h"
 #include "graphics/GraphicsObjects.h"
 #include "rtl/NumConv.h"
+#include "rtl/Strings.h"
 #include "windows/SystemMetrics.h"
 
 #include <QHash>
@@ -401,6 +403,11 @@ void TExtStringGrid::SwapColumns(int32_t ACol1, int32_t ACol2)
         SetObjects(c1, r, GetGridObject(c2, r));
         SetGridCell(c2, r, Text);
         SetObjects(c2, r, Object);
+    }
+    // Rows parked while hidden keep their cells in the same column order.
+    for (int32_t i = 0; i < NumHiddenRows(); ++i) {
+        TStrings* Parked = FGridItems->Items(i)->Items();
+        if (c1 < Parked->Count() && c2 < Parked->Count()) Parked->Exchange(c1, c2);
     }
     const int32_t W1 = ColWidths(ACol1);
     SetColWidths(ACol1, ColWidths(ACol2));

@@ -336,6 +336,7 @@ TEST_F(AutoSizeTest, SwapColumnsKeepsHiddenColumnsAndMovesWidthsAndSortColumn)
     for (int32_t c = 0; c < 5; ++c)
         for (int32_t r = 0; r < 3; ++r) Grid->SetCells(c, r, QStringLiteral("%1.%2").arg(c).arg(r));
     Grid->AddCheckBox(1, 1, true, false);
+    Grid->HideRow(2);
     Grid->HideColumn(2);
     Grid->SetColWidths(1, 30);
     Grid->SetColWidths(3, 90);
@@ -345,7 +346,10 @@ TEST_F(AutoSizeTest, SwapColumnsKeepsHiddenColumnsAndMovesWidthsAndSortColumn)
     EXPECT_EQ(Grid->AllCells(1, 1), QStringLiteral("4.1"));
     EXPECT_EQ(Grid->AllCells(4, 1), QStringLiteral("1.1"));
     EXPECT_EQ(Grid->AllCells(2, 1), QStringLiteral("2.1"));
+    // Real row 2 is hidden: its parked cells swap too.
     EXPECT_EQ(Grid->AllCells(3, 2), QStringLiteral("3.2"));
+    EXPECT_EQ(Grid->AllCells(1, 2), QStringLiteral("4.2"));
+    EXPECT_EQ(Grid->AllCells(4, 2), QStringLiteral("1.2"));
     EXPECT_TRUE(Grid->HasCheckBox(4, 1));
     EXPECT_FALSE(Grid->HasCheckBox(1, 1));
     EXPECT_EQ(Grid->ColWidths(1), 90);
@@ -353,7 +357,10 @@ TEST_F(AutoSizeTest, SwapColumnsKeepsHiddenColumnsAndMovesWidthsAndSortColumn)
     EXPECT_EQ(Grid->SortSettings()->Column(), 3);
     EXPECT_EQ(Grid->ColCount(), 4);
     Grid->UnHideColumn(2);
+    Grid->UnHideRow(2);
     EXPECT_EQ(Grid->Cells(2, 1), QStringLiteral("2.1"));
+    EXPECT_EQ(Grid->Cells(1, 2), QStringLiteral("4.2"));
+    EXPECT_EQ(Grid->Cells(4, 2), QStringLiteral("1.2"));
 }
 
 TEST_F(AutoSizeTest, SwapRowsAndCellsExchangeTheStore)

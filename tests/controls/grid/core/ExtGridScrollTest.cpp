@@ -408,6 +408,12 @@ TEST_F(ScrollTest, SizingZoneLiesAtTheHeaderLines)
         SCOPED_TRACE(QStringLiteral("%1,%2").arg(C.X).arg(C.Y).toStdString());
         EXPECT_EQ(Grid->IsInSizingZone(C.X, C.Y), C.Expected);
     }
+    // Screen points find their cell; past the last column there is none.
+    int32_t ACol = 0, ARow = 0;
+    Grid->ScreenToCell(Grid->ClientToScreen(Point(Normal.Left + 3, Normal.Top + 3)), ACol, ARow);
+    EXPECT_EQ(Point(ACol, ARow), Point(2, 3));
+    Grid->ScreenToCell(Grid->ClientToScreen(Point(Grid->ClientWidth() - 2, Normal.Top + 3)), ACol, ARow);
+    EXPECT_EQ(Point(ACol, ARow), Point(-1, -1));
     // Rows size in the fixed column only with goRowSizing.
     const TRect Fixed = Grid->CellRect(0, 3);
     EXPECT_FALSE(Grid->IsInSizingZone(Fixed.Left + 10, Fixed.Bottom - 1));
