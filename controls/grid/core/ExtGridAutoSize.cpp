@@ -8,6 +8,7 @@
 #include "grid/core/ColumnSize.h"
 #include "grid/core/ControlLook.h"
 #include "grid/core/GridItems.h"
+#include "grid/core/HiddenRows.h"
 #include "grid/core/SortSettings.h"
 
 #include "graphics/Canvas.h"
