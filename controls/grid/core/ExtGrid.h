@@ -776,6 +776,14 @@ public:
     void ShowRowHeaders();
     void InitOrigColSizes();
     void SetColumnOrder();
+    // Column order: shows hidden columns, then moves the columns back to their initial order.
+    void ResetColumnOrder();
+    // The initial index of the column at a display position (records the order when none is).
+    int32_t ColumnAtPosition(int32_t APosition);
+    // The first column whose row-0 text equals AValue exactly; -1 for none.
+    int32_t ColumnByHeader(const QString& AValue);
+    QString WideCells(int32_t ACol, int32_t ARow);
+    void SetWideCells(int32_t ACol, int32_t ARow, const QString& Value);
     void DetectPlatformStyle();
     void FollowOfficeTheme();
     void HideInplaceEdit();
@@ -1547,6 +1555,8 @@ protected:
     void Dispatch(TMessage& Message) override;
     void Resize() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    // Keeps the column order list in step, then the platform moves the cells.
+    void ColumnMoved(int32_t FromIndex, int32_t ToIndex) override;
 
     bool Designing() const { return ComponentState().Contains(csDesigning); }
     bool IsDestroying() const { return ComponentState().Contains(csDestroying); }

@@ -607,8 +607,6 @@ void TExtStringGrid::InitOrigColSizes()
     FOldSize = ClientWidth();
 }
 
-void TExtStringGrid::SetColumnOrder() {}
-
 void TExtStringGrid::DetectPlatformStyle()
 {
     FUsePlatformStyles = false;
