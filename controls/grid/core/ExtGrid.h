@@ -998,10 +998,70 @@ public:
     void SwapRows(int32_t ARow1, int32_t ARow2);
 
     // ---- Footer calculation ----
+    // Repaints the footer panel.
+    void UpdateFooter();
+    void HiddenLastRowChanged() override;
+    TFooterPanel* FooterPanel() const { return FFooterPanel; }
 
     // ---- Search, find and replace ----
+    // The first matching cell after StartCell, (-1, -1) for none; StartCell (-1, -1) starts at the
+    // range's first cell (its last with fnBackward). Never wraps around.
+    TPoint Find(TPoint StartCell, const QString& s, TFindParams FindParams);
+    TPoint FindWide(TPoint StartCell, const QString& s, TFindParams FindParams);
+    TPoint FindFirst(const QString& s, TFindParams FindParams);
+    // Continues after the last match with the last search's text and flags.
+    TPoint FindNext();
+    // The number of cells whose text changed.
+    int32_t Replace(const QString& OrigStr, const QString& NewStr, TFindParams FindParams);
+    // The first row whose search column starts with s (upper-cased by the caller), -1 for none.
+    int32_t Search(const QString& s);
+    TSearchPanel* SearchPanel() const { return FSearchPanel; }
+    // Handlers of the search panel.
+    void SearchEditChanged(TObject* Sender);
+    void SearchFindPrevious(TObject* Sender);
+    void SearchFindNext(TObject* Sender);
+    void CloseSearchFooter(TObject* Sender);
+    void SearchHighlightClick(TObject* Sender);
+    // CM_DIALOGCHAR: the accelerators of the search panel's buttons; true when one ran.
+    bool SearchDialogChar(TMessage& Message);
 
     // ---- Highlighting, marking, checking, fills, dates ----
+    static QString HilightText(bool DoCase, const QString& S, const QString& Text);
+    static QString UnHilightText(const QString& S);
+    static QString MarkText(bool DoCase, const QString& S, const QString& Text);
+    static QString UnMarkText(const QString& S);
+    void HilightInCell(bool DoCase, int32_t Col, int32_t Row, const QString& HiText);
+    void HilightInCol(bool DoFixed, bool DoCase, int32_t Col, const QString& HiText);
+    void HilightInRow(bool DoFixed, bool DoCase, int32_t Row, const QString& HiText);
+    void HilightInGrid(bool DoFixed, bool DoCase, const QString& HiText);
+    void MarkInCell(bool DoCase, int32_t Col, int32_t Row, const QString& HiText);
+    void MarkInCol(bool DoFixed, bool DoCase, int32_t Col, const QString& HiText);
+    void MarkInRow(bool DoFixed, bool DoCase, int32_t Row, const QString& HiText);
+    void MarkInGrid(bool DoFixed, bool DoCase, const QString& HiText);
+    void UnHilightInCell(int32_t Col, int32_t Row);
+    void UnHilightInCol(bool DoFixed, int32_t Col);
+    void UnHilightInRow(bool DoFixed, int32_t Row);
+    void UnHilightInGrid(bool DoFixed);
+    void UnMarkInCell(int32_t Col, int32_t Row);
+    void UnMarkInCol(bool DoFixed, int32_t Col);
+    void UnMarkInRow(bool DoFixed, int32_t Row);
+    void UnMarkInGrid(bool DoFixed);
+    // True when the checker changed nothing (and without a checker).
+    bool CheckCell(int32_t Col, int32_t Row);
+    bool CheckCells(int32_t FromCol, int32_t FromRow, int32_t ToCol, int32_t ToRow);
+    bool CheckCol(bool DoFixed, int32_t Col);
+    bool CheckRow(bool DoFixed, int32_t Row);
+    bool CheckGrid(bool DoFixed);
+    void TextFill(bool DoFixed, const QString& Txt);
+    // Fmt takes two integers, the column then the row.
+    void FormatFill(bool DoFixed, const QString& Fmt);
+    void RandomFill(bool DoFixed, int32_t Rnd);
+    // "c:r" in each cell.
+    void LinearFill(bool DoFixed);
+    TDateTime Dates(int32_t ACol, int32_t ARow);
+    void SetDates(int32_t ACol, int32_t ARow, TDateTime Value);
+    TDateTime Times(int32_t ACol, int32_t ARow);
+    void SetTimes(int32_t ACol, int32_t ARow, TDateTime Value);
 
     // ---- Core messages and the grid timer ----
     // The last print layout's column widths and offsets; "Columns is not in valid range" outside 0..511.
@@ -2220,6 +2280,21 @@ private:
     THintWindow* FScrollHintWindow = nullptr;
 
     // ---- Footer, search and highlighting internals ----
+    // Set while the footer reads its rows as real rows (hidden ones included).
+    bool FFooterRealRows = false;
+    TPoint FindCell(TPoint StartCell, const QString& s, TFindParams FindParams, bool Wide);
+    bool CellMatchesSearch(int32_t ACol, int32_t ARow, bool Wide);
+    // The flags the search panel's state and SearchFooter add to Base.
+    TFindParams SearchFooterFlags(TFindParams Base);
+    void HilightSearchText(const QString& Text);
+    void UnHilightSearchText();
+    void SetSearchEditColor(TColor Value);
+    void HilightCells(const QString& HiText, const QString& Tag, int32_t FromCol, int32_t ToCol, int32_t FromRow,
+                      int32_t ToRow, bool DoCase);
+    void UnhilightCells(const QString& Tag, int32_t FromCol, int32_t ToCol, int32_t FromRow, int32_t ToRow);
+    // Every cell of the fill range, rows outer, then the footers.
+    void FillCells(bool DoFixed, const std::function<void(int32_t, int32_t)>& Fill);
+
 
     // The owner form's resize: sizes the grid with the form, then runs the handler kept before.
     void FormResize(TObject* Sender);

@@ -74,12 +74,8 @@ void TExtStringGrid::AppendRow()
 }
 
 // ---------------------------------------------------------------------------------------------
-// Footers and column positions: nothing to do without their settings
+// Column positions: nothing to do without their settings
 // ---------------------------------------------------------------------------------------------
-
-void TExtStringGrid::CalcFooter(int32_t) {}
-
-void TExtStringGrid::CalcFloatingFooter(int32_t) {}
 
 void TExtStringGrid::SaveColPositions() {}
 

@@ -28,6 +28,7 @@ void TExtStringGrid::DefaultStatsRange(int32_t& FromRow, int32_t& ToRow) const
 // Rows past those shown make the range real indexes, which reach hidden rows too.
 bool TExtStringGrid::StatsRealRows(int32_t ToRow) const
 {
+    if (FFooterRealRows) return true;
     return FFloatingFooter->Visible() ? ToRow > RowCount() - 1 : ToRow > RowCount();
 }
 
@@ -102,7 +103,8 @@ double TExtStringGrid::ColumnStdDev(int32_t ACol, int32_t FromRow, int32_t ToRow
     ExportNotification(esExportStart, FromRow);
     for (int32_t r = FromRow; r <= ToRow; ++r) {
         ExportNotification(esExportNextRow, r);
-        const double D = Floats(ACol, r) - Mean;
+        // The footer's real rows reach hidden rows.
+        const double D = (FFooterRealRows ? AllFloats(ACol, r) : Floats(ACol, r)) - Mean;
         Sum += D * D;
     }
     ExportNotification(esExportDone, -1);
@@ -116,7 +118,7 @@ double TExtStringGrid::ColumnDistinct(int32_t ACol, int32_t FromRow, int32_t ToR
     ExportNotification(esExportStart, FromRow);
     for (int32_t r = FromRow; r <= ToRow; ++r) {
         ExportNotification(esExportNextRow, r);
-        Texts.insert(GetCellEx(ACol, r));
+        Texts.insert(FFooterRealRows ? AllCells(ACol, r) : GetCellEx(ACol, r));
     }
     ExportNotification(esExportDone, -1);
     return static_cast<double>(Texts.size());

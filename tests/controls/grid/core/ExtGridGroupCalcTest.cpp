@@ -48,9 +48,13 @@ TEST_F(GroupFixture, CalculationsGoIntoHeadersOrSummaries)
     EXPECT_DOUBLE_EQ(Grid->Floats(2, 1), 3);
     EXPECT_DOUBLE_EQ(Grid->Floats(2, 4), 507);
     EXPECT_EQ(Grid->FloatingFooter()->ColumnCalc(2), acSUM);
+    // The footer row, the last data row, holds the sum of the data rows above it, hidden ones included.
+    const int32_t FooterRow = Grid->RowCount() - 1;
+    EXPECT_DOUBLE_EQ(Grid->Floats(2, FooterRow), 1 + 2 + 3 + 4 + 5);
     Grid->GroupStdDev(2);
     EXPECT_EQ(Grid->FloatingFooter()->ColumnCalc(2), acSUM);  // deviation leaves the footer
     Grid->FloatingFooter()->SetVisible(false);
+    Grid->SetCells(2, FooterRow, QStringLiteral("6"));
     Grid->ExpandNode(4);
 
     Grid->UnGroup();
