@@ -2294,6 +2294,8 @@ private:
     void UnhilightCells(const QString& Tag, int32_t FromCol, int32_t ToCol, int32_t FromRow, int32_t ToRow);
     // Every cell of the fill range, rows outer, then the footers.
     void FillCells(bool DoFixed, const std::function<void(int32_t, int32_t)>& Fill);
+    // The footer and search panels join the grid's window.
+    void AttachPanels();
 
 
     // The owner form's resize: sizes the grid with the form, then runs the handler kept before.

@@ -14,9 +14,11 @@
 #include "grid/core/ColumnSize.h"
 #include "grid/core/ControlLook.h"
 #include "grid/core/FloatingFooter.h"
+#include "grid/core/FooterPanel.h"
 #include "grid/core/GridItems.h"
 #include "grid/core/HiddenRows.h"
 #include "grid/core/GridOptions.h"
+#include "grid/core/SearchPanel.h"
 #include "grid/core/SortSettings.h"
 
 #include "graphics/Bitmap.h"
@@ -58,6 +60,20 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner) : TBaseGrid(AOwner)
         Tone->BrushColor = clNone;
         Tone->BorderColor = clNone;
     }
+
+    // 3. The footer and search panels, docked at the bottom without height.
+    FFooterPanel = new TFooterPanel(this);
+    FSearchPanel = new TSearchPanel(this);
+    for (TCustomPanel* Panel : {static_cast<TCustomPanel*>(FFooterPanel), static_cast<TCustomPanel*>(FSearchPanel)}) {
+        Panel->SetAlign(alBottom);
+        Panel->SetHeight(0);
+        Panel->SetBorderWidth(0);
+    }
+    FSearchPanel->OnEditChange = [this](TObject* Sender) { SearchEditChanged(Sender); };
+    FSearchPanel->OnBackwardClick = [this](TObject* Sender) { SearchFindPrevious(Sender); };
+    FSearchPanel->OnForwardClick = [this](TObject* Sender) { SearchFindNext(Sender); };
+    FSearchPanel->OnExitClick = [this](TObject* Sender) { CloseSearchFooter(Sender); };
+    FSearchPanel->OnHighlightClick = [this](TObject* Sender) { SearchHighlightClick(Sender); };
 
     // 4. Settings objects.
     cf = std::make_unique<TFont>();
@@ -271,6 +287,10 @@ TExtStringGrid::~TExtStringGrid()
     FSortIndexes.reset();
     FRowIndicator.reset();
     FBackGround.reset();
+    delete FFooterPanel;
+    FFooterPanel = nullptr;
+    delete FSearchPanel;
+    FSearchPanel = nullptr;
     FSearchFooter.reset();
     FBalloonSettings.reset();
     FShowModified.reset();

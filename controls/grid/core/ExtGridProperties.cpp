@@ -594,12 +594,6 @@ void TExtStringGrid::BalloonInit() {}
 
 void TExtStringGrid::BalloonDone() {}
 
-void TExtStringGrid::UpdateSearchPanel() {}
-
-void TExtStringGrid::FooterPanelChanged() {}
-
-void TExtStringGrid::RepaintFooterPanel() {}
-
 void TExtStringGrid::InitOrigColSizes()
 {
     FOrigColSizes->Clear();

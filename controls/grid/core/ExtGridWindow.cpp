@@ -40,7 +40,7 @@ void TExtStringGrid::CreateWnd()
         }
         if (FBalloonSettings->Enable()) BalloonInit();
     }
-    FooterPanelChanged();
+    AttachPanels();
 
     FGridTimerID = static_cast<int32_t>(SetTimer(Handle(), 111, 500, nullptr));
 
@@ -197,6 +197,11 @@ void TExtStringGrid::SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int3
 
 void TExtStringGrid::Dispatch(TMessage& Message)
 {
+    // Only the search panel's accelerators; the platform's own handling is not run.
+    if (Message.Msg == CM_DIALOGCHAR) {
+        Message.Result = SearchDialogChar(Message) ? 1 : 0;
+        return;
+    }
     if (Message.Msg == WM_HSCROLL && WMHScroll(Message)) return;
     if (Message.Msg == WM_VSCROLL && WMVScroll(Message)) return;
     if (CoreMessage(Message)) return;
