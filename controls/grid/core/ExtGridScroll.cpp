@@ -7,6 +7,7 @@
 #include "grid/core/FloatingFooter.h"
 #include "grid/core/GridItems.h"
 #include "grid/core/GridOptions.h"
+#include "grid/core/SearchPanel.h"
 
 #include "graphics/Bitmap.h"
 #include "rtl/NumConv.h"
@@ -427,16 +428,28 @@ bool TExtStringGrid::WMVScroll(TMessage& Message)
 
 bool TExtStringGrid::SearchFooterShowing()
 {
-    // The search panel is not part of this grid yet; without it nothing lies under the last row.
-    return false;
+    return FSearchFooter && FSearchFooter->Visible() && FSearchPanel;
 }
 
+// The last row's bottom lies above the search panel, tested once the last row can show.
 bool TExtStringGrid::LastRowClearOfSearchFooter()
 {
-    return false;
+    if (TopRow() + VisibleRowCount() < RowCount() - 1) return false;
+    return CellRect(0, RowCount() - 1).Bottom < ClientHeight() - FSearchPanel->Height() + 2;
 }
 
-void TExtStringGrid::ScrollAboveSearchFooter() {}
+void TExtStringGrid::ScrollAboveSearchFooter()
+{
+    if (!SearchFooterShowing() || DefaultRowHeight() + FSearchPanel->Height() >= ClientHeight()) return;
+    const int32_t Limit = ClientHeight() - FSearchPanel->Height() + 2;
+    while (Row() <= RowCount() - 1 && TopRow() < RowCount()) {
+        const int32_t Bottom = CellRect(0, RowCount() - 1).Bottom;
+        if (Bottom <= Limit) break;
+        const int32_t Old = TopRow();
+        SetTopRow(Old + 1);
+        if (TopRow() == Old) break;
+    }
+}
 
 // ---------------------------------------------------------------------------------------------
 // Sizing hit tests
