@@ -1,6 +1,7 @@
 // The floating footer's panel: the grid's last row painted below the scrolling rows.
 #include "grid/core/FooterPanel.h"
 
+#include "grid/base/EsgHTMLE.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/core/FloatingFooter.h"
 
@@ -46,17 +47,74 @@ void TFooterPanel::Paint()
     } else if (Footer->FooterStyle() == fsFixedLastRow) {
         PaintFixedLastRow(W);
     } else {
-        C->Brush()->SetColor(Footer->Color());
-        C->FillRect(Rect(0, 0, W, R.Bottom));
-        C->Brush()->SetColor(FGrid->Color());
-        C->FillRect(Rect(W, 0, R.Right, R.Bottom));
-        if (FGrid->OnFooterPaint) FGrid->OnFooterPaint(this, Footer->Column(), C, Rect(0, 0, W, R.Bottom));
+        PaintPreview(W, Footer->FooterStyle() == fsCustomPreview);
     }
     if (Footer->BorderColor() != clNone) {
         C->Pen()->SetColor(Footer->BorderColor());
         C->MoveTo(0, 0);
         C->LineTo(W, 0);
     }
+}
+
+QString TFooterPanel::ExpandTemplate(const QString& Template) const
+{
+    QString Result;
+    qsizetype i = 0;
+    const int32_t Row = FGrid->Row();
+    while (i < Template.size()) {
+        const qsizetype Open = Template.indexOf(QLatin1String("<#"), i);
+        if (Open < 0) break;
+        const qsizetype Close = Template.indexOf(u'>', Open + 2);
+        // A "<#" without ">" ends the expansion; the rest stays as it is.
+        if (Close < 0) break;
+        Result += QStringView(Template).mid(i, Open - i);
+        bool Ok = false;
+        const int32_t Column = Template.mid(Open + 2, Close - Open - 2).toInt(&Ok);
+        if (Ok && Column >= 0 && Column < FGrid->AllColCount()) Result += FGrid->Cells(Column, Row);
+        i = Close + 1;
+    }
+    Result += QStringView(Template).mid(i);
+    return Result;
+}
+
+void TFooterPanel::PaintPreview(int32_t W, bool Custom)
+{
+    TCanvas* C = Canvas();
+    const TRect R = ClientRect();
+    TFloatingFooter* Footer = FGrid->FloatingFooter();
+    const TRect Area = Rect(0, 0, W, R.Bottom);
+    C->Brush()->SetStyle(bsSolid);
+    C->Brush()->SetColor(Footer->Color());
+    C->FillRect(Area);
+    C->Pen()->SetColor(TColor(0x808080));
+    C->MoveTo(0, R.Bottom - 1);
+    C->LineTo(W - 1, R.Bottom - 1);
+    C->LineTo(W - 1, -1);
+    C->Pen()->SetColor(TColor(0xFFFFFF));
+    C->MoveTo(W - 1, 0);
+    C->LineTo(0, 0);
+    C->LineTo(0, R.Bottom);
+
+    if (Custom) {
+        QString Link, Plain, FocusRef, Title, ID, Value, Type;
+        int32_t Width = 0, Height = 0, Links = 0, Hovered = -1;
+        TRect LinkRect, ControlRect;
+        C->Font()->Assign(FGrid->Font());
+        C->Brush()->SetStyle(bsClear);
+        DrawMarkup(C, ExpandTemplate(Footer->CustomTemplate()), Rect(2, 2, W - 2, R.Bottom), FGrid->GridImages(), 0,
+                   0, -1, -1, 1, false, false, false, false, true, false, !FGrid->EnhTextSize(), false, 1.0,
+                   FGrid->URLColor(), clNone, clNone, TColor(0x808080), Link, Plain, FocusRef, Title, Width, Height,
+                   Links, Hovered, LinkRect, ControlRect, ID, Value, Type, FGrid->ImageCache(),
+                   FGrid->PictureContainer(), Handle(), 0);
+    } else if (FGrid->OnFooterPaint) {
+        FGrid->OnFooterPaint(this, Footer->Column(), C, Area);
+    } else if (Footer->Column() >= 0 && Footer->Column() < FGrid->AllColCount()) {
+        FGrid->DrawCellContent(C, Footer->Column(), FGrid->Row(), Area, TGridDrawState{});
+    }
+
+    C->Brush()->SetStyle(bsSolid);
+    C->Brush()->SetColor(FGrid->Color());
+    C->FillRect(Rect(W, 0, R.Right, R.Bottom));
 }
 
 void TFooterPanel::PaintFixedLastRow(int32_t W)

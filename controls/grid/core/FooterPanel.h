@@ -3,6 +3,8 @@
 
 #include "windows/ExtCtrls.h"
 
+#include <QString>
+
 #include <cstdint>
 
 class TExtStringGrid;
@@ -23,6 +25,10 @@ private:
     // The width of the fixed columns and of the columns from the grid's left column on.
     int32_t ShownWidth() const;
     void PaintFixedLastRow(int32_t W);
+    // fsColumnPreview, or with Custom the template drawn as markup.
+    void PaintPreview(int32_t W, bool Custom);
+    // Each "<#n>" becomes the text of column n in the current row; an unreadable number is dropped.
+    QString ExpandTemplate(const QString& Template) const;
 
     TExtStringGrid* FGrid = nullptr;
     int32_t FLastHintX = -1;

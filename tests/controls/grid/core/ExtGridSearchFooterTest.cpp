@@ -242,4 +242,38 @@ TEST_F(ExtGridFixture, FooterPanelFollowsTheFloatingFooter)
     EXPECT_EQ(Panel->Height(), 0);
 }
 
+// The preview styles: the template's "<#n>" tags take the current row's texts; the column preview
+// hands its column to OnFooterPaint.
+TEST_F(ExtGridFixture, FooterPreviews)
+{
+    Show();
+    Grid->SetCells(2, 1, QStringLiteral("abc"));
+    Grid->FocusCell(1, 1);
+    TFloatingFooter* F = Grid->FloatingFooter();
+    F->SetFooterStyle(fsCustomPreview);
+    F->SetVisible(true);
+    auto Render = [&](const char* Template) {
+        F->SetCustomTemplate(QString::fromUtf8(Template));
+        ProcessPendingEvents();
+        return RenderControl(Grid->FooterPanel());
+    };
+    EXPECT_EQ(Render("Total: <#2>"), Render("Total: abc"));
+    EXPECT_NE(Render("Total: <#2>"), Render("Total: "));
+    EXPECT_EQ(Render("A<#x>B"), Render("AB"));
+    EXPECT_NE(Render("Total <#2"), Render("Total "));
+    SaveArtifact(Render("<b>Total:</b> <#2>"), QStringLiteral("grid-footer-custom-preview"));
+
+    QList<int32_t> Columns;
+    Grid->OnFooterPaint = [&](TObject* Sender, int32_t AColumn, TCanvas*, const TRect&) {
+        EXPECT_EQ(Sender, Grid->FooterPanel());
+        Columns << AColumn;
+    };
+    F->SetFooterStyle(fsColumnPreview);
+    F->SetColumn(2);
+    RenderControl(Grid->FooterPanel());
+    ASSERT_FALSE(Columns.isEmpty());
+    EXPECT_EQ(Columns.last(), 2);
+    EXPECT_EQ(Grid->FixedFooters(), 0);
+}
+
 }  // namespace
