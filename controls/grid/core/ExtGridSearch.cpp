@@ -321,6 +321,9 @@ int32_t TExtStringGrid::Replace(const QString& OrigStr, const QString& NewStr, T
             SetAllCells(c, Pos.Y, New);
         else
             SetCellEx(c, Pos.Y, New);
+        // A row that stays hidden has no displayed row to mark.
+        if (FShowModified->Enabled() && !(HiddenRows && IsHiddenRow(Pos.Y)))
+            SetRowModified(HiddenRows ? DisplRowIndex(Pos.Y) : Pos.Y, true);
         ++Count;
     }
     return Count;

@@ -192,11 +192,14 @@ TEST(ExtGridReplace, ReplaceUnderTheFlags)
 
 TEST_F(ExtGridFindFixture, ReplaceWritesTheCellItMatched)
 {
+    Grid->ShowModified()->SetEnabled(true);
     Grid->HideColumn(1);
     // Displayed (1, 1) is stored (2, 1), "abcd".
     EXPECT_EQ(Grid->Replace(QStringLiteral("abcd"), QStringLiteral("X"), {fnMatchFull}), 1);
     EXPECT_EQ(Grid->Cells(2, 1), QStringLiteral("X"));
     EXPECT_EQ(Grid->Cells(1, 1), QStringLiteral("xABCx"));
+    EXPECT_TRUE(Grid->RowModified(1));
+    EXPECT_FALSE(Grid->RowModified(2));
     Grid->UnHideColumnsAll();
 
     Grid->HideRow(2);
