@@ -6,6 +6,7 @@
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
 #include "support/Peer.h"
+#include "support/Session.h"
 #include "windows/Forms.h"
 #include "windows/Session.h"
 
@@ -27,18 +28,7 @@ namespace {
 constexpr int32_t Rows = 100000;
 constexpr int32_t Cols = 10;
 
-void EnsureSession()
-{
-    static int argc = 1;
-    static char name[] = "BaseGridBench";
-    static char* argv[] = {name, nullptr};
-    static const bool ready = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static TPlatformSession session(argc, argv);
-        return true;
-    }();
-    (void)ready;
-}
+using Bench::EnsureSession;
 
 // Eight characters, different in every cell.
 QString CellText(int32_t Col, int32_t Row)

@@ -4,6 +4,7 @@
 #include "grid/core/ExtGrid.h"
 
 #include "support/Peer.h"
+#include "support/Session.h"
 #include "windows/Forms.h"
 #include "windows/Session.h"
 
@@ -23,18 +24,7 @@ constexpr int32_t Cols = 10;
 const QString Needle = QStringLiteral("needle");
 const QString Thread = QStringLiteral("thread");
 
-void EnsureSession()
-{
-    static int argc = 1;
-    static char name[] = "ExtGridFindBench";
-    static char* argv[] = {name, nullptr};
-    static const bool ready = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static TPlatformSession session(argc, argv);
-        return true;
-    }();
-    (void)ready;
-}
+using Bench::EnsureSession;
 
 // Words and numbers without the needle; with Share > 0 about that share of cells hold it,
 // otherwise only the last cell of a column-order scan.

@@ -5,6 +5,7 @@
 #include "grid/core/ExtGrid.h"
 
 #include "support/Peer.h"
+#include "support/Session.h"
 #include "windows/Forms.h"
 #include "windows/Session.h"
 
@@ -20,18 +21,7 @@ namespace {
 
 constexpr int32_t Cols = 10;
 
-void EnsureSession()
-{
-    static int argc = 1;
-    static char name[] = "ExtGridRowOpsBench";
-    static char* argv[] = {name, nullptr};
-    static const bool ready = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static TPlatformSession session(argc, argv);
-        return true;
-    }();
-    (void)ready;
-}
+using Bench::EnsureSession;
 
 QString CellText(int32_t Col, int32_t Row)
 {

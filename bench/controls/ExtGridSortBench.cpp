@@ -11,6 +11,7 @@
 
 #include "rtl/Strings.h"
 #include "support/Peer.h"
+#include "support/Session.h"
 #include "windows/Session.h"
 
 #include <benchmark/benchmark.h>
@@ -33,18 +34,7 @@ namespace {
 constexpr int32_t Rows = 100000;
 constexpr int32_t Cols = 10;
 
-void EnsureSession()
-{
-    static int argc = 1;
-    static char name[] = "ExtGridSortBench";
-    static char* argv[] = {name, nullptr};
-    static const bool ready = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static TPlatformSession session(argc, argv);
-        return true;
-    }();
-    (void)ready;
-}
+using Bench::EnsureSession;
 
 // Column 0 integers with many repeats, column 1 words, columns 2 and up decimals and codes.
 struct TTable {

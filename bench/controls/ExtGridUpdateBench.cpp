@@ -4,6 +4,7 @@
 #include "grid/core/ExtGrid.h"
 
 #include "support/Peer.h"
+#include "support/Session.h"
 #include "windows/Forms.h"
 #include "windows/Session.h"
 
@@ -22,20 +23,7 @@ namespace {
 constexpr int32_t Rows = 100000;
 constexpr int32_t Cols = 10;
 
-void EnsureSession()
-{
-    static int argc = 1;
-    static char name[] = "ExtGridUpdateBench";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: after a window was shown, the application object cannot end among the exit
-    // handlers (window-system statics made later are gone by then).
-    static const bool ready = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        new TPlatformSession(argc, argv);
-        return true;
-    }();
-    (void)ready;
-}
+using Bench::EnsureSession;
 
 // Two sets of eight-character texts, different in every cell.
 const std::vector<QString>& Texts(int32_t Set)

@@ -5,6 +5,7 @@
 #include "graphics/Canvas.h"
 #include "graphics/DrawText.h"
 #include "support/Peer.h"
+#include "support/Session.h"
 #include "windows/Session.h"
 
 #include <benchmark/benchmark.h>
@@ -17,18 +18,7 @@
 namespace {
 
 // Text measurement needs the window-system session: a headless one, made once.
-void EnsureSession()
-{
-    static int argc = 1;
-    static char name[] = "MarkupBench";
-    static char* argv[] = {name, nullptr};
-    static const bool ready = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static TPlatformSession session(argc, argv);
-        return true;
-    }();
-    (void)ready;
-}
+using Bench::EnsureSession;
 
 // Markup as grid cells hold it, and the plain text it shows.
 struct TCell {

@@ -3,6 +3,7 @@
 
 #include "rtl/Strings.h"
 #include "support/Peer.h"
+#include "support/Session.h"
 #include "windows/Session.h"
 
 #include <benchmark/benchmark.h>
@@ -22,18 +23,7 @@ namespace {
 
 constexpr int32_t ItemCount = 100000;
 
-void EnsureSession()
-{
-    static int argc = 1;
-    static char name[] = "MultiColumnLookupBench";
-    static char* argv[] = {name, nullptr};
-    static const bool ready = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static TPlatformSession session(argc, argv);
-        return true;
-    }();
-    (void)ready;
-}
+using Bench::EnsureSession;
 
 // The drop-down's own lookups, reached as its edit and list reach them.
 class TLookupDropDown : public TExtMultiColumnDropDown {

@@ -1,6 +1,7 @@
 // TExtColumnGrid: construction and life, items kept in step with the grid's columns, column moves,
 // widths, pop-ups, grouping and the version.
 #include "grid/core/ColumnGrid.h"
+#include "grid/core/ScopeRestore.h"
 
 #include "grid/core/CellGraphic.h"
 
@@ -11,23 +12,6 @@
 
 #include <algorithm>
 #include <utility>
-
-namespace {
-
-// Runs its action when it goes out of scope, also when an exception passes.
-template <typename F>
-class TRestore {
-public:
-    explicit TRestore(F Undo) : FUndo(std::move(Undo)) {}
-    ~TRestore() { FUndo(); }
-    TRestore(const TRestore&) = delete;
-    TRestore& operator=(const TRestore&) = delete;
-
-private:
-    F FUndo;
-};
-
-}  // namespace
 
 // ---------------------------------------------------------------------------------------------
 // Life

@@ -1,6 +1,7 @@
 // TExtStringGrid: grouping rows by the values of a column into nodes with optional summary rows,
 // and sub-grouping inside groups.
 #include "grid/core/ExtGrid.h"
+#include "grid/core/ScopeRestore.h"
 
 #include "grid/core/CellGraphic.h"
 #include "grid/core/CellNode.h"
@@ -17,19 +18,6 @@ namespace {
 
 // Starts every run: no cell text equals it in practice.
 const QString Sentinel = QStringLiteral("\u00FF\u00FE");
-
-// Undoes a temporary state when the scope ends, also by an exception.
-template <typename F>
-class TRestore {
-public:
-    explicit TRestore(F Undo) : FUndo(std::move(Undo)) {}
-    ~TRestore() { FUndo(); }
-    TRestore(const TRestore&) = delete;
-    TRestore& operator=(const TRestore&) = delete;
-
-private:
-    F FUndo;
-};
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 // TExtStringGrid: expanding and contracting outline nodes (one, all), and inserting and removing
 // rows inside them.
 #include "grid/core/ExtGrid.h"
+#include "grid/core/ScopeRestore.h"
 
 #include "grid/base/GridSettings.h"
 #include "grid/base/GridSupport.h"
@@ -13,23 +14,6 @@
 
 #include <algorithm>
 #include <vector>
-
-namespace {
-
-// Undoes a temporary switch when the scope ends, also by an exception.
-template <typename F>
-class TRestore {
-public:
-    explicit TRestore(F Undo) : FUndo(std::move(Undo)) {}
-    ~TRestore() { FUndo(); }
-    TRestore(const TRestore&) = delete;
-    TRestore& operator=(const TRestore&) = delete;
-
-private:
-    F FUndo;
-};
-
-}  // namespace
 
 // ---------------------------------------------------------------------------------------------
 // Expanding and contracting
