@@ -1071,6 +1071,20 @@ public:
     void ResetFixedCellHighlight();
     bool IsStyledByPlatform() override { return FUsePlatformStyles; }
 
+    // ---- Rich text cells and markup hints ----
+
+    // ---- Filter objects, background and editor link (grid side) ----
+
+    // ---- Sort settings and control look (grid side) ----
+
+    // ---- Floating footer and footer panel (grid side) ----
+
+    // ---- Grouping, drag-and-drop and balloon settings (grid side) ----
+
+    // ---- Auxiliary controls (grid side) ----
+
+    // ---- Column positions and column editors ----
+
     // ---- Settings objects (owned; nil where the grid has none yet) ----
     TSortSettings* SortSettings() const { return FSortSettings.get(); }
     TControlLook* ControlLook() const { return FControlLook.get(); }
@@ -2296,6 +2310,20 @@ private:
     void FillCells(bool DoFixed, const std::function<void(int32_t, int32_t)>& Fill);
     // The footer and search panels join the grid's window.
     void AttachPanels();
+
+    // ---- Rich text internals ----
+
+    // ---- Filter, background and editor link internals ----
+
+    // ---- Sort settings and control look internals ----
+
+    // ---- Footer panel internals ----
+
+    // ---- Grouping, drag-and-drop and balloon internals ----
+
+    // ---- Auxiliary control internals ----
+
+    // ---- Column position and column editor internals ----
 
 
     // The owner form's resize: sizes the grid with the form, then runs the handler kept before.
