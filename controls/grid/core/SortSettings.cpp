@@ -6,6 +6,7 @@
 
 #include "graphics/Bitmap.h"
 #include "rtl/Exceptions.h"
+#include "rtl/NumConv.h"
 
 TSortSettings::TSortSettings(TExtStringGrid* AGrid)
     : FGrid(AGrid), FSortUpGlyph(std::make_unique<TBitmap>()), FSortDownGlyph(std::make_unique<TBitmap>()),
@@ -58,6 +59,40 @@ void TSortSettings::Remove()
 void TSortSettings::ToggleDirection()
 {
     FSortDirection = FSortDirection == sdAscending ? sdDescending : sdAscending;
+}
+
+QString TSortSettings::SaveToString() const
+{
+    if (FSortIndexShow) return QStringLiteral("i;") + (FGrid ? FGrid->SortIndexes()->SaveToString() : QString());
+    return (FSortDirection == sdDescending ? QStringLiteral("d") : QStringLiteral("u")) + IntToStr(FSortColumn);
+}
+
+void TSortSettings::LoadFromString(const QString& Value)
+{
+    if (Value.isEmpty()) return;
+    if (Value.size() < 2) throw Exception(QStringLiteral("Invalid sort settings specifier"));
+    SetShow(true);
+    const int32_t Columns = FGrid ? FGrid->TotalColCount() : 0;
+    if (!Value.contains(QLatin1String("i;"))) {
+        FSortIndexShow = false;
+        FSortDirection = Value.contains(QLatin1Char('u')) ? sdAscending : sdDescending;
+        int32_t Column = 0;
+        if (!TryStrToInt(Value.mid(1), Column)) return;
+        // -1 is the unsorted state; other columns must be the grid's own.
+        if (Column != -1 && (Column < 0 || Column >= Columns)) return;
+        FSortColumn = Column;
+        if (FGrid) FGrid->QSort();
+        return;
+    }
+    FSortIndexShow = true;
+    const QString Keys = Value.mid(2);
+    if (Keys.isEmpty() || !FGrid) return;
+    TSortIndexList Read;
+    Read.LoadFromString(Keys);
+    for (int32_t I = 0; I < Read.Count(); ++I)
+        if (Read.SortColumns(I) >= Columns) return;
+    FGrid->SortIndexes()->LoadFromString(Keys);
+    if (Read.Count() > 0) FGrid->QSortIndexed();
 }
 
 void TSortSettings::SetShow(bool Value)

@@ -6,6 +6,8 @@
 #include "graphics/Colors.h"
 #include "rtl/Object.h"
 
+#include <QString>
+
 #include <cstdint>
 #include <memory>
 
@@ -25,6 +27,17 @@ public:
     // Column := -1, the grid's sort keys emptied, the last fixed row repainted.
     void Remove();
     void ToggleDirection();
+
+    // The sort state as text: "i;" and the grid's sort keys while IndexShow is on, else "u"
+    // (ascending) or "d" and Column, so "u-1" when nothing is sorted.
+    QString SaveToString() const;
+    // Reads such a text, turns Show on and sorts the grid by it; an empty text changes nothing.
+    // One character raises "Invalid sort settings specifier" with nothing changed. Any text
+    // without "i;" sets Direction ("u" anywhere: ascending); a number that does not read or a
+    // column the grid does not hold leaves Column as it is and sorts nothing ("u-1" unsorts).
+    // With "i;" the keys after its first two characters replace the grid's sort keys and sort
+    // the grid, unless a key names a column the grid does not hold.
+    void LoadFromString(const QString& Value);
 
     bool AutoSortForGrouping() const { return FAutoSortForGrouping; }
     void SetAutoSortForGrouping(bool Value) { FAutoSortForGrouping = Value; }
