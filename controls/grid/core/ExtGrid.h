@@ -1078,6 +1078,8 @@ public:
     // ---- Sort settings and control look (grid side) ----
 
     // ---- Floating footer and footer panel (grid side) ----
+    // The panel's previews paint with the selection text colour switched off.
+    friend class TFooterPanel;
 
     // ---- Grouping, drag-and-drop and balloon settings (grid side) ----
 

@@ -2,6 +2,7 @@
 #include "grid/core/FloatingFooter.h"
 
 #include "grid/core/ExtGrid.h"
+#include "grid/core/FooterPanel.h"
 
 void TFloatingFooter::Assign(TPersistent* Source)
 {
@@ -13,7 +14,8 @@ void TFloatingFooter::Assign(TPersistent* Source)
     FCustomTemplate = Src->FCustomTemplate;
     FFooterStyle = Src->FFooterStyle;
     SetVisible(Src->FVisible);
-    FShowHint = Src->FShowHint;
+    SetShowHint(Src->FShowHint);
+    Invalidate();
 }
 
 void TFloatingFooter::Invalidate()
@@ -49,36 +51,37 @@ void TFloatingFooter::SetCustomTemplate(const QString& Value)
 void TFloatingFooter::SetFooterStyle(TFooterStyle Value)
 {
     FFooterStyle = Value;
-    ApplyToGrid();
+    // While hidden the footer leaves FixedFooters alone: an application's own footer row stays.
+    if (FGrid) {
+        const bool LastRow = FVisible && FFooterStyle == fsFixedLastRow;
+        if (FVisible) FGrid->SetFixedFooters(LastRow ? 1 : 0);
+        FGrid->SetHideLastRow(LastRow);
+        FGrid->Invalidate();
+    }
     Invalidate();
 }
 
 void TFloatingFooter::SetShowHint(bool Value)
 {
     FShowHint = Value;
-    if (FGrid) FGrid->FooterPanelChanged();
+    if (FGrid && FGrid->FooterPanel()) FGrid->FooterPanel()->SetShowHint(Value);
 }
 
 void TFloatingFooter::SetVisible(bool Value)
 {
     FVisible = Value;
-    if (FGrid) FGrid->FooterPanelChanged();
-    ApplyToGrid();
+    if (!FGrid) return;
+    FGrid->FooterPanelChanged();
+    const bool LastRow = FVisible && FFooterStyle == fsFixedLastRow;
+    FGrid->SetFixedFooters(LastRow ? 1 : 0);
+    FGrid->SetHideLastRow(LastRow);
+    FGrid->Invalidate();
 }
 
 void TFloatingFooter::SetHeight(int32_t Value)
 {
     FHeight = Value;
-    if (FGrid && Value > 0) FGrid->FooterPanelChanged();
-}
-
-void TFloatingFooter::ApplyToGrid()
-{
-    if (!FGrid) return;
-    const bool LastRow = FVisible && FFooterStyle == fsFixedLastRow;
-    FGrid->SetFixedFooters(LastRow ? 1 : 0);
-    FGrid->SetHideLastRow(LastRow);
-    FGrid->Invalidate();
+    if (FGrid && FGrid->FooterPanel() && Value > 0) FGrid->FooterPanel()->SetHeight(Value - 1);
 }
 
 TColumnCalcType TFloatingFooter::ColumnCalc(int32_t c) const

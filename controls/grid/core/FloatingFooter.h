@@ -35,14 +35,17 @@ public:
     const QString& CustomTemplate() const { return FCustomTemplate; }
     void SetCustomTemplate(const QString& Value);
     TFooterStyle FooterStyle() const { return FFooterStyle; }
-    // The grid keeps its last row as footer (FixedFooters 1, the row hidden) exactly while the
-    // footer is visible in style fsFixedLastRow.
+    // The grid hides its last row exactly while the footer is visible in style fsFixedLastRow;
+    // while visible, FixedFooters is 1 in that style and 0 in the others.
     void SetFooterStyle(TFooterStyle Value);
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool Value);
     bool Visible() const { return FVisible; }
+    // Shows or hides the panel; FixedFooters is 1 and the last row hidden exactly while the footer
+    // is visible in style fsFixedLastRow.
     void SetVisible(bool Value);
     int32_t Height() const { return FHeight; }
+    // Above 0 also the panel's height, one pixel less.
     void SetHeight(int32_t Value);
     bool EnableCalculation() const { return FEnableCalculation; }
     void SetEnableCalculation(bool Value) { FEnableCalculation = Value; }
@@ -54,8 +57,6 @@ public:
     TCalcFooterEvent OnCalcFooter;
 
 private:
-    void ApplyToGrid();
-
     TExtStringGrid* FGrid;
     int32_t FHeight = 0;
     bool FVisible = false;
