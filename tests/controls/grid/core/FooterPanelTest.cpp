@@ -18,6 +18,12 @@ public:
     bool UseRightToLeftAlignment() const override { return true; }
 };
 
+class TDesignGrid : public TTestExtGrid {
+public:
+    using TTestExtGrid::TTestExtGrid;
+    using TComponent::SetDesigning;
+};
+
 class TCalcGrid : public TTestExtGrid {
 public:
     using TTestExtGrid::TTestExtGrid;
@@ -249,6 +255,27 @@ TEST_F(FooterPanelFixture, TemplatesFillFromTheCurrentRow)
     SaveArtifact(Render(QStringLiteral("<b>Total:</b> <#2> <i><#1></i>")), QStringLiteral("footer-template"));
 }
 
+// In the form designer the template shows as it is written.
+TEST_F(FooterPanelFixture, DesignerShowsTheTemplateAsPlainText)
+{
+    auto* G = MakeGrid<TDesignGrid>(10, 300);
+    Grid->SetVisible(false);
+    Show();
+    G->SetCells(2, G->Row(), QStringLiteral("abc"));
+    TFloatingFooter* F = G->FloatingFooter();
+    F->SetFooterStyle(fsCustomPreview);
+    F->SetCustomTemplate(QStringLiteral("<b><#2></b>"));
+    F->SetVisible(true);
+    const QImage Running = RenderPanel(G);
+    G->SetDesigning(true);
+    const QImage Designed = RenderPanel(G);
+    G->SetCells(2, G->Row(), QStringLiteral("other"));
+    EXPECT_EQ(RenderPanel(G), Designed) << "no cell text in the designer";
+    EXPECT_NE(Designed, Running);
+    G->SetDesigning(false);
+    EXPECT_NE(RenderPanel(G), Running) << "running, the template follows the cell";
+}
+
 // ---------------------------------------------------------------------------------------------
 // Painting
 // ---------------------------------------------------------------------------------------------
@@ -301,6 +328,46 @@ TEST_F(FooterPanelFixture, FixedLastRowPaintsLinesAndCellColours)
     }
     Grid->SetCells(1, Last, QStringLiteral("total"));
     SaveArtifact(RenderPanel(Grid), QStringLiteral("footer-fixed-last-row"));
+}
+
+// The application paints the scrolled cells of the last row: real column indexes, a merged area
+// once over its columns, the fixed columns left to the grid.
+TEST_F(FooterPanelFixture, FooterPaintGetsRealColumnsAndMergedAreas)
+{
+    Show();
+    const int32_t Last = Grid->RowCount() - 1;
+    Grid->SetOptions(Grid->Options() - goFixedHorzLine);
+    TFloatingFooter* F = Grid->FloatingFooter();
+    F->SetVisible(true);
+    QList<int32_t> Columns;
+    QList<TRect> Rects;
+    Grid->OnFooterPaint = [&](TObject* Sender, int32_t AColumn, TCanvas*, const TRect& R) {
+        EXPECT_EQ(Sender, Grid->FooterPanel());
+        Columns << AColumn;
+        Rects << R;
+    };
+    // One paint's calls.
+    const auto Paint = [&] {
+        Grid->FooterPanel()->Invalidate();
+        ProcessPendingEvents();
+        Columns.clear();
+        Rects.clear();
+        return RenderControl(Grid->FooterPanel());
+    };
+    const int32_t H = Paint().height();
+    EXPECT_EQ(Columns, (QList<int32_t>{1, 2, 3, 4}));
+    EXPECT_EQ(Rects.value(0), Rect(30, 0, 70, H));
+
+    Grid->MergeCells(1, Last, 2, 1);
+    Paint();
+    EXPECT_EQ(Columns, (QList<int32_t>{1, 3, 4}));
+    EXPECT_EQ(Rects.value(0), Rect(30, 0, 120, H)) << "the merged area";
+    EXPECT_EQ(Rects.value(1), Rect(120, 0, 180, H));
+
+    Grid->SplitCells(1, Last);
+    Grid->HideColumn(2);
+    Paint();
+    EXPECT_EQ(Columns, (QList<int32_t>{1, 3, 4})) << "real indexes around a hidden column";
 }
 
 // The column preview: framed footer colour, OnFooterPaint with the column and the shown width,
