@@ -2197,6 +2197,12 @@ private:
     void RemoveRowSet(const std::vector<int32_t>& Rows, bool Block);
     // Forgets the objects and empties the texts of the rows, all real columns.
     void EmptyRows(int32_t First, int32_t Count);
+    // The floating footer shows in the last row.
+    bool FloatingFooterShown() const;
+    // The display rows (ascending, each once) move past the others in one pass, the kept rows
+    // closing up in order; a shown floating footer's row stays the last row. Answers the display
+    // row where the moved rows start.
+    int32_t MoveRowsToEnd(const std::vector<int32_t>& Rows);
     // A row's selection flag as the selection operations read it (by real row when persistent).
     bool RowFlag(int32_t ARow);
     // Removes the normal display columns inside (Selected) or outside the selection, from the right.

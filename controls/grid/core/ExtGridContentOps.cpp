@@ -65,20 +65,8 @@ void TExtStringGrid::RemoveRowSet(const std::vector<int32_t>& Rows, bool Block)
     }
     const int32_t OldRow = Row();
     const int32_t OldTop = TopRow();
-    // One pass: the kept rows close up in order, the removed ones wait emptied beyond the last row.
-    std::vector<int32_t> Order;
-    Order.reserve(static_cast<size_t>(RowCount()));
-    size_t Next = 0;
-    for (int32_t s = 0; s < RowCount(); ++s) {
-        if (Next < Rows.size() && Rows[Next] == s) {
-            ++Next;
-            continue;
-        }
-        Order.push_back(s);
-    }
-    Order.insert(Order.end(), Rows.begin(), Rows.end());
-    ArrangeRows(0, Order);
-    EmptyRows(RowCount() - n, n);
+    // The removed rows wait emptied beyond the last row.
+    EmptyRows(MoveRowsToEnd(Rows), n);
     const int32_t Before = RowCount();
     SetRowCount(RowCount() - n);
     if (!Block) FMaxRowCount -= n;

@@ -224,19 +224,8 @@ void TExtStringGrid::ParkRows(std::vector<int32_t> DisplRows, int32_t Level, boo
     std::vector<int32_t> Real(DisplRows.size());
     for (size_t I = 0; I < DisplRows.size(); ++I) Real[I] = RealRowIndex(DisplRows[I]);
     for (size_t I = 0; I < DisplRows.size(); ++I) ParkRow(DisplRows[I], NumHiddenRows(), Real[I], Level);
-    // One pass: the rows kept move up in order, the emptied ones go to the end and drop off.
-    std::vector<int32_t> Order;
-    Order.reserve(static_cast<size_t>(RowCount()));
-    size_t Next = 0;
-    for (int32_t s = 0; s < RowCount(); ++s) {
-        if (Next < DisplRows.size() && DisplRows[Next] == s) {
-            ++Next;
-            continue;
-        }
-        Order.push_back(s);
-    }
-    Order.insert(Order.end(), DisplRows.begin(), DisplRows.end());
-    ArrangeRows(0, Order);
+    // The emptied rows go to the end and drop off.
+    MoveRowsToEnd(DisplRows);
     if (DropSelection) DropRowEntries(FRowSelect.get(), DisplRows);
     SetRowCount(RowCount() - static_cast<int32_t>(DisplRows.size()));
     CellControlsUpdate(false);
@@ -259,14 +248,15 @@ void TExtStringGrid::UnHideRows(int32_t FromRow, int32_t ToRow)
         InsertDisplayRows(D, k, false);
     } else {
         // The empty rows go where their rows belong; shown rows of the range keep their order.
-        const int32_t Old = RowCount();
+        // The empty rows come in above a shown floating footer, which stays the last row.
+        const int32_t Old = RowCount() - (FloatingFooterShown() ? 1 : 0);
         InsertDisplayRows(Old, k, false);
         std::vector<int32_t> Order;
-        Order.reserve(static_cast<size_t>(RowCount() - D));
+        Order.reserve(static_cast<size_t>(Old + k - D));
         int32_t Shown = D;
         int32_t Empty = Old;
         size_t Next = 0;
-        for (int32_t t = D; t < RowCount(); ++t) {
+        for (int32_t t = D; t < Old + k; ++t) {
             if (Next < Items.size() && t == D + (Items[Next]->Idx() - FromRow)) {
                 Order.push_back(Empty++);
                 ++Next;
@@ -349,15 +339,16 @@ void TExtStringGrid::RestoreItems(std::vector<TGridItem*> Items)
     }
     const bool Modified = FShowModified->Enabled();
     FShowModified->SetEnabled(false);
-    const int32_t Old = RowCount();
+    // The empty rows come in above a shown floating footer, which stays the last row.
+    const int32_t Old = RowCount() - (FloatingFooterShown() ? 1 : 0);
     const auto n = static_cast<int32_t>(Items.size());
     InsertDisplayRows(Old, n, false);
     std::vector<int32_t> Order;
-    Order.reserve(static_cast<size_t>(RowCount()));
+    Order.reserve(static_cast<size_t>(Old + n));
     int32_t Shown = 0;
     int32_t Empty = Old;
     size_t Next = 0;
-    for (int32_t t = 0; t < RowCount(); ++t) {
+    for (int32_t t = 0; t < Old + n; ++t) {
         if (Next < Targets.size() && Targets[Next] == t) {
             Order.push_back(Empty++);
             ++Next;

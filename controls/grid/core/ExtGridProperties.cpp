@@ -39,8 +39,10 @@ void TExtStringGrid::SetRowCount(int32_t Value)
     UpdateHorzScrollProportional();
     ApplyScrollBarAlways(false);
     if (FScrollType != ssNormal) RefreshFlatScrollBars();
-    // The floating footer's row stays the last row: its cells move whole, the objects with them.
-    if (FFloatingFooter && FFloatingFooter->Visible() && Value != Old && Old > 0 && Value > 0) {
+    // The floating footer's row stays the last row: its cells move whole, the objects with them,
+    // over the row they replace, whose cell properties go.
+    if (FloatingFooterShown() && Value != Old && Old > 0 && Value > 0) {
+        FreeCellPropsRect(0, Value - 1, TotalColCount() - 1, Value - 1);
         for (int32_t c = 0; c < TotalColCount(); ++c) {
             SetCells(c, Value - 1, Cells(c, Old - 1));
             SetObjects(c, Value - 1, Objects(c, Old - 1));

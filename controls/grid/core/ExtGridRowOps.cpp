@@ -43,12 +43,38 @@ void TExtStringGrid::EmptyRows(int32_t First, int32_t Count)
         }
 }
 
+bool TExtStringGrid::FloatingFooterShown() const
+{
+    return FFloatingFooter && FFloatingFooter->Visible();
+}
+
+int32_t TExtStringGrid::MoveRowsToEnd(const std::vector<int32_t>& Rows)
+{
+    // The footer row follows the moved rows, so that a count change carries it to the new last row.
+    const int32_t FooterRow = FloatingFooterShown() ? RowCount() - 1 : -1;
+    const bool FooterMoves = FooterRow >= 0 && !std::binary_search(Rows.begin(), Rows.end(), FooterRow);
+    std::vector<int32_t> Order;
+    Order.reserve(static_cast<size_t>(RowCount()));
+    size_t Next = 0;
+    for (int32_t s = 0; s < RowCount(); ++s) {
+        if (Next < Rows.size() && Rows[Next] == s) {
+            ++Next;
+            continue;
+        }
+        if (!(FooterMoves && s == FooterRow)) Order.push_back(s);
+    }
+    Order.insert(Order.end(), Rows.begin(), Rows.end());
+    if (FooterMoves) Order.push_back(FooterRow);
+    ArrangeRows(0, Order);
+    return RowCount() - static_cast<int32_t>(Rows.size()) - (FooterMoves ? 1 : 0);
+}
+
 void TExtStringGrid::InsertDisplayRows(int32_t RowIndex, int32_t RCount, bool UpdateCellControls)
 {
     if (RCount <= 0 || RowIndex < 0 || RowIndex > RowCount()) return;
     const int32_t LastWidth = ColWidths(ColCount() - 1);
     if (FSelHidden || Col() >= ColCount() || Row() >= RowCount()) UnHideSelection();
-    const bool Footer = FFloatingFooter && FFloatingFooter->Visible();
+    const bool Footer = FloatingFooterShown();
     SetRowCount(RowCount() + RCount);
     // The rows from RowIndex move down in one pass; the rows taken from the end become the new ones.
     const int32_t End = Footer ? RowCount() - 1 : RowCount();
@@ -87,7 +113,7 @@ void TExtStringGrid::DeleteDisplayRows(int32_t Start, int32_t Count, bool Adjust
     // Footers and the disjunct row selection are parked and come back also on failure.
     const int32_t Footers = FFixedFooters;
     FFixedFooters = 0;
-    const bool Floating = FFloatingFooter && FFloatingFooter->Visible();
+    const bool Floating = FloatingFooterShown();
     if (Floating) {
         BeginUpdate();
         FFloatingFooter->SetVisible(false);
@@ -170,7 +196,7 @@ void TExtStringGrid::InsertRows(int32_t RowIndex, int32_t RCount, bool UpdateCel
 
 void TExtStringGrid::AddRow()
 {
-    if (FFloatingFooter && FFloatingFooter->Visible()) {
+    if (FloatingFooterShown()) {
         InsertRows(RowCount() - 1, 1, true);
         if (FFloatingFooter->FooterStyle() == fsFixedLastRow) ClearRows(RowCount() - 2, 1);
         return;
@@ -208,7 +234,7 @@ void TExtStringGrid::RemoveRows(int32_t RowIndex, int32_t RCount)
     BeginUpdate();
     const int32_t OldTop = TopRow();
     const int32_t OldRow = Row();
-    const bool Floating = FFloatingFooter && FFloatingFooter->Visible();
+    const bool Floating = FloatingFooterShown();
     const int32_t Footers = FFixedFooters;
     if (Floating) FFloatingFooter->SetVisible(false);
     const TOnExit Restore([&] {

@@ -2,6 +2,7 @@
 // hidden rows, the switches that stop it, custom values from the two events.
 #include "ExtGridTestSupport.h"
 
+#include "grid/base/GridSupport.h"
 #include "grid/core/FloatingFooter.h"
 
 #include "rtl/FormatSettings.h"
@@ -147,3 +148,50 @@ TEST_F(ExtGridFooterFixture, WriteIntoFooterRowRepaintsFooter)
 }
 
 }  // namespace
+
+// Operations that move or drop rows keep the footer row, its texts and its cell properties last,
+// and the data rows in order.
+TEST_F(ExtGridFooterFixture, FooterRowStaysLastThroughRowOperations)
+{
+    Grid->SetCells(0, L(), QStringLiteral("Total"));
+    Grid->FloatingFooter()->SetColumnCalc(2, acSUM);
+    TObject* const Props = Grid->Objects(2, L());
+    ASSERT_NE(Props, nullptr);
+    const auto Expect = [&](const char* Step, const QStringList& Data) {
+        SCOPED_TRACE(Step);
+        EXPECT_EQ(Grid->RowCount(), Data.size() + 2);
+        QStringList Shown;
+        for (int32_t r = 1; r < L(); ++r) Shown << Grid->Cells(2, r);
+        EXPECT_EQ(Shown, Data);
+        EXPECT_EQ(Grid->Cells(0, L()), QStringLiteral("Total"));
+        EXPECT_EQ(Grid->Objects(2, L()), Props);
+    };
+    const QStringList All{"1", "2", "3", "4", "5", "6", "7", "8", "9"};
+
+    Grid->HideRow(3);
+    Expect("HideRow", {"1", "2", "4", "5", "6", "7", "8", "9"});
+    Grid->UnHideRowsAll();
+    Expect("UnHideRowsAll", All);
+
+    TIntList List(0, 0);
+    List.Add(2);
+    List.Add(5);
+    Grid->HideRowList(&List);
+    Expect("HideRowList", {"1", "3", "4", "6", "7", "8", "9"});
+    Grid->UnHideRowList();
+    Expect("UnHideRowList", All);
+
+    // Rows 2 and 3 come back among the shown rows 4..6 of the range.
+    Grid->HideRows(2, 3);
+    Grid->UnHideRows(2, 6);
+    Expect("UnHideRows", All);
+
+    Grid->SetCells(2, 5, QStringLiteral("4"));
+    Grid->RemoveDuplicates(2, true);
+    Expect("RemoveDuplicates", {"1", "2", "3", "4", "6", "7", "8", "9"});
+
+    Grid->SetRowCount(Grid->RowCount() - 2);
+    Expect("RowCount", {"1", "2", "3", "4", "6", "7"});
+    Grid->SetRowCount(Grid->RowCount() + 1);
+    Expect("RowCount grows", {"1", "2", "3", "4", "6", "7", ""});
+}
