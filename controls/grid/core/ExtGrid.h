@@ -91,6 +91,7 @@ class TPicture;
 class TPictureContainer;
 class TPopupMenu;
 class TPrintSettings;
+class TRichEdit;
 class TScrollBar;
 class TScrollControl;
 class TSearchFooter;
@@ -1072,6 +1073,17 @@ public:
     bool IsStyledByPlatform() override { return FUsePlatformStyles; }
 
     // ---- Rich text cells and markup hints ----
+    // The hidden rich edit that converts, measures and paints rich-text cells; made on first use.
+    TExtRichEdit* RichEdit();
+    // The in-place editor of edRichEdit cells; made on first use.
+    TExtRichEdit* InplaceRichEdit();
+    // Loads the cell's text into Richeditor; an empty cell clears it.
+    void CellToRich(int32_t Col, int32_t Row, TRichEdit* Richeditor);
+    // Richeditor's content as RTF (7-bit, no byte-order mark); empty while the grid is destroyed.
+    QString RichToString(TRichEdit* Richeditor);
+    void RichToCell(int32_t Col, int32_t Row, TRichEdit* Richeditor);
+    // Fills the hint text, place, colour and window class for the cell under HintInfo's cursor.
+    void BuildCellHint(QString& HintStr, THintInfo& HintInfo);
 
     // ---- Filter objects, background and editor link (grid side) ----
 
@@ -1434,7 +1446,8 @@ public:
     QString XMLEncoding() const { return FXMLEncoding; }
     void SetXMLEncoding(const QString& Value) { FXMLEncoding = Value; }
     bool UseHTMLHints() const { return FUseHTMLHints; }
-    void SetUseHTMLHints(bool Value) { FUseHTMLHints = Value; }
+    // Switches the application's hint window class between the markup and the plain one.
+    void SetUseHTMLHints(bool Value);
     bool UseDisabledFont() const { return FUseDisabledFont; }
     void SetUseDisabledFont(bool Value) { FUseDisabledFont = Value; }
     TSortDirection AutoNumberDirection() const { return FAutoNumberDirection; }
@@ -2298,8 +2311,6 @@ private:
     void FreeDragTimer();
     // The cells under the fixed background picture's corners, for repainting after a scroll.
     TRect BackGroundCorners();
-    // The platform hint window scroll hints show in (owned by the grid).
-    THintWindow* FScrollHintWindow = nullptr;
 
     // ---- Footer, search and highlighting internals ----
     // Set while the footer reads its rows as real rows (hidden ones included).
@@ -2320,6 +2331,17 @@ private:
     void AttachPanels();
 
     // ---- Rich text internals ----
+    void RichEditSelectionChange(TObject* Sender);
+    // Rtf without its line breaks; a break that ended a control word leaves the space that ends it.
+    static QString RtfWithoutLineBreaks(const QString& Rtf);
+    // The cell loaded into the hidden rich edit (CellToRich), as that edit's plain text.
+    QString RichCellPlainText(int32_t ACol, int32_t ARow);
+    // The rich-text steps of measuring a cell: the plain text to measure (with the canvas font
+    // taken from the rich text), and the size the rich edit asks for in T.
+    QString RichCellText(int32_t ACol, int32_t ARow);
+    TPoint RichCellSize(const TRect& T);
+    // CM_HINTSHOW.
+    void CMHintShow(TMessage& Message);
 
     // ---- Filter, background and editor link internals ----
 

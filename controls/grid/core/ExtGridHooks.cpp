@@ -423,8 +423,9 @@ void TExtStringGrid::GetSaveCellText(int32_t ACol, int32_t ARow, QString& Value)
     if (Kind == ctkMarkup && !FSaveWithHTML) {
         Value = MarkupToPlainText(Value);
     } else if (Kind == ctkRichText && FSaveWithRTF) {
-        Value.remove(QLatin1Char('\r'));
-        Value.remove(QLatin1Char('\n'));
+        Value = RtfWithoutLineBreaks(Value);
+    } else if (Kind == ctkRichText) {
+        Value = RichCellPlainText(ACol, ARow);
     }
     if (OnSaveCell) OnSaveCell(this, ACol, ARow, Value);
 }

@@ -57,6 +57,7 @@ bool TExtStringGrid::CoreMessage(TMessage& Message)
         TBaseGrid::Dispatch(Message);
         if (FNavigation->AutoGotoWhenSorted() || !Options().Contains(goEditing)) Message.Result |= DLGC_WANTCHARS;
         return true;
+    case CM_HINTSHOW: CMHintShow(Message); return true;
     case CM_ENABLEDCHANGED:
         TBaseGrid::Dispatch(Message);
         Invalidate();

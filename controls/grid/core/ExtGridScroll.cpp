@@ -7,6 +7,7 @@
 #include "grid/core/FloatingFooter.h"
 #include "grid/core/GridItems.h"
 #include "grid/core/GridOptions.h"
+#include "grid/core/HTMLHintWindow.h"
 #include "grid/core/SearchPanel.h"
 
 #include "graphics/Bitmap.h"
@@ -290,19 +291,20 @@ void TExtStringGrid::RefreshFlatScrollBars()
 
 void TExtStringGrid::ShowScrollHint(const QString& Text)
 {
-    if (!FScrollHintWindow) FScrollHintWindow = New<THintWindow>(this);
-    TRect R = FScrollHintWindow->CalcHintRect(100, Text, nullptr);
-    FScrollHintWindow->SetColor(FHintColor);
+    // Made on first use: most grids never show one.
+    if (!FScrollHintWnd) FScrollHintWnd = New<THTMLHintWindow>(this);
+    TRect R = FScrollHintWnd->CalcHintRect(100, Text, nullptr);
+    FScrollHintWnd->SetColor(FHintColor);
     TPoint Cursor;
     GetCursorPos(Cursor);
     R = {R.Left + Cursor.X + 10, R.Top + Cursor.Y, R.Right + Cursor.X + 10, R.Bottom + Cursor.Y};
-    FScrollHintWindow->ActivateHint(R, Text);
+    FScrollHintWnd->ActivateHint(R, Text);
     FScrollHintShow = true;
 }
 
 void TExtStringGrid::HideScrollHint()
 {
-    if (FScrollHintWindow) FScrollHintWindow->ReleaseHandle();
+    if (FScrollHintWnd) FScrollHintWnd->ReleaseHandle();
     FScrollHintShow = false;
 }
 

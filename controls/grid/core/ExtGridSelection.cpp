@@ -355,6 +355,7 @@ QString TExtStringGrid::SelectedText()
         Cells.clear();
         for (int32_t c = S.Left; c <= S.Right; ++c) {
             QString Text = GetCellEx(RealColIndex(c), r);
+            if (Text.contains(QLatin1String("{\\"))) Text = RichCellPlainText(RealColIndex(c), r);
             if (FExcelClipboardFormat && CountLines(Text, FMultilineCells) > 1) QuoteCSVField(Text);
             Cells.append(Text);
         }

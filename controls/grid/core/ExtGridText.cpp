@@ -1,4 +1,4 @@
-// TExtStringGrid: the text a cell shows, its alignment and the room its plain or markup text needs.
+// TExtStringGrid: the text a cell shows, its alignment and the room its plain, markup or rich text needs.
 #include "grid/core/ExtGrid.h"
 
 #include "grid/base/EsgHTMLE.h"
@@ -107,6 +107,10 @@ void TExtStringGrid::CalcCellTextExtent(int32_t ACol, int32_t DisplCol, TPoint& 
         return;
     }
 
+    // Rich text is measured by the hidden rich edit; its plain text in its font stands in without a window.
+    const bool Rich = Kind == ctkRichText && !Designing();
+    if (Rich) Text = RichCellText(ACol, ARow);
+
     int32_t Angle = 0;
     const bool Rotated = IsRotated(ACol, ARow, Angle);
     int32_t W = 0;
@@ -139,4 +143,5 @@ void TExtStringGrid::CalcCellTextExtent(int32_t ACol, int32_t DisplCol, TPoint& 
         Size.X = std::abs(Round(H * std::sin(A)) - Round(W * std::cos(A))) + 12;
         Size.Y = std::abs(Round(H * std::cos(A)) - Round(W * std::sin(A))) + 12;
     }
+    if (Rich && HandleAllocated()) Size = RichCellSize(T);
 }
