@@ -1,6 +1,7 @@
 // TExtStringGrid: the update count, the grid's own window and control messages, focus arrival
 // and loss, clicks, the print layout's column widths and the hovered fixed cell.
 #include "grid/core/ExtGrid.h"
+#include "grid/core/ExtRichEdit.h"
 
 #include "grid/base/GridSettings.h"
 #include "grid/core/ControlLook.h"
@@ -115,6 +116,7 @@ void TExtStringGrid::WMSetFocus(TMessage& Message)
     if (InvokedFocusChange) return;
     TBaseGrid::Dispatch(Message);
     if (HasCheckBox(Col(), Row())) return;
+    if (FInplaceRichEdit && FInplaceRichEdit->Visible()) HideInplaceEdit();
     const TRect Cell = TCustomGrid::CellRect(Col(), Row());
     const bool Shown = Cell.Width() > 0 && Cell.Height() > 0;
     const bool Moving = FGridState == gsRowMoving || FGridState == gsColMoving;

@@ -295,6 +295,24 @@ TEST_F(ExtGridRichTest, TheInplaceRichEditReportsSelectionChangesAsTheGrids)
     EXPECT_EQ(Grid->RichEdit()->Text(), QStringLiteral("abx"));
 }
 
+TEST_F(ExtGridRichTest, TheGridTakingTheFocusEndsEditingWhileTheInplaceRichEditShows)
+{
+    Grid->SetOptions(Grid->Options() + TGridOptions{goEditing});
+    Show();
+    TExtRichEdit* Edit = Grid->InplaceRichEdit();
+    for (const bool Shown : {false, true}) {
+        SCOPED_TRACE(Shown);
+        Edit->SetVisible(Shown);
+        Grid->SetEditorMode(true);
+        ASSERT_TRUE(Grid->EditorMode());
+        // The focus arriving from the rich edit's window, as the layer reports it.
+        Grid->Perform(WM_SETFOCUS, reinterpret_cast<WPARAM>(Edit->Handle()), 0);
+        ProcessPendingEvents();
+        EXPECT_EQ(Grid->EditorMode(), !Shown);
+        Grid->SetEditorMode(false);
+    }
+}
+
 // ---- Hints ----
 
 TEST_F(ExtGridRichTest, UseHTMLHintsSwitchesTheApplicationsHintWindowClass)
