@@ -78,33 +78,42 @@ QString ReplaceOccurrences(const QString& Text, const QString& Orig, const QStri
 
 }  // namespace
 
+namespace {
+
+// Whether a cell's text matches s (prepared: upper-cased unless MatchCase) under the find flags.
+bool TextMatchesSearch(const QString& Text, const QString& s, TFindParams FindParams, bool Wide)
+{
+    const bool MatchCase = FindParams.Contains(fnMatchCase);
+    const bool IgnoreTags = !Wide && FindParams.Contains(fnIgnoreHTMLTags);
+
+    if (IgnoreTags || FindParams.Contains(fnMatchRegular)) {
+        QString Prepared = MatchCase ? Text : AnsiUpperCase(Text);
+        if (IgnoreTags) Prepared = MarkupToPlainText(Prepared);
+        if (s == EmptyCellText) return Prepared.isEmpty();
+        if (FindParams.Contains(fnMatchRegular)) return MatchFilterExpression(s, Prepared, MatchCase);
+        const qsizetype p = Prepared.indexOf(s);
+        const bool Found = FindParams.Contains(fnMatchStart) ? p == 0 : p >= 0;
+        return Found && (!FindParams.Contains(fnMatchFull) || s == Prepared);
+    }
+
+    if (s == EmptyCellText) return Text.isEmpty();
+    if (FindParams.Contains(fnMatchFull)) {
+        if (Text.size() != s.size()) return false;
+        return MatchCase ? Text == s : UpperIndexOf(Text, s, true) == 0;
+    }
+    const bool AtStart = FindParams.Contains(fnMatchStart);
+    if (MatchCase) return AtStart ? Text.startsWith(s) : Text.contains(s);
+    return UpperIndexOf(Text, s, AtStart) >= 0;
+}
+
+}  // namespace
+
 bool TExtStringGrid::CellMatchesSearch(int32_t ACol, int32_t ARow, bool Wide)
 {
     if (!FFindParams.Contains(fnIncludeHiddenColumns)) ACol = RealColIndex(ACol);
     const QString Text = (!Wide && FFindParams.Contains(fnIncludeHiddenRows)) ? AllCells(ACol, ARow)
                                                                               : GetCellEx(ACol, ARow);
-    const QString& s = Wide ? SearchCacheWide : SearchCache;
-    const bool MatchCase = FFindParams.Contains(fnMatchCase);
-    const bool IgnoreTags = !Wide && FFindParams.Contains(fnIgnoreHTMLTags);
-
-    if (IgnoreTags || FFindParams.Contains(fnMatchRegular)) {
-        QString Prepared = MatchCase ? Text : AnsiUpperCase(Text);
-        if (IgnoreTags) Prepared = MarkupToPlainText(Prepared);
-        if (s == EmptyCellText) return Prepared.isEmpty();
-        if (FFindParams.Contains(fnMatchRegular)) return MatchFilterExpression(s, Prepared, MatchCase);
-        const qsizetype p = Prepared.indexOf(s);
-        const bool Found = FFindParams.Contains(fnMatchStart) ? p == 0 : p >= 0;
-        return Found && (!FFindParams.Contains(fnMatchFull) || s == Prepared);
-    }
-
-    if (s == EmptyCellText) return Text.isEmpty();
-    if (FFindParams.Contains(fnMatchFull)) {
-        if (Text.size() != s.size()) return false;
-        return MatchCase ? Text == s : UpperIndexOf(Text, s, true) == 0;
-    }
-    const bool AtStart = FFindParams.Contains(fnMatchStart);
-    if (MatchCase) return AtStart ? Text.startsWith(s) : Text.contains(s);
-    return UpperIndexOf(Text, s, AtStart) >= 0;
+    return TextMatchesSearch(Text, Wide ? SearchCacheWide : SearchCache, FFindParams, Wide);
 }
 
 TPoint TExtStringGrid::FindCell(TPoint StartCell, const QString& s, TFindParams FindParams, bool Wide)
@@ -198,6 +207,14 @@ TPoint TExtStringGrid::FindCell(TPoint StartCell, const QString& s, TFindParams 
     if (Started && RowOrder && ColPinned) r = StartCell.Y + (Backward ? -1 : 1);
     if (Started && !RowOrder && RowPinned) c = StartCell.X + (Backward ? -1 : 1);
 
+    // Without merged cells or display hooks a cell's text is its stored text, read in place.
+    const bool Stored = !Wide && !FindParams.Contains(fnIncludeHiddenRows) && !FHasCellProps && !OnGetDisplText &&
+                        !OnGetDisplWideText && !FURLShowInText && !FGrouping->ShowGroupCount();
+    const bool HiddenCols = FindParams.Contains(fnIncludeHiddenColumns);
+    const auto Matches = [&](int32_t x, int32_t y) {
+        if (!Stored) return CellMatchesSearch(x, y, Wide);
+        return TextMatchesSearch(StoredCell(HiddenCols ? x : RealColIndex(x), y), Prepared, FindParams, false);
+    };
     const int32_t Step = Backward ? -1 : 1;
     auto InCols = [&](int32_t x) { return x >= FirstCol && x <= LastCol; };
     auto InRows = [&](int32_t y) { return y >= FirstRow && y <= LastRow; };
@@ -208,7 +225,7 @@ TPoint TExtStringGrid::FindCell(TPoint StartCell, const QString& s, TFindParams 
             for (; InCols(c); c += Step) {
                 ExportNotification(esExportNewRow, r);
                 if (Ignoring && IsIgnoredColumn(c)) continue;
-                if (CellMatchesSearch(c, r, Wide)) {
+                if (Matches(c, r)) {
                     Found = true;
                     break;
                 }
@@ -220,7 +237,7 @@ TPoint TExtStringGrid::FindCell(TPoint StartCell, const QString& s, TFindParams 
         for (; InCols(c) && !Found; c += Step) {
             for (; InRows(r); r += Step) {
                 ExportNotification(esExportNewRow, r);
-                if (CellMatchesSearch(c, r, Wide)) {
+                if (Matches(c, r)) {
                     Found = true;
                     break;
                 }
