@@ -16,14 +16,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <source_location>
 
 namespace {
 
-void Check(bool Holds, std::source_location Where = std::source_location::current())
+void Check(bool Holds, const char* What)
 {
     if (Holds) return;
-    std::fprintf(stderr, "property broken at line %u\n", unsigned(Where.line()));
+    std::fprintf(stderr, "broken: %s\n", What);
     std::abort();
 }
 
@@ -50,7 +49,7 @@ TRig& Rig()
 // Six rows with ties in columns 1 to 3, each column of one kind; column 4 names the row.
 void Reset(TExtStringGrid* Grid)
 {
-    const char* Rows[6][4] = {{"2", "b", "7", "r1"}, {"1", "a", "0", "r2"}, {"2", "a", "3.5", "r3"},
+    const char* Rows[6][4] = {{"2", "b", "7", "r1"},   {"1", "a", "0", "r2"},  {"2", "a", "3.5", "r3"},
                               {"10", "b", "12", "r4"}, {"1", "c", "-1", "r5"}, {"-4", "a", "3.5", "r6"}};
     for (int32_t r = 0; r < 6; ++r)
         for (int32_t c = 0; c < 4; ++c) Grid->SetCells(c + 1, r + 1, QString::fromLatin1(Rows[r][c]));
@@ -97,26 +96,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
     try {
         Sort->LoadFromString(Text);
     } catch (const Exception&) {
-        Check(Text.size() == 1 && StateOf(Grid) == Before);
+        Check(Text.size() == 1 && StateOf(Grid) == Before, "refused text changed the state");
         return 0;
     }
-    Check(Text.size() != 1);
+    Check(Text.size() != 1, "one character read");
     const TState Read = StateOf(Grid);
-    Check(Text.isEmpty() ? Read == Before : Read.Show);
-    Check(Read.Column >= -1 && Read.Column < Grid->TotalColCount());
+    Check(Text.isEmpty() ? Read == Before : Read.Show, "empty text changed the state or Show off");
+    Check(Read.Column >= -1 && Read.Column < Grid->TotalColCount(), "column outside the grid");
     const TSortIndexList* Keys = Grid->SortIndexes();
-    for (int32_t I = 0; I < Keys->Count(); ++I) Check(Keys->SortColumns(I) < Grid->TotalColCount());
+    for (int32_t I = 0; I < Keys->Count(); ++I)
+        Check(Keys->SortColumns(I) < Grid->TotalColCount(), "key outside the grid");
     QStringList After = Rows(Grid);
     After.sort();
-    Check(After == Sorted);
+    Check(After == Sorted, "rows lost or changed");
 
     const QString Saved = Sort->SaveToString();
     const QStringList Order = Rows(Grid);
     Sort->LoadFromString(Saved);
-    Check(StateOf(Grid) == (Text.isEmpty() ? TState{true, Read.IndexShow, Read.Direction, Read.Column, Read.Keys} : Read));
-    Check(Sort->SaveToString() == Saved);
+    const TState Expected =
+        Text.isEmpty() ? TState{true, Read.IndexShow, Read.Direction, Read.Column, Read.Keys} : Read;
+    Check(StateOf(Grid) == Expected, "written text read to another state");
+    Check(Sort->SaveToString() == Saved, "written text differs after reading it");
     // A second sort by one column (ties broken by the columns after it) leaves the rows where
     // the first put them.
-    if (!Read.IndexShow) Check(Rows(Grid) == Order);
+    if (!Read.IndexShow) Check(Rows(Grid) == Order, "second sort moved rows");
     return 0;
 }

@@ -24,7 +24,8 @@ protected:
         Grid->SetParent(Form.get());
         Grid->SetColCount(5);
         Grid->SetRowCount(5);
-        const char* Rows[4][4] = {{"2", "x", "20", "A"}, {"4", "y", "40", "B"}, {"1", "y", "30", "C"}, {"3", "x", "10", "D"}};
+        const char* Rows[4][4] = {
+            {"2", "x", "20", "A"}, {"4", "y", "40", "B"}, {"1", "y", "30", "C"}, {"3", "x", "10", "D"}};
         for (int32_t r = 0; r < 4; ++r)
             for (int32_t c = 0; c < 4; ++c) Grid->SetCells(c + 1, r + 1, QString::fromLatin1(Rows[r][c]));
     }
