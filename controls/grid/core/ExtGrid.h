@@ -1086,6 +1086,19 @@ public:
     void BuildCellHint(QString& HintStr, THintInfo& HintInfo);
 
     // ---- Filter objects, background and editor link (grid side) ----
+    // Opens the editor control of display cell (ACol, ARow); edCustom runs the editor link.
+    void ShowSpecialEditor(int32_t ACol, int32_t ARow);
+    // Stores the open editor's value into the cell (real column of ACol) and hides the editor.
+    void HideSpecialEditor(int32_t ACol, int32_t ARow);
+    // The message filter put in front of an in-place custom editor: with goTabs the control also
+    // wants arrows, Tab and characters.
+    void EditLinkWndProc(TMessage& Message);
+    // One Tab step to the next (previous when Backward) cell that takes the cursor; false when the
+    // Tab went on to the parent window.
+    bool AdvanceToNextCell(bool Backward);
+    // Moves the cursor from display cell (ACol, ARow) after an edit, as Navigation says.
+    void AdvanceAfterEdit(int32_t ACol, int32_t ARow, bool Force, bool AutoEdit, bool Forward, bool KeepOrigin,
+                          bool EditAfter);
 
     // ---- Sort settings and control look (grid side) ----
 
@@ -2344,6 +2357,14 @@ private:
     void CMHintShow(TMessage& Message);
 
     // ---- Filter, background and editor link internals ----
+    bool CanEditShow() override;
+    // Fires OnEditingDone, leaves edit mode and posts "GridEditDone" with the real column and row.
+    void EditingDone(int32_t ACol, int32_t ARow);
+    // Tab may land on display cell (ACol, ARow).
+    bool CanTabTo(int32_t ACol, int32_t ARow);
+    int32_t FirstTabCol() const;
+    // The link drives the grid's edit state, keys and cell selection.
+    friend class TEditLink;
 
     // ---- Sort settings and control look internals ----
 

@@ -113,7 +113,11 @@ void TExtStringGrid::WMSetCursor(TMessage& Message)
 
 void TExtStringGrid::WMSetFocus(TMessage& Message)
 {
-    if (InvokedFocusChange) return;
+    // The focus comes back after the grid moved it itself: ignored once.
+    if (InvokedFocusChange) {
+        InvokedFocusChange = false;
+        return;
+    }
     TBaseGrid::Dispatch(Message);
     if (HasCheckBox(Col(), Row())) return;
     if (FInplaceRichEdit && FInplaceRichEdit->Visible()) HideInplaceEdit();

@@ -623,4 +623,10 @@ void TExtStringGrid::FollowOfficeTheme()
 void TExtStringGrid::HideInplaceEdit()
 {
     if (EditorMode()) SetEditorMode(false);
+    // A custom editor link stores its value and closes; the cell is selected again.
+    if (EditMode && EditControl == edCustom) {
+        HideSpecialEditor(Col(), Row());
+        EditMode = false;
+        SelectCell(Col(), Row());
+    }
 }
