@@ -452,6 +452,57 @@ TEST_F(EditLinkTest, TabToNextAtEndOpensTheLinkOnTheNextEditableCell)
     }
 }
 
+// A grid whose cell selection refuses the edited value a given number of times.
+class TRefusingGrid : public TTestExtGrid {
+public:
+    using TTestExtGrid::TTestExtGrid;
+    int32_t Refusals = 0;
+
+protected:
+    bool SelectCell(int32_t ACol, int32_t ARow) override
+    {
+        if (Refusals > 0) {
+            --Refusals;
+            FLastValidation = false;
+        }
+        return TTestExtGrid::SelectCell(ACol, ARow);
+    }
+};
+
+TEST_F(EditLinkTest, ARefusedValueOpensTheEditorAgainOnTheSameCell)
+{
+    Form.reset(New<TForm>(nullptr));
+    auto* Refusing = New<TRefusingGrid>(Form.get());
+    Refusing->SetParent(Form.get());
+    Refusing->SetBounds(10, 10, 400, 250);
+    Refusing->SetOptions(Refusing->Options() + TGridOptions{goEditing});
+    Refusing->SetCells(1, 1, QStringLiteral("old"));
+    Refusing->OnGetEditorType = [](TObject*, int32_t, int32_t, TEditorType& AEditor) { AEditor = edCustom; };
+    Link = New<TTestLink>(Form.get());
+    Refusing->SetEditLink(Link);
+    Grid = Refusing;
+    Show();
+    OpenOn(1, 1);
+    ASSERT_TRUE(Editing());
+    Link->Edit->SetSelStart(3);
+    TypeText(QStringLiteral("!"));
+    Refusing->Refusals = 1;
+    Link->Calls.clear();
+    PressKey(VK_DOWN);
+    ProcessPendingEvents();
+    EXPECT_EQ(Refusing->Refusals, 0);
+    EXPECT_TRUE(Editing());
+    EXPECT_EQ(Point(Refusing->Col(), Refusing->Row()), Point(1, 1));
+    EXPECT_EQ(Link->EditCell(), Point(1, 1));
+    EXPECT_TRUE(Link->Calls.contains("SetEditorValue(old!)"));
+    // Accepted the second time: Down moves on.
+    PressKey(VK_DOWN);
+    ProcessPendingEvents();
+    EXPECT_FALSE(Editing());
+    EXPECT_EQ(Point(Refusing->Col(), Refusing->Row()), Point(1, 2));
+    EXPECT_EQ(Refusing->Cells(1, 1), "old!");
+}
+
 TEST_F(EditLinkTest, EnterAdvancesAsNavigationSays)
 {
     Grid->Navigation()->SetAdvanceOnEnter(true);
