@@ -4,6 +4,8 @@
 #include "grid/core/FlagList.h"
 
 #include "grid/core/DropLists.h"
+#include "grid/core/HeaderDragButton.h"
+#include "grid/core/TransEditors.h"
 
 #include "grid/base/GridMarkers.h"
 #include "grid/base/GridSettings.h"
@@ -211,6 +213,17 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner) : TBaseGrid(AOwner)
         EditMode = false;
         EditControl = edNormal;
         FCtrlEditing = false;
+        // The in-cell transparent editors and the header drag button.
+        EditTrans = new TGridTransEdit(this);
+        EditTrans->SetParent(this);
+        EditTrans->SetBorderStyle(bsNone);
+        ComboTrans = new TGridTransCombo(this);
+        ComboTrans->SetParent(this);
+        MoveButton = new THeaderDragButton(this);
+        MoveButton->SetGrid(this);
+        MoveButton->SetParent(this);
+        MoveButton->SetEnabled(false);
+        MoveButton->SetVisible(false);
         FScrollBar = new TScrollBar(this);
         FPaintScrollBar = new TScrollBar(this);
         // The filter drop-down's lists, hidden and without size until a header opens one.
@@ -313,6 +326,12 @@ TExtStringGrid::~TExtStringGrid()
     if (!Designing()) {
         delete FFocusWindow;
         FFocusWindow = nullptr;
+        delete EditTrans;
+        EditTrans = nullptr;
+        delete ComboTrans;
+        ComboTrans = nullptr;
+        delete MoveButton;
+        MoveButton = nullptr;
         for (TScrollBar** Bar : {&FScrollBar, &FPaintScrollBar}) {
             delete *Bar;
             *Bar = nullptr;

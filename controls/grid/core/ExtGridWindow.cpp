@@ -11,6 +11,7 @@
 #include "grid/core/FloatingFooter.h"
 #include "grid/core/GridItems.h"
 #include "grid/core/GridOptions.h"
+#include "grid/core/ScrollControl.h"
 #include "grid/core/SortSettings.h"
 
 #include "graphics/GraphicsObjects.h"
@@ -230,12 +231,31 @@ void TExtStringGrid::ApplyScrollBarAlways(bool Force)
 
 void TExtStringGrid::CreateMetroScrollControls()
 {
-    // No indicator controls are made: the metro scroll type shows the window's own bars here.
+    if (!vscrlctrl) {
+        vscrlctrl = new TScrollControl(this);
+        vscrlctrl->SetDirection(sdVertical);
+        vscrlctrl->SetParent(this);
+        vscrlctrl->SetDoubleBuffered(true);
+        vscrlctrl->SetWidth(6);
+        vscrlctrl->SetAlign(alRight);
+        vscrlctrl->SetVisible(true);
+    }
+    if (!hscrlctrl) {
+        hscrlctrl = new TScrollControl(this);
+        hscrlctrl->SetDirection(sdHorizontal);
+        hscrlctrl->SetParent(this);
+        hscrlctrl->SetDoubleBuffered(true);
+        hscrlctrl->SetHeight(6);
+        hscrlctrl->SetAlign(alBottom);
+        hscrlctrl->SetVisible(true);
+    }
 }
 
 void TExtStringGrid::FreeMetroScrollControls()
 {
+    delete vscrlctrl;
     vscrlctrl = nullptr;
+    delete hscrlctrl;
     hscrlctrl = nullptr;
 }
 

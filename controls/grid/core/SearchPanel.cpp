@@ -137,6 +137,9 @@ void TSearchPanel::CreateWnd()
     ApplyHint(FHiliteButton, FHintHighlight);
     LoadGlyph(FHiliteButton->Glyph(), "ESGHI");
     LoadGlyph(FHiliteButton->GlyphDisabled(), "ESGHID");
+    // Its own plain font from here on, whatever the panel's font becomes.
+    FHiliteButton->Font()->SetStyle({});
+    FHiliteButton->SetParentFont(false);
 
     FMatchCase->SetCaption(FMatchCaseCaption);
 
@@ -157,6 +160,13 @@ void TSearchPanel::LayoutControls()
     Place(FExitButton, 5, 7, 14, 14, true);
     Place(FHiliteButton, 330, 5, 90, 23, true);
     Place(FMatchCase, FHiliteButton->Visible() ? 425 : 330, 8, FMatchCase->Width(), FMatchCase->Height(), false);
+}
+
+void TSearchPanel::Resize()
+{
+    TCustomPanel::Resize();
+    // Mirrored places depend on the width.
+    if (HandleAllocated() && FGrid && FGrid->UseRightToLeftAlignment()) LayoutControls();
 }
 
 void TSearchPanel::Paint()

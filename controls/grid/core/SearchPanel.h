@@ -73,6 +73,7 @@ public:
 protected:
     void CreateWnd() override;
     void Paint() override;
+    void Resize() override;
 
 private:
     void EditChanged(TObject* Sender);

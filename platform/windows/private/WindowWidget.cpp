@@ -292,8 +292,33 @@ TWindowHook::~TWindowHook()
     Hooks().remove(FWnd);
 }
 
+namespace {
+
+// Notes the pointer's place as a press reaches a window, before Qt moves the focus for it: the
+// control that loses the focus to the press asks where the pointer is.
+class TPressWatch : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override
+    {
+        const QEvent::Type Type = Event->type();
+        if ((Type == QEvent::MouseButtonPress || Type == QEvent::MouseButtonDblClick) && Watched->isWindowType())
+            SetCursorPos(static_cast<QMouseEvent*>(Event)->globalPosition().toPoint());
+        return false;
+    }
+};
+
+}  // namespace
+
 void TWindowHook::Attach(QWidget* Widget)
 {
+    static bool Watching = false;
+    if (!Watching && qApp) {
+        Watching = true;
+        qApp->installEventFilter(new TPressWatch(qApp));
+    }
     Widget->installEventFilter(this);
     Widget->setMouseTracking(true);
     // Qt must not move the focus by itself: Tab is a key like any other.
@@ -341,7 +366,12 @@ bool TWindowHook::eventFilter(QObject* Watched, QEvent* Event)
         // that clicked is down while it runs.
         if (Reason == Qt::MouseFocusReason && GetFocus() != FWnd && !InputBlocked(FWidget)) {
             SyncButtons(QGuiApplication::mouseButtons());
-            Guarded(FControl, [this] { SetFocus(FWnd); });
+            Guarded(FControl, [this] {
+                // The left press reaches the focused control as cancel mode before the focus leaves it.
+                if (QGuiApplication::mouseButtons() & Qt::LeftButton)
+                    if (TCustomForm* Form = GetParentForm(FControl)) Form->SendCancelMode(FControl);
+                SetFocus(FWnd);
+            });
         }
         return false;
     }

@@ -17,12 +17,15 @@ class TCancelNoted : public TPlainControl {
 public:
     TCancelNoted(TComponent* AOwner, QStringList& Log) : TPlainControl(AOwner), FLog(Log) {}
 
+    std::function<void()> OnHeard;
+
 protected:
     void Dispatch(TMessage& Message) override
     {
         if (Message.Msg == CM_CANCELMODE) {
             const auto* Sender = reinterpret_cast<TControl*>(Message.LParam);
             FLog.append(Name() + QStringLiteral(" cancel ") + (Sender ? Sender->Name() : QStringLiteral("-")));
+            if (OnHeard) OnHeard();
         }
         TPlainControl::Dispatch(Message);
     }
@@ -90,6 +93,30 @@ TEST_F(CancelModeTest, TheFocusedControlHearsOfEveryLeftPressBeforeThePressedCon
         Input::MouseUp(Focused, {5, 5});
         Input::MouseUp(Focused, {5, 5}, mbRight);
     }
+}
+
+// A wrapped edit takes the focus as the press arrives: the focused control hears of it first.
+TEST_F(CancelModeTest, APressOnAWrappedEditCancelsBeforeTheFocusMoves)
+{
+    auto* Edit = New<TEdit>(Form.get());
+    Edit->SetParent(Form.get());
+    Edit->SetBounds(10, 140, 100, 24);
+    Edit->SetName(QStringLiteral("Edit"));
+    TWinControl* FocusedWhenHeard = nullptr;
+    Focused->OnHeard = [&] { FocusedWhenHeard = Form->ActiveControl(); };
+    ProcessPendingEvents();
+    Log.clear();
+    Input::MouseDown(Edit, {5, 5});
+    Input::MouseUp(Edit, {5, 5});
+    EXPECT_EQ(Log.value(0), QStringLiteral("Focused cancel Edit"));
+    EXPECT_EQ(FocusedWhenHeard, Focused);
+    EXPECT_TRUE(Edit->Focused());
+    // The right button moves the focus without cancel mode, as it sends none to another control.
+    Focused->SetFocus();
+    Log.clear();
+    Input::MouseDown(Edit, {5, 5}, mbRight);
+    Input::MouseUp(Edit, {5, 5}, mbRight);
+    EXPECT_FALSE(Log.contains(QStringLiteral("Focused cancel Edit")));
 }
 
 TEST_F(CancelModeTest, TheFocusedControlHearsOfTheFormsDeactivation)
