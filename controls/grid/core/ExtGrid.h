@@ -1746,7 +1746,8 @@ protected:
     std::unique_ptr<TFlagList> FModifiedRows;
     std::unique_ptr<TFlagList> FEnabledRows;
 
-    TGridDropTarget* FGridDropTarget = nullptr;
+    // Shared with the grid's window while registered there.
+    std::shared_ptr<TGridDropTarget> FGridDropTarget;
     TShowHintEvent FOnShowHint;
     // The owner form's OnResize from before the grid took it over, called after the grid's own.
     std::function<void(TObject* Sender)> FOnResize;
@@ -2371,6 +2372,12 @@ private:
     // ---- Footer panel internals ----
 
     // ---- Grouping, drag-and-drop and balloon internals ----
+    friend class TDragDropSettings;
+    // The switch of DragDropSettings.OleDropTarget outside the form designer: a registration made
+    // before is revoked; On makes a new drop target and registers it for the grid's window.
+    void SwitchOleDropTarget(bool On);
+    // After streaming, a registered drop target takes the accept switches of DragDropSettings.
+    void ApplyOleAcceptSwitches();
 
     // ---- Auxiliary control internals ----
 

@@ -65,6 +65,7 @@ void TExtStringGrid::Loaded()
     FOldCursor = Cursor();
     ShowColumnHeaders();
     ShowRowHeaders();
+    ApplyOleAcceptSwitches();
     if (FLook == glVyx) {
         FLook = glCustom;
         SetLook(glVyx);

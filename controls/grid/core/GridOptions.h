@@ -13,6 +13,7 @@
 #include <memory>
 
 class TBitmap;
+class TExtStringGrid;
 class TFont;
 
 using TGridNotifyEvent = std::function<void(TObject* Sender)>;
@@ -84,18 +85,19 @@ private:
     bool FAutoCheckGroup = false;
 };
 
-// OLE drag and drop switches. The drop target itself is made by the grid's drag-and-drop code.
+// OLE drag and drop switches of a grid.
 class TDragDropSettings : public TPersistent {
 public:
-    // AGrid is not owned.
-    explicit TDragDropSettings(TObject* AGrid) : FGrid(AGrid) {}
+    // AGrid is not owned; nil for settings of no grid, whose switches only store.
+    explicit TDragDropSettings(TExtStringGrid* AGrid) : FGrid(AGrid) {}
 
     // Copies all fifteen switches as they are; registers or revokes nothing.
     void Assign(TPersistent* Source) override;
 
-    TObject* Grid() const { return FGrid; }
+    TExtStringGrid* Grid() const { return FGrid; }
     bool OleDropRTF() const { return FOleDropRTF; }
-    void SetOleDropRTF(bool Value) { FOleDropRTF = Value; }
+    // Sets the drag-and-drop unit's switch for rich text (SetDropRTFEnabled), then stores.
+    void SetOleDropRTF(bool Value);
     bool OleAcceptText() const { return FOleAcceptText; }
     void SetOleAcceptText(bool Value) { FOleAcceptText = Value; }
     bool OleEntireRows() const { return FOleEntireRows; }
@@ -109,7 +111,9 @@ public:
     bool OleAcceptURLs() const { return FOleAcceptURLs; }
     void SetOleAcceptURLs(bool Value) { FOleAcceptURLs = Value; }
     bool OleDropTarget() const { return FOleDropTarget; }
-    void SetOleDropTarget(bool Value) { FOleDropTarget = Value; }
+    // Stores; outside the form designer, True makes and registers a drop target for the grid's
+    // window and False revokes a registration that was made.
+    void SetOleDropTarget(bool Value);
     bool OleInsertRows() const { return FOleInsertRows; }
     void SetOleInsertRows(bool Value) { FOleInsertRows = Value; }
     bool OleAppendRows() const { return FOleAppendRows; }
@@ -126,7 +130,7 @@ public:
     void SetShowCells(bool Value) { FShowCells = Value; }
 
 private:
-    TObject* FGrid;
+    TExtStringGrid* FGrid;
     bool FOleDropRTF = false;
     bool FOleAcceptText = true;
     bool FOleEntireRows = false;
