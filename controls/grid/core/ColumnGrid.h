@@ -59,6 +59,10 @@ public:
     void SaveColumnPositions(const QString& Key, const QString& Section);
     // Missing keys change nothing; values that are no permutation raise the list index error.
     void LoadColumnPositions(const QString& Key, const QString& Section);
+    // With ColumnSize's Location clIniFile the "CP" keys above in its Key and Section; else the
+    // string grid's "Pos" store.
+    void SaveColPositions() override;
+    void LoadColPositions() override;
 
     int32_t GetVersionNr() const override;
     QString GetVersionString() const override;

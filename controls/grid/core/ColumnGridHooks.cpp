@@ -5,6 +5,7 @@
 #include "grid/base/GridSettings.h"
 #include "grid/core/CellGraphic.h"
 #include "grid/core/ControlLook.h"
+#include "grid/core/GridEditors.h"
 #include "grid/core/GridItems.h"
 
 #include "graphics/GraphicsObjects.h"
@@ -107,6 +108,14 @@ void TExtColumnGrid::GetEditorType(int32_t ACol, int32_t ARow, TEditorType& AEdi
     if (TGridColumnItem* Item = ItemOf(ACol)) {
         if (IsNormalCell(ACol, ARow)) {
             AEditor = Item->Editor();
+            if (EditCombo) {
+                EditCombo->Items()->Assign(Item->ComboItems());
+                EditCombo->SetDropDownCount(Item->DropDownCount());
+            }
+            TGridSpin* Spin = SpinEdit();
+            Spin->SetMinValue(Item->SpinMin());
+            Spin->SetMaxValue(Item->SpinMax());
+            Spin->SetIncrement(Item->SpinStep());
             SetEditLink(Item->EditLink());
             ControlLook()->SetDropDownCount(Item->DropDownCount());
         }

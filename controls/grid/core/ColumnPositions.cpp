@@ -1,6 +1,8 @@
 // TExtColumnGrid: the column order stored as "CP" + position = initial index in an INI file.
 #include "grid/core/ColumnGrid.h"
 
+#include "grid/core/ColumnSize.h"
+
 #include "os/IniFiles.h"
 
 #include <vector>
@@ -34,4 +36,16 @@ void TExtColumnGrid::LoadColumnPositions(const QString& Key, const QString& Sect
     for (int32_t j = 0; j < n; ++j) FColumnCollection->Items(Wanted[static_cast<size_t>(j)])->SetDefIdx(j);
     FColumnCollection->ResetOrganization();
     for (int32_t i = 0; i < n; ++i) FColumnCollection->Items(i)->SetDefIdx(Wanted[static_cast<size_t>(i)]);
+}
+
+void TExtColumnGrid::SaveColPositions()
+{
+    if (ColumnSize()->Location() == clIniFile) SaveColumnPositions(ColumnSize()->Key(), ColumnSize()->Section());
+    else TExtStringGrid::SaveColPositions();
+}
+
+void TExtColumnGrid::LoadColPositions()
+{
+    if (ColumnSize()->Location() == clIniFile) LoadColumnPositions(ColumnSize()->Key(), ColumnSize()->Section());
+    else TExtStringGrid::LoadColPositions();
 }

@@ -1111,6 +1111,10 @@ public:
     // ---- Auxiliary controls (grid side) ----
 
     // ---- Column positions and column editors ----
+    // The combo editor, made with the grid outside the designer; nil in it.
+    TGridCombo* EditCombo = nullptr;
+    // The spin editor: made on first use, hidden, disabled and borderless, with the grid as parent.
+    TGridSpin* SpinEdit();
 
     // ---- Settings objects (owned; nil where the grid has none yet) ----
     TSortSettings* SortSettings() const { return FSortSettings.get(); }
@@ -1987,7 +1991,6 @@ protected:
     TControlEdit* FEditControl = nullptr;
     TControlCombo* FComboControl = nullptr;
     TWinControl* EditCtrl = nullptr;
-    TGridCombo* EditCombo = nullptr;
     TGridSpin* FEditSpin = nullptr;
     TGridTransEdit* EditTrans = nullptr;
     TGridTransCombo* ComboTrans = nullptr;

@@ -17,6 +17,7 @@
 #include "grid/core/ControlLook.h"
 #include "grid/core/FloatingFooter.h"
 #include "grid/core/FooterPanel.h"
+#include "grid/core/GridEditors.h"
 #include "grid/core/GridItems.h"
 #include "grid/core/HiddenRows.h"
 #include "grid/core/GridOptions.h"
@@ -209,6 +210,12 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner) : TBaseGrid(AOwner)
         ArwD = new TArrowWindow(this, arrDown);
         ArwL = new TArrowWindow(this, arrLeft);
         ArwR = new TArrowWindow(this, arrRight);
+        EditCombo = new TGridCombo(this);
+        EditCombo->SetParent(this);
+        EditCombo->SetEnabled(false);
+        EditCombo->SetVisible(false);
+        EditCombo->SetIsWinXP(FIsWinXP);
+        EditCombo->SetIsVista(FIsWinVista && FIsComCtl6);
         FStyle = tsWindowsXP;
         EditMode = false;
         EditControl = edNormal;
@@ -323,9 +330,13 @@ TExtStringGrid::~TExtStringGrid()
 
     TBaseGrid::SetCursor(FOldCursor);
 
+    delete FEditSpin;
+    FEditSpin = nullptr;
     if (!Designing()) {
         delete FFocusWindow;
         FFocusWindow = nullptr;
+        delete EditCombo;
+        EditCombo = nullptr;
         delete EditTrans;
         EditTrans = nullptr;
         delete ComboTrans;

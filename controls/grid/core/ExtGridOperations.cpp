@@ -72,11 +72,3 @@ void TExtStringGrid::AppendRow()
 {
     SetRowCount(RowCount() + 1);
 }
-
-// ---------------------------------------------------------------------------------------------
-// Column positions: nothing to do without their settings
-// ---------------------------------------------------------------------------------------------
-
-void TExtStringGrid::SaveColPositions() {}
-
-void TExtStringGrid::LoadColPositions() {}

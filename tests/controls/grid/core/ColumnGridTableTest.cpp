@@ -4,6 +4,7 @@
 
 #include "grid/core/CellGraphic.h"
 #include "grid/core/ControlLook.h"
+#include "grid/core/GridEditors.h"
 
 #include "support/Artifacts.h"
 #include "support/Render.h"
@@ -15,8 +16,11 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QRect>
 
+#include <cstdlib>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -38,7 +42,7 @@ const TColumnShape Shape[] = {
     {"Position", edComboList, 55, false},
     {"Start Bit", edComboList, 55, false},
     {"Swap", edDataCheckBox, 36, false},
-    {"Mnemonic", edNormal, 120, true},
+    {"Mnemonic", edNormal, 276, true},
 };
 constexpr int32_t ColumnCount = 11;
 
@@ -47,11 +51,11 @@ protected:
     void SetUp() override
     {
         Form.reset(New<TForm>(nullptr));
-        Form->SetClientWidth(720);
-        Form->SetClientHeight(220);
+        Form->SetClientWidth(900);
+        Form->SetClientHeight(337);
         Grid = New<TExtColumnGrid>(Form.get());
         Grid->SetParent(Form.get());
-        Grid->SetBounds(0, 0, 720, 220);
+        Grid->SetBounds(0, 0, 900, 337);
         Grid->SetColCount(ColumnCount);
         Grid->SetRowCount(513);
         Grid->SetFixedRows(1);
@@ -67,6 +71,7 @@ protected:
         for (const char* T : {"Coil Status", "Input Status", "Holding Register", "Input Register"})
             Type->ComboItems()->Add(QString::fromLatin1(T));
         Type->SetDropDownCount(4);
+        for (int32_t p = 0; p < 500; ++p) Grid->Columns()->Items(7)->ComboItems()->Add(QString::number(p));
         for (int32_t b = 0; b < 8; ++b) Grid->Columns()->Items(8)->ComboItems()->Add(QString::number(b));
         Grid->Columns()->Items(9)->SetCheckTrue(QStringLiteral("Y"));
         Grid->Columns()->Items(9)->SetCheckFalse(QStringLiteral("N"));
@@ -82,6 +87,20 @@ protected:
     std::unique_ptr<TForm> Form;
     TExtColumnGrid* Grid = nullptr;
 };
+
+// The bounding box of the pixels of Area that stand clearly apart from Background.
+QRect InkIn(const QImage& Image, const QRect& Area, QRgb Background)
+{
+    QRect Box;
+    for (int y = Area.top(); y <= Area.bottom(); ++y)
+        for (int x = Area.left(); x <= Area.right(); ++x) {
+            const QRgb P = Image.pixel(x, y);
+            const int D = std::abs(qRed(P) - qRed(Background)) + std::abs(qGreen(P) - qGreen(Background)) +
+                          std::abs(qBlue(P) - qBlue(Background));
+            if (D > 150) Box |= QRect(x, y, 1, 1);
+        }
+    return Box;
+}
 
 }  // namespace
 
@@ -141,4 +160,96 @@ TEST_F(ColumnGridTableTest, AutoSizeAndRendering)
     SaveArtifact(Image, QStringLiteral("column-grid-modbus-table"));
     ASSERT_FALSE(Image.isNull());
     EXPECT_EQ(Image.width(), Grid->Width());
+}
+
+TEST_F(ColumnGridTableTest, EditComboTakesEachColumnsChoices)
+{
+    struct {
+        int32_t Col;
+        int32_t Count;
+        const char* First;
+        const char* Last;
+        int32_t DropDownCount;
+    } Cases[] = {
+        {2, 4, "Coil Status", "Input Register", 4},
+        {7, 500, "0", "499", 8},
+        {8, 8, "0", "7", 8},
+        {3, 0, "", "", 8},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(Shape[C.Col].Header);
+        TEditorType Editor = edNone;
+        Grid->GetEditorType(C.Col, 200, Editor);
+        EXPECT_EQ(Editor, Shape[C.Col].Editor);
+        TStrings* Items = Grid->EditCombo->Items();
+        ASSERT_EQ(Items->Count(), C.Count);
+        if (C.Count > 0) {
+            EXPECT_EQ(Items->Strings(0), QString::fromLatin1(C.First));
+            EXPECT_EQ(Items->Strings(C.Count - 1), QString::fromLatin1(C.Last));
+        }
+        EXPECT_EQ(Grid->EditCombo->DropDownCount(), C.DropDownCount);
+    }
+}
+
+TEST_F(ColumnGridTableTest, RendersHeadersAndTextsWhereTheColumnsAnswerColoursAndAlignment)
+{
+    const TColor ReadOnlyColor = 0x00D8F4FF;
+    Grid->Columns()->Items(10)->SetColor(ReadOnlyColor);
+    Grid->Columns()->Items(1)->SetHeaderAlignment(taCenter);
+    Grid->Columns()->Items(3)->SetAlignment(taRightJustify);
+    Grid->SetCells(1, 2, QStringLiteral("17"));
+    Grid->SetCells(3, 2, QStringLiteral("7"));
+    Grid->SetCol(5);
+    Grid->SetRow(6);
+
+    // What the painting asks of the columns.
+    struct {
+        int32_t Col, Row;
+        TColor Brush;
+        TAlignment Align;
+    } Looks[] = {
+        {10, 1, ReadOnlyColor, taLeftJustify}, {10, 400, ReadOnlyColor, taLeftJustify},
+        {10, 0, clWhite, taLeftJustify},       {3, 2, clWindow, taRightJustify},
+        {1, 0, clWhite, taCenter},             {1, 2, clWindow, taLeftJustify},
+    };
+    for (const auto& L : Looks) {
+        SCOPED_TRACE(testing::Message() << L.Col << "," << L.Row);
+        TBrush Brush;
+        TFont Font;
+        Brush.SetColor(L.Row == 0 ? clWhite : clWindow);
+        Grid->GetCellColor(L.Col, L.Row, {}, &Brush, &Font);
+        EXPECT_EQ(Brush.Color(), L.Brush);
+        TAlignment H = taLeftJustify;
+        TVAlignment V = vtaTop;
+        Grid->GetAlignment(L.Col, L.Row, H, V);
+        EXPECT_EQ(H, L.Align);
+    }
+
+    Form->Show();
+    ProcessPendingEvents();
+    const QImage Image = RenderControl(Grid);
+    SaveArtifact(Image, QStringLiteral("column-grid-modbus-read"));
+    ASSERT_FALSE(Image.isNull());
+    const auto Inner = [&](int32_t C, int32_t R) {
+        const TRect Cell = Grid->CellRect(C, R);
+        return QRect(Cell.Left + 2, Cell.Top + 2, Cell.Width() - 4, Cell.Height() - 4);
+    };
+    const auto Ink = [&](int32_t C, int32_t R) { return InkIn(Image, Inner(C, R), Image.pixel(Inner(C, R).topLeft())); };
+
+    // Every header in row 0, as wide as its measured text.
+    Grid->Canvas()->SetFont(Grid->Font());
+    for (int32_t c = 0; c < ColumnCount; ++c) {
+        SCOPED_TRACE(Shape[c].Header);
+        const QRect Header = Ink(c, 0);
+        ASSERT_FALSE(Header.isEmpty());
+        const int32_t Measured = Grid->Canvas()->TextWidth(QString::fromLatin1(Shape[c].Header));
+        EXPECT_LE(Header.width(), Measured + 1);
+        EXPECT_GE(Header.width(), Measured / 2);
+    }
+    // Row numbers down column 0 and the texts of the first rows; empty cells stay blank.
+    for (int32_t r = 1; r <= 12; ++r) EXPECT_FALSE(Ink(0, r).isEmpty()) << r;
+    for (auto [c, r] : {std::pair{1, 1}, {2, 1}, {3, 1}, {9, 1}, {10, 1}, {1, 2}, {3, 2}, {9, 2}})
+        EXPECT_FALSE(Ink(c, r).isEmpty()) << c << "," << r;
+    for (auto [c, r] : {std::pair{2, 2}, {4, 1}, {10, 2}, {9, 3}}) EXPECT_TRUE(Ink(c, r).isEmpty()) << c << "," << r;
+    EXPECT_GT(Ink(2, 1).width(), Ink(1, 1).width()) << "Holding Register is wider than 1";
 }

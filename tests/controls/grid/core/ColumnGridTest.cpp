@@ -5,6 +5,7 @@
 #include "grid/base/GridSettings.h"
 #include "grid/core/CellGraphic.h"
 #include "grid/core/ControlLook.h"
+#include "grid/core/GridEditors.h"
 
 #include "support/Input.h"
 #include "support/Render.h"
@@ -799,4 +800,57 @@ TEST_F(ColumnGridTest, ColumnPopUpsByClickAndRow)
     // The menu going away clears the reference.
     delete Menu;
     EXPECT_EQ(Col(2)->ColumnPopup(), nullptr);
+}
+
+TEST_F(ColumnGridTest, EditorTypeHandsTheColumnsListsAndRangesToTheEditors)
+{
+    Grid->SetRowCount(5);
+    ASSERT_NE(Grid->EditCombo, nullptr) << "made with the grid";
+    EXPECT_FALSE(Grid->EditCombo->Visible());
+    EXPECT_FALSE(Grid->EditCombo->Enabled());
+    EXPECT_EQ(Grid->EditCombo->ButtonWidth(), 16);
+    EXPECT_EQ(Grid->EditCombo->Grid(), Grid);
+    Col(1)->SetEditor(edComboList);
+    Col(1)->ComboItems()->Add(QStringLiteral("Coil Status"));
+    Col(1)->ComboItems()->Add(QStringLiteral("Input Status"));
+    Col(1)->SetDropDownCount(2);
+    Col(2)->SetEditor(edComboEdit);
+    Col(2)->ComboItems()->Add(QStringLiteral("x"));
+    Col(3)->SetEditor(edSpinEdit);
+    Col(3)->SetSpinMin(-5);
+    Col(3)->SetSpinMax(250);
+    Col(3)->SetSpinStep(5);
+    struct {
+        int32_t Col, Row;
+        TEditorType Editor;
+        QStringList Items;
+        int32_t DropDownCount, SpinMin, SpinMax, SpinStep;
+    } Cases[] = {
+        {1, 2, edComboList, {"Coil Status", "Input Status"}, 2, 0, 0, 1},
+        {2, 4, edComboEdit, {"x"}, 8, 0, 0, 1},
+        {3, 1, edSpinEdit, {}, 8, -5, 250, 5},
+        // The header row and the fixed column leave the editors as the last cell set them.
+        {1, 0, edNormal, {}, 8, -5, 250, 5},
+        {0, 2, edNormal, {}, 8, -5, 250, 5},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(testing::Message() << C.Col << "," << C.Row);
+        TEditorType Editor = edNormal;
+        Grid->GetEditorType(C.Col, C.Row, Editor);
+        EXPECT_EQ(Editor, C.Editor);
+        QStringList Items;
+        for (int32_t I = 0; I < Grid->EditCombo->Items()->Count(); ++I) Items << Grid->EditCombo->Items()->Strings(I);
+        EXPECT_EQ(Items, C.Items);
+        EXPECT_EQ(Grid->EditCombo->DropDownCount(), C.DropDownCount);
+        EXPECT_EQ(Grid->SpinEdit()->MinValue(), C.SpinMin);
+        EXPECT_EQ(Grid->SpinEdit()->MaxValue(), C.SpinMax);
+        EXPECT_EQ(Grid->SpinEdit()->Increment(), C.SpinStep);
+    }
+    EXPECT_FALSE(Grid->SpinEdit()->Visible());
+    EXPECT_EQ(Grid->SpinEdit(), Grid->SpinEdit()) << "made once";
+
+    // The editors belong to a grid.
+    TComponent Owner(nullptr);
+    EXPECT_THROW(TGridCombo{&Owner}, EInvalidCast);
+    EXPECT_THROW(TGridSpin{&Owner}, EInvalidCast);
 }
