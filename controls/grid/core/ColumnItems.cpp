@@ -327,6 +327,26 @@ void TGridColumnItem::SetFloats(int32_t ARow, double Value)
     GridOrRaise()->SetFloats(Index(), ARow, Value);
 }
 
+TDateTime TGridColumnItem::Dates(int32_t ARow) const
+{
+    return GridOrRaise()->Dates(Index(), ARow);
+}
+
+void TGridColumnItem::SetDates(int32_t ARow, TDateTime Value)
+{
+    GridOrRaise()->SetDates(Index(), ARow, Value);
+}
+
+TDateTime TGridColumnItem::Times(int32_t ARow) const
+{
+    return GridOrRaise()->Times(Index(), ARow);
+}
+
+void TGridColumnItem::SetTimes(int32_t ARow, TDateTime Value)
+{
+    GridOrRaise()->SetTimes(Index(), ARow, Value);
+}
+
 // ---------------------------------------------------------------------------------------------
 // TGridColumnCollection
 // ---------------------------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 
 #include "graphics/Colors.h"
 #include "rtl/Collection.h"
+#include "rtl/DateTime.h"
 #include "windows/Controls.h"
 
 #include <QString>
@@ -154,6 +155,10 @@ public:
     void SetInts(int32_t ARow, int32_t Value);
     double Floats(int32_t ARow) const;
     void SetFloats(int32_t ARow, double Value);
+    TDateTime Dates(int32_t ARow) const;
+    void SetDates(int32_t ARow, TDateTime Value);
+    TDateTime Times(int32_t ARow) const;
+    void SetTimes(int32_t ARow, TDateTime Value);
 
 private:
     friend class TExtColumnGrid;

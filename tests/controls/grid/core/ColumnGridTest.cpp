@@ -854,3 +854,32 @@ TEST_F(ColumnGridTest, EditorTypeHandsTheColumnsListsAndRangesToTheEditors)
     EXPECT_THROW(TGridCombo{&Owner}, EInvalidCast);
     EXPECT_THROW(TGridSpin{&Owner}, EInvalidCast);
 }
+
+TEST_F(ColumnGridTest, ItemsReachTheirColumnsCells)
+{
+    Grid->SetRowCount(6);
+    TGridColumnItem* Item = Col(2);
+    Item->SetRows(1, QStringLiteral("text"));
+    EXPECT_EQ(Grid->Cells(2, 1), "text");
+    Grid->SetCells(2, 2, QStringLiteral("42"));
+    EXPECT_EQ(Item->Rows(2), "42");
+    EXPECT_EQ(Item->Ints(2), 42);
+    Item->SetInts(3, -7);
+    EXPECT_EQ(Grid->Cells(2, 3), "-7");
+    Item->SetFloats(4, 2.5);
+    EXPECT_EQ(Item->Floats(4), Grid->Floats(2, 4));
+    EXPECT_DOUBLE_EQ(Item->Floats(4), 2.5);
+    const TDateTime Day = 45000;
+    Item->SetDates(5, Day);
+    EXPECT_EQ(Grid->Cells(2, 5), [&] { Grid->SetDates(3, 5, Day); return Grid->Cells(3, 5); }());
+    EXPECT_DOUBLE_EQ(Item->Dates(5), Day);
+    const TDateTime Noon = 0.5;
+    Item->SetTimes(1, Noon);
+    EXPECT_NEAR(Item->Times(1), Noon, 1e-6);
+    EXPECT_NEAR(Grid->Times(2, 1), Noon, 1e-6);
+    // Conversion errors are the grid's own; an item outside a grid reaches no cells.
+    Grid->SetCells(2, 1, QStringLiteral("x"));
+    EXPECT_THROW(Item->Ints(1), EExtGridError);
+    TGridColumnItem Alone(nullptr);
+    EXPECT_THROW(Alone.Rows(1), EListError);
+}
