@@ -26,6 +26,8 @@ class TBalloonSettings;
 class TBands;
 class TBitmap;
 class TCellGraphic;
+struct TCellGraphicLayout;
+struct TCellPaint;
 class TCellNode;
 class TCollection;
 class TColumnSize;
@@ -1115,6 +1117,31 @@ public:
     TGridCombo* EditCombo = nullptr;
     // The spin editor: made on first use, hidden, disabled and borderless, with the grid as parent.
     TGridSpin* SpinEdit();
+
+    // ---- Cell painting (grid side) ----
+    // The layers of one cell over the background the base grid painted.
+    void DrawCellContent(TCanvas* ACanvas, int32_t ACol, int32_t ARow, const TRect& ARect,
+                         TGridDrawState AState) override;
+
+    // ---- Styles, looks and the design panel (grid side) ----
+
+    // ---- Cell graphics, check boxes and radio buttons (grid side) ----
+    void GetCellGraphicLayout(int32_t ACol, int32_t ARow, TCellGraphicLayout& Layout);
+    void DrawCheckBox(const TRect& R, bool Checked, TCheckBoxState State, bool TriState, TControlStyle Style,
+                      bool Grayed, bool Enabled);
+    void DrawRadioButton(TCanvas* ACanvas, const TRect& R, bool Upward, double Scale, TControlStyle Style,
+                         int32_t ARow, int32_t ACol, bool Selected, TStrings* Items, bool Disabled, bool Horizontal,
+                         int32_t Index, int32_t Count);
+
+    // ---- Cell text, sort indicator, alignment and measuring (grid side) ----
+    void DrawSortIndicator(TCanvas* ACanvas, int32_t ACol, int32_t Y, int32_t X);
+    void DrawRTFCell(int32_t ACol, int32_t ARow, const TRect& R, TCanvas* ACanvas);
+
+    // ---- Background, window border, sizing lines and focus window (grid side) ----
+    // The background picture or gradient under one cell, over B (the text layer decides where).
+    void PaintCellBackground(TCanvas* ACanvas, const TRect& B, int32_t ACol, int32_t ARow);
+
+    // ---- Balloon tooltips (grid side) ----
 
     // ---- Settings objects (owned; nil where the grid has none yet) ----
     TSortSettings* SortSettings() const { return FSortSettings.get(); }
@@ -2386,6 +2413,24 @@ private:
 
     // ---- Column position and column editor internals ----
 
+
+    // ---- Cell painting internals ----
+    // The brush and font colours of the cell last given visual properties, before selection.
+    TColor FUnselectedBrushColor = clNone;
+    TColor FUnselectedFontColor = clNone;
+
+    // ---- Style, look and design panel internals ----
+
+    // ---- Cell graphic internals ----
+    // Places and draws the cell's graphic in Rect; Rect becomes what the graphic leaves.
+    void DrawCellGraphics(TCellPaint& P, TRect& Rect, TVAlignment VA);
+
+    // ---- Cell text internals ----
+    void DrawCellText(TCellPaint& P);
+
+    // ---- Background, border and focus window internals ----
+
+    // ---- Balloon internals ----
 
     // The owner form's resize: sizes the grid with the form, then runs the handler kept before.
     void FormResize(TObject* Sender);
