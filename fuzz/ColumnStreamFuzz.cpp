@@ -3,37 +3,18 @@
 #include "grid/core/ColumnGrid.h"
 
 #include "rtl/Streams.h"
-#include "windows/Forms.h"
+#include "FuzzRig.h"
 
 #include <QByteArray>
 
 #include <cstdint>
 #include <cstdlib>
-#include <memory>
 
 namespace {
 
 void Check(bool Holds)
 {
     if (!Holds) std::abort();
-}
-
-struct TRig {
-    std::unique_ptr<TForm> Form;
-    TExtColumnGrid* Grid = nullptr;
-};
-
-TRig& Rig()
-{
-    static TRig* Made = [] {
-        auto* Rig = new TRig;
-        Rig->Form.reset(New<TForm>(nullptr));
-        Rig->Form->SetBounds(0, 0, 300, 300);
-        Rig->Grid = New<TExtColumnGrid>(Rig->Form.get());
-        Rig->Grid->SetParent(Rig->Form.get());
-        return Rig;
-    }();
-    return *Made;
 }
 
 QByteArray Saved(TExtColumnGrid* Grid)
@@ -47,7 +28,7 @@ QByteArray Saved(TExtColumnGrid* Grid)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
-    TExtColumnGrid* Grid = Rig().Grid;
+    TExtColumnGrid* Grid = FuzzControl<TExtColumnGrid>();
     Grid->SetColCount(4);
     const QByteArray Before = Saved(Grid);
     TBytesStream Input(QByteArray(reinterpret_cast<const char*>(Data), static_cast<qsizetype>(Size)));

@@ -9,14 +9,13 @@
 #include "grid/core/GridItems.h"
 #include "grid/core/HiddenRows.h"
 
-#include "windows/Forms.h"
+#include "FuzzRig.h"
 
 #include <QString>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -40,24 +39,6 @@ constexpr int32_t StartRows = 12;
 int32_t HeightOf(int32_t Id)
 {
     return 18 + Id % 5;
-}
-
-struct TRig {
-    std::unique_ptr<TForm> Form;
-    TExtStringGrid* Grid = nullptr;
-};
-
-TRig& Rig()
-{
-    static TRig* Made = [] {
-        auto* Rig = new TRig;
-        Rig->Form.reset(New<TForm>(nullptr));
-        Rig->Form->SetBounds(0, 0, 300, 300);
-        Rig->Grid = New<TExtStringGrid>(Rig->Form.get());
-        Rig->Grid->SetParent(Rig->Form.get());
-        return Rig;
-    }();
-    return *Made;
 }
 
 // The ids in real row order.
@@ -94,7 +75,7 @@ void CheckGrid(TExtStringGrid* Grid, const std::vector<int32_t>& Model)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
-    TExtStringGrid* Grid = Rig().Grid;
+    TExtStringGrid* Grid = FuzzControl<TExtStringGrid>();
     Grid->UnHideRowsAll();
     Grid->UnHideColumnsAll();
     Grid->SetColCount(4);

@@ -6,7 +6,7 @@
 #include "grid/core/SortSettings.h"
 
 #include "rtl/Exceptions.h"
-#include "windows/Forms.h"
+#include "FuzzRig.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -15,7 +15,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 
 namespace {
 
@@ -26,24 +25,16 @@ void Check(bool Holds, const char* What)
     std::abort();
 }
 
-struct TRig {
-    std::unique_ptr<TForm> Form;
-    TExtStringGrid* Grid = nullptr;
-};
-
-TRig& Rig()
+// Five columns and seven rows, set on first use.
+TExtStringGrid* SortGrid()
 {
-    static TRig* Made = [] {
-        auto* Rig = new TRig;
-        Rig->Form.reset(New<TForm>(nullptr));
-        Rig->Form->SetBounds(0, 0, 300, 300);
-        Rig->Grid = New<TExtStringGrid>(Rig->Form.get());
-        Rig->Grid->SetParent(Rig->Form.get());
-        Rig->Grid->SetColCount(5);
-        Rig->Grid->SetRowCount(7);
-        return Rig;
+    static TExtStringGrid* Made = [] {
+        TExtStringGrid* Grid = FuzzControl<TExtStringGrid>();
+        Grid->SetColCount(5);
+        Grid->SetRowCount(7);
+        return Grid;
     }();
-    return *Made;
+    return Made;
 }
 
 // Six rows with ties in columns 1 to 3, each column of one kind; column 4 names the row.
@@ -86,7 +77,7 @@ QStringList Rows(TExtStringGrid* Grid)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
-    TExtStringGrid* Grid = Rig().Grid;
+    TExtStringGrid* Grid = SortGrid();
     Reset(Grid);
     TSortSettings* Sort = Grid->SortSettings();
     const QString Text = QString::fromUtf8(QByteArrayView(reinterpret_cast<const char*>(Data), qsizetype(Size)));

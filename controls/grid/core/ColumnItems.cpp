@@ -1,6 +1,7 @@
 // TGridColumnItem and TGridColumnCollection: column settings, their copy lists and the collection's
 // change hook that keeps the grid's column count in step.
 #include "grid/core/ColumnItems.h"
+#include "grid/core/KeyOrder.h"
 
 #include "grid/core/ColumnGrid.h"
 
@@ -395,21 +396,7 @@ void TGridColumnCollection::SetOrganization()
 void TGridColumnCollection::ResetOrganization()
 {
     if (!FOwner) return;
-    // The wanted order: by DefIdx, ties by present index. Each move puts one column in its place.
-    const int32_t n = Count();
-    std::vector<int32_t> Order(static_cast<size_t>(n));
-    std::iota(Order.begin(), Order.end(), 0);
-    std::vector<int32_t> Keys(static_cast<size_t>(n));
-    for (int32_t I = 0; I < n; ++I) Keys[static_cast<size_t>(I)] = Items(I)->DefIdx();
-    std::stable_sort(Order.begin(), Order.end(),
-                     [&](int32_t A, int32_t B) { return Keys[static_cast<size_t>(A)] < Keys[static_cast<size_t>(B)]; });
-    std::vector<int32_t> Layout(static_cast<size_t>(n));
-    std::iota(Layout.begin(), Layout.end(), 0);
-    for (int32_t p = 0; p < n; ++p) {
-        const auto At = std::find(Layout.begin() + p, Layout.end(), Order[static_cast<size_t>(p)]);
-        const auto q = static_cast<int32_t>(At - Layout.begin());
-        if (q == p) continue;
-        FOwner->MoveColumn(q, p);
-        std::rotate(Layout.begin() + p, At, At + 1);
-    }
+    std::vector<int32_t> Keys(static_cast<size_t>(Count()));
+    for (int32_t I = 0; I < Count(); ++I) Keys[static_cast<size_t>(I)] = Items(I)->DefIdx();
+    MoveIntoKeyOrder(Keys, [this](int32_t From, int32_t To) { FOwner->MoveColumn(From, To); });
 }

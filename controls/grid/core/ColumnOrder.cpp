@@ -3,6 +3,7 @@
 #include "grid/core/ExtGrid.h"
 
 #include "grid/base/GridSupport.h"
+#include "grid/core/KeyOrder.h"
 
 #include <algorithm>
 #include <numeric>
@@ -32,24 +33,9 @@ void TExtStringGrid::ResetColumnOrder()
         SetColumnOrder();
         return;
     }
-    // Stable by entry, ties by position, one move per misplaced column: equal entries (left by
-    // inserted columns) end in order instead of being passed round for ever.
-    const int32_t n = std::min(ColCount(), FColumnOrder->Count());
-    std::vector<int32_t> Order(static_cast<size_t>(n));
-    std::iota(Order.begin(), Order.end(), 0);
-    std::vector<int32_t> Keys(static_cast<size_t>(n));
-    for (int32_t I = 0; I < n; ++I) Keys[static_cast<size_t>(I)] = FColumnOrder->GetInteger(I);
-    std::stable_sort(Order.begin(), Order.end(),
-                     [&](int32_t A, int32_t B) { return Keys[static_cast<size_t>(A)] < Keys[static_cast<size_t>(B)]; });
-    std::vector<int32_t> Layout(static_cast<size_t>(n));
-    std::iota(Layout.begin(), Layout.end(), 0);
-    for (int32_t p = 0; p < n; ++p) {
-        const auto At = std::find(Layout.begin() + p, Layout.end(), Order[static_cast<size_t>(p)]);
-        const auto q = static_cast<int32_t>(At - Layout.begin());
-        if (q == p) continue;
-        MoveColumn(q, p);
-        std::rotate(Layout.begin() + p, At, At + 1);
-    }
+    std::vector<int32_t> Keys(static_cast<size_t>(std::min(ColCount(), FColumnOrder->Count())));
+    for (size_t I = 0; I < Keys.size(); ++I) Keys[I] = FColumnOrder->GetInteger(static_cast<int32_t>(I));
+    MoveIntoKeyOrder(Keys, [this](int32_t From, int32_t To) { MoveColumn(From, To); });
 }
 
 int32_t TExtStringGrid::ColumnAtPosition(int32_t APosition)

@@ -3,81 +3,52 @@
 
 #include "grid/core/ExtGrid.h"
 
-namespace {
-
-// The shared end of an edit. Stopping guards against the exit that hiding the control causes.
-bool StopTransEdit(TWinControl* Control, TExtStringGrid* Grid, int32_t ACol, int32_t ARow, bool& Stopping)
+template <class TControlBase>
+TGridTransControl<TControlBase>::TGridTransControl(TComponent* AOwner)
+    : TControlBase(AOwner), FGrid(dynamic_cast<TExtStringGrid*>(AOwner))
 {
-    if (!Grid) {
-        Control->Hide();
+    this->SetVisible(false);
+}
+
+template <class TControlBase>
+bool TGridTransControl<TControlBase>::StopEdit()
+{
+    if (!FGrid) {
+        this->Hide();
         return true;
     }
-    if (Stopping) return true;
-    Stopping = true;
-    QString Text = Control->Text();
+    if (FStopping) return true;
+    FStopping = true;
+    QString Text = this->Text();
     bool Valid = true;
-    if (Grid->OnCellValidate) Grid->OnCellValidate(Grid, ACol, ARow, Text, Valid);
+    if (FGrid->OnCellValidate) FGrid->OnCellValidate(FGrid, FCol, FRow, Text, Valid);
     if (!Valid) {
-        Grid->FocusCell(ACol, ARow);
-        if (Control->CanFocus()) Control->SetFocus();
-        Stopping = false;
+        FGrid->FocusCell(FCol, FRow);
+        if (this->CanFocus()) this->SetFocus();
+        FStopping = false;
         return false;
     }
-    if (Grid->OnEditingDone) Grid->OnEditingDone(Grid);
-    Grid->SetCellEx(ACol, ARow, Text);
-    Control->Hide();
-    Stopping = false;
+    if (FGrid->OnEditingDone) FGrid->OnEditingDone(FGrid);
+    FGrid->SetCellEx(FCol, FRow, Text);
+    this->Hide();
+    FStopping = false;
     return true;
 }
 
-// Leaving the control while the grid goes away validates nothing.
-bool GridAlive(const TExtStringGrid* Grid)
-{
-    return !Grid || !Grid->ComponentState().Contains(csDestroying);
-}
-
-}  // namespace
-
-TGridTransEdit::TGridTransEdit(TComponent* AOwner) : TEdit(AOwner), FGrid(dynamic_cast<TExtStringGrid*>(AOwner))
-{
-    SetVisible(false);
-}
-
-bool TGridTransEdit::StopEdit()
-{
-    return StopTransEdit(this, FGrid, FCol, FRow, FStopping);
-}
-
-void TGridTransEdit::KeyDown(uint16_t& Key, TShiftState Shift)
+template <class TControlBase>
+void TGridTransControl<TControlBase>::KeyDown(uint16_t& Key, TShiftState Shift)
 {
     if (Key == VK_RETURN) Key = 0;
-    TEdit::KeyDown(Key, Shift);
+    TControlBase::KeyDown(Key, Shift);
 }
 
-void TGridTransEdit::DoExit()
+template <class TControlBase>
+void TGridTransControl<TControlBase>::DoExit()
 {
-    TEdit::DoExit();
-    if (GridAlive(FGrid)) StopEdit();
+    TControlBase::DoExit();
+    // Leaving the control while the grid goes away validates nothing.
+    if (!FGrid || !FGrid->ComponentState().Contains(csDestroying)) StopEdit();
 }
 
-TGridTransCombo::TGridTransCombo(TComponent* AOwner) : TComboBox(AOwner), FGrid(dynamic_cast<TExtStringGrid*>(AOwner))
-{
-    SetVisible(false);
-}
-
-bool TGridTransCombo::StopEdit()
-{
-    return StopTransEdit(this, FGrid, FCol, FRow, FStopping);
-}
-
-void TGridTransCombo::KeyDown(uint16_t& Key, TShiftState Shift)
-{
-    if (Key == VK_RETURN) Key = 0;
-    TComboBox::KeyDown(Key, Shift);
-}
-
-void TGridTransCombo::DoExit()
-{
-    TComboBox::DoExit();
-    if (GridAlive(FGrid)) StopEdit();
-}
+template class TGridTransControl<TEdit>;
+template class TGridTransControl<TComboBox>;

@@ -8,10 +8,12 @@
 
 class TExtStringGrid;
 
-// Created hidden with the grid as owner. Enter is swallowed; leaving the edit ends it (StopEdit).
-class TGridTransEdit : public TEdit {
+// Created hidden with the grid as owner. Enter is swallowed; leaving the control ends the edit
+// (StopEdit). TControlBase is the edit or the combo it stands on.
+template <class TControlBase>
+class TGridTransControl : public TControlBase {
 public:
-    explicit TGridTransEdit(TComponent* AOwner);
+    explicit TGridTransControl(TComponent* AOwner);
 
     int32_t Col() const { return FCol; }
     void SetCol(int32_t Value) { FCol = Value; }
@@ -19,8 +21,8 @@ public:
     void SetRow(int32_t Value) { FRow = Value; }
 
     // Validates the text through the grid's OnCellValidate: refused, the cell becomes current and the
-    // edit keeps the focus (false); accepted, OnEditingDone fires, the text goes into the cell and the
-    // edit hides (true).
+    // control keeps the focus (false); accepted, OnEditingDone fires, the text goes into the cell and
+    // the control hides (true).
     bool StopEdit();
 
 protected:
@@ -31,28 +33,18 @@ private:
     int32_t FRow = 0;
     int32_t FCol = 0;
     TExtStringGrid* FGrid = nullptr;
-    bool FStopping = false;
+    bool FStopping = false;  // hiding the control causes an exit of its own
 };
 
-// The combo counterpart of TGridTransEdit.
-class TGridTransCombo : public TComboBox {
+extern template class TGridTransControl<TEdit>;
+extern template class TGridTransControl<TComboBox>;
+
+class TGridTransEdit : public TGridTransControl<TEdit> {
 public:
-    explicit TGridTransCombo(TComponent* AOwner);
+    using TGridTransControl::TGridTransControl;
+};
 
-    int32_t Col() const { return FCol; }
-    void SetCol(int32_t Value) { FCol = Value; }
-    int32_t Row() const { return FRow; }
-    void SetRow(int32_t Value) { FRow = Value; }
-
-    bool StopEdit();
-
-protected:
-    void KeyDown(uint16_t& Key, TShiftState Shift) override;
-    void DoExit() override;
-
-private:
-    int32_t FRow = 0;
-    int32_t FCol = 0;
-    TExtStringGrid* FGrid = nullptr;
-    bool FStopping = false;
+class TGridTransCombo : public TGridTransControl<TComboBox> {
+public:
+    using TGridTransControl::TGridTransControl;
 };
