@@ -3,6 +3,7 @@
 
 #include "graphics/FontMapper.h"
 #include "graphics/private/DeviceContext.h"
+#include "graphics/private/TextTrace.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -219,7 +220,24 @@ private:
     std::vector<bool> FMarked;
 };
 
+TTextTraceListener& TraceListener()
+{
+    static TTextTraceListener listener;
+    return listener;
+}
+
+void Trace(const TDeviceContext& DC, const TRect& Rect, uint32_t Flags, const QString& Text, bool Out)
+{
+    const TTextTraceListener& listener = TraceListener();
+    if (listener) listener({Rect, Flags, Text, DC.State.TextColor, DC.State.Font.Font.underline(), Out});
+}
+
 } // namespace
+
+TTextTraceListener SetTextTraceListener(TTextTraceListener Listener)
+{
+    return std::exchange(TraceListener(), std::move(Listener));
+}
 
 int32_t DrawText(HDC DC, const QString& Text, int32_t Count, TRect& Rect, uint32_t Format)
 {
@@ -238,6 +256,7 @@ int32_t DrawTextEx(HDC DC, const QString& Text, int32_t Count, TRect& Rect, uint
     if (Params) tabLength = Params->iTabLength;
     const int leftMargin = Params ? Params->iLeftMargin : 0;
     const int rightMargin = Params ? Params->iRightMargin : 0;
+    if (TraceListener()) Trace(dc, Rect, Format, Count < 0 ? Text : Text.left(Count), false);
     const QString text = MapFontText(dc.State.Font.Font, Count < 0 ? Text : Text.left(Count));
     if (Params) Params->uiLengthDrawn = static_cast<uint32_t>(text.size());
 
@@ -310,6 +329,7 @@ int32_t DrawTextEx(HDC DC, const QString& Text, int32_t Count, TRect& Rect, uint
 bool ExtTextOut(HDC DC, int32_t X, int32_t Y, uint32_t Options, const TRect* Rect, const QString& Text)
 {
     TDeviceContext& dc = DC->DC();
+    if (TraceListener()) Trace(dc, Rect ? *Rect : Bounds(X, Y, 0, 0), Options, Text, true);
     const QRect rect = Rect ? ToQRect(*Rect) : QRect();
     if (Rect && (Options & ETO_OPAQUE)) {
         if (QPainter* painter = dc.Begin()) painter->fillRect(rect, ToQColor(dc.State.BkColor));

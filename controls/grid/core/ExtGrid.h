@@ -2427,6 +2427,15 @@ private:
 
     // ---- Cell text internals ----
     void DrawCellText(TCellPaint& P);
+    // The plain-text branch of DrawCellText: flags, links, measure, error marks and the sort indicator.
+    void DrawPlainCellText(TCellPaint& P, QString Text, TRect T, TColor U, int32_t S, bool SortShown, int32_t ErrPos,
+                           int32_t ErrLen, int32_t LineHeight);
+    // The selection rectangle's sides on cell (ACol, ARow) and the resizer on its last cell.
+    void DrawSelectionFrame(TCanvas* C, int32_t ACol, int32_t ARow, const TRect& T);
+    // A cell of the sort indicator row whose column is the sort column or holds a sort key.
+    bool IsSortIndicatorCell(int32_t ACol, int32_t ARow);
+    // RowSelect for rows in range; false outside.
+    bool RowSelectedSafe(int32_t ARow);
 
     // ---- Background, border and focus window internals ----
 
