@@ -93,6 +93,7 @@ void TExtStringGrid::DrawCellText(TCellPaint& P)
     const int32_t GLW = GridLineWidth();
     const TCellGraphic* Graphic = P.Graphic.Graphic;
     const TCellType GraphicType = Graphic ? Graphic->CellType() : ctNone;
+    P.TextWidth = 0;
 
     // 1., 2. Selection colours.
     TColor U = FURLColor;
@@ -287,7 +288,9 @@ void TExtStringGrid::DrawSelectionFrame(TCanvas* C, int32_t ACol, int32_t ARow, 
     }
     if (FSelectionResizer && RightCol && ARow == S.Bottom) {
         const TRect Cell = CellRect(ACol, ARow);
+        const TColor Was = C->Brush()->Color();
         FillRectColor(C, Rect(T.Right - 4, T.Bottom - 4, Cell.Right, Cell.Bottom), FSelectionRectangleColor);
+        C->Brush()->SetColor(Was);
     }
     Pen->SetWidth(1);
 }
@@ -371,6 +374,7 @@ void TExtStringGrid::DrawSortIndicator(TCanvas* ACanvas, int32_t ACol, int32_t Y
         TFont Saved;
         Saved.Assign(ACanvas->Font());
         TBrush* Brush = ACanvas->Brush();
+        const TColor BrushWas = Brush->Color();
         Brush->SetColor(SS->IndexColor());
         Pen->SetColor(SS->IndexColor());
         TFont* F = ACanvas->Font();
@@ -389,6 +393,7 @@ void TExtStringGrid::DrawSortIndicator(TCanvas* ACanvas, int32_t ACol, int32_t Y
             ACanvas->TextOut(X - 2, Y - 2, Number);
         }
         ACanvas->SetFont(&Saved);
+        Brush->SetColor(BrushWas);
         Pen->SetColor(clBlack);
         return;
     }
