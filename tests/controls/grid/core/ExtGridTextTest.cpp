@@ -158,3 +158,30 @@ TEST_F(ExtGridTextFixture, MarkupIsMeasuredUnwrappedUnlessWrappedToTheCell)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ExtGridTextFixture, TheEditedCellCountsATrailingLineFeedAsALine)
+{
+    Show();
+    Grid->SetOptions(Grid->Options() + TGridOptions{goEditing});
+    const int32_t GH = Measure()->TextHeight(QStringLiteral("gh"));
+    Grid->SetCells(1, 1, QStringLiteral("abc"));
+    Grid->SetCells(1, 2, QStringLiteral("abc\n"));
+    TPoint One, Edited, Other;
+    Grid->GetCellTextSize(1, 1, One, false, true);
+    Grid->FocusCell(1, 2);
+    Grid->SetFocus();
+    Grid->SetEditorMode(true);
+    ASSERT_TRUE(Grid->EditorMode());
+    Grid->GetCellTextSize(1, 2, Edited, false, true);
+    // Not the edited cell: measured as it is.
+    Grid->SetCells(1, 3, QStringLiteral("abc"));
+    Grid->GetCellTextSize(1, 3, Other, false, true);
+    Grid->SetEditorMode(false);
+    EXPECT_EQ(One.Y, GH);
+    EXPECT_EQ(Edited.Y, One.Y + GH);
+    EXPECT_EQ(Other, One);
+}
+
+}  // namespace
