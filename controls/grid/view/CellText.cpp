@@ -145,9 +145,11 @@ void TExtStringGrid::DrawCellText(TCellPaint& P)
     if (P.HasFilter) {
         TBitmap* Glyph = FFilterDropDown->Glyph();
         if (FFilter->HasFilter(RCol)) Glyph = FFilterDropDown->GlyphActive();
+        const TColor Was = Brush->Color();
         if (Empty(Glyph)) DrawBitmapResource(C, FixedColor(), Rect(T.Right - 16, T.Top, T.Right, T.Bottom),
                                              QStringLiteral("ESGFILT"));
         else DrawTransparent(C, T.Right - 16, T.Top, Glyph);
+        Brush->SetColor(Was);
         T = R;
     }
 
