@@ -1127,11 +1127,17 @@ public:
 
     // ---- Cell graphics, check boxes and radio buttons (grid side) ----
     void GetCellGraphicLayout(int32_t ACol, int32_t ARow, TCellGraphicLayout& Layout);
-    void DrawCheckBox(const TRect& R, bool Checked, TCheckBoxState State, bool TriState, TControlStyle Style,
+    // Places and draws the cell's graphic (P.Graphic) in the cell rectangle Rect, which stays as
+    // it is; VA is the cell's vertical text alignment.
+    void DrawCellGraphics(TCellPaint& P, TRect& Rect, TVAlignment VA);
+    void DrawCheckBox(const TRect& R, bool Checked, TCheckBoxState State, bool TriState, ExtGrid::TControlStyle Style,
                       bool Grayed, bool Enabled);
-    void DrawRadioButton(TCanvas* ACanvas, const TRect& R, bool Upward, double Scale, TControlStyle Style,
+    void DrawRadioButton(TCanvas* ACanvas, const TRect& R, bool Upward, double Scale, ExtGrid::TControlStyle Style,
                          int32_t ARow, int32_t ACol, bool Selected, TStrings* Items, bool Disabled, bool Horizontal,
                          int32_t Index, int32_t Count);
+    // Rect deflated by 2 with its top-left moved to where text at Angle (degrees) starts so that
+    // its rotated box (the canvas font, Text plus one "w") stands by VA and HA.
+    void PlaceRotatedText(TRect& Rect, int32_t Angle, TVAlignment VA, TAlignment HA, const QString& Text);
 
     // ---- Cell text, sort indicator, alignment and measuring (grid side) ----
     void DrawSortIndicator(TCanvas* ACanvas, int32_t ACol, int32_t Y, int32_t X);
@@ -2422,8 +2428,14 @@ private:
     // ---- Style, look and design panel internals ----
 
     // ---- Cell graphic internals ----
-    // Places and draws the cell's graphic in Rect; Rect becomes what the graphic leaves.
-    void DrawCellGraphics(TCellPaint& P, TRect& Rect, TVAlignment VA);
+    void DrawNodeGlyph(TCellPaint& P, TRect R);
+    // ctButton, ctBitButton and ctExpand in the placed rectangle G of the deflated rectangle R.
+    void DrawCellButton(TCellPaint& P, TCellGraphic* Graphic, TRect G, const TRect& R);
+    // ctProgress, ctRangeIndicator and ctXPProgress over R.
+    void DrawCellProgress(TCellPaint& P, TCellGraphic* Graphic, TRect R);
+    void DrawRotatedCell(TCellPaint& P, TCellGraphic* Graphic, TRect R);
+    // The cell's number for a graphic; 0 where the text is no number.
+    double CellNumber(int32_t ACol, int32_t ARow);
 
     // ---- Cell text internals ----
     void DrawCellText(TCellPaint& P);
