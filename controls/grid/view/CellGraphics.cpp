@@ -8,6 +8,7 @@
 
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
+#include "graphics/GraphicsObjects.h"
 #include "graphics/Icon.h"
 #include "graphics/ImageList.h"
 #include "graphics/Picture.h"
@@ -22,6 +23,31 @@ namespace {
 
 const TCellTypes CheckLikeTypes{ctCheckBox,    ctDataCheckBox, ctVirtCheckBox,
                                 ctRowCheckBox, ctRadioButton,  ctTriStateCheckBox};
+
+// The canvas's brush, pen and font colour, put back when the graphic is drawn.
+class TToolsKeeper {
+public:
+    explicit TToolsKeeper(TCanvas* Canvas) : FCanvas(Canvas)
+    {
+        FBrush.Assign(Canvas->Brush());
+        FPen.Assign(Canvas->Pen());
+        FFontColor = Canvas->Font()->Color();
+    }
+    ~TToolsKeeper()
+    {
+        FCanvas->Brush()->Assign(&FBrush);
+        FCanvas->Pen()->Assign(&FPen);
+        FCanvas->Font()->SetColor(FFontColor);
+    }
+    TToolsKeeper(const TToolsKeeper&) = delete;
+    TToolsKeeper& operator=(const TToolsKeeper&) = delete;
+
+private:
+    TCanvas* FCanvas;
+    TBrush FBrush;
+    TPen FPen;
+    TColor FFontColor;
+};
 
 // The placement of the vertical text alignment for check-box-like graphics.
 TCellVAlign ToCellVAlign(TVAlignment VA)
@@ -124,6 +150,7 @@ void TExtStringGrid::DrawCellGraphics(TCellPaint& P, TRect& Rect, TVAlignment VA
     TCellGraphic* Graphic = P.Graphic.Graphic;
     if (!Graphic) return;
     TCanvas* C = P.Canvas;
+    const TToolsKeeper Keeper(C);
     const TCellType Type = Graphic->CellType();
     if (Type == ctNode) {
         DrawNodeGlyph(P, Rect);

@@ -16,8 +16,9 @@ void TExtStringGrid::DrawCellButton(TCellPaint& P, TCellGraphic* Graphic, TRect 
     const TCellType Type = Graphic->CellType();
     if (Type == ctExpand) G = ::Rect(R.Right - 13, R.Top, R.Right, R.Top + 13);
     // The button's offset in its cell, kept for hit testing: x in the low 16 bits, y in the high.
-    const uint32_t DX = static_cast<uint32_t>(G.Left - P.Cell.Left) & 0xFFFF;
-    const uint32_t DY = static_cast<uint32_t>(G.Top - P.Cell.Top) & 0xFFFF;
+    const TRect Cell = TBaseGrid::CellRect(P.ACol, P.ARow);
+    const uint32_t DX = static_cast<uint32_t>(G.Left - Cell.Left) & 0xFFFF;
+    const uint32_t DY = static_cast<uint32_t>(G.Top - Cell.Top) & 0xFFFF;
     Graphic->SetCellValue(static_cast<double>(DX | DY << 16));
 
     int32_t ButtonLook = FControlLook->FlatButton() ? blFlat : IsWinXP() ? blThemed : blClassic;
