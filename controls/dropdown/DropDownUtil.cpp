@@ -46,14 +46,7 @@ void DrawStepGradient(TCanvas* Canvas, TColor FromColor, TColor ToColor, int32_t
 
 TColor BlendColor(TColor Col1, TColor Col2, int32_t Percent)
 {
-    if (Percent >= 100) return Col1;
-    if (Percent <= 0) return Col2;
-    const TColor C1 = ColorToRGB(Col1);
-    const TColor C2 = ColorToRGB(Col2);
-    const auto Mix = [Percent](int32_t A, int32_t B) {
-        return Round(static_cast<long double>(Percent * A + (100 - Percent) * B) / 100);
-    };
-    return RGB(Mix(GetRValue(C1), GetRValue(C2)), Mix(GetGValue(C1), GetGValue(C2)), Mix(GetBValue(C1), GetBValue(C2)));
+    return BlendColors(Col1, Col2, Percent);
 }
 
 TColor AdjustColorChannels(TColor Color, int32_t RPercent, int32_t GPercent, int32_t BPercent)

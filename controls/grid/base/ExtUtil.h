@@ -230,6 +230,11 @@ TColor InterpolateColor(TColor Color1, TColor Color2, int32_t RangeStart, int32_
 TColor HalveColor(TColor Color);
 // Each channel c becomes c + c * Percent / 100, rounded and limited to 0..255.
 TColor ScaleColor(TColor Color, int32_t Percent);
+// Percent of C1 and the rest of C2 per channel (halves to even, limited to 255): C1 from 100 on
+// (clNone too), C2 below 1 or when C1 is clNone, C1 when C2 is clNone.
+TColor BlendColors(TColor C1, TColor C2, int32_t Percent);
+// C1 unchanged without Blend.
+TColor BlendColorsIf(TColor C1, TColor C2, bool Blend, int32_t Percent);
 // One cell's part of a selection box with rounded ends. EndKind: 0 both ends rounded, 1 the left,
 // 2 the right, 3 neither, 4 neither but the horizontal lines inset as if rounded. R loses 2
 // pixels at the bottom and 1 at the right first.

@@ -154,6 +154,22 @@ TColor ScaleColor(TColor Color, int32_t Percent)
     return FromChannels(scaled(c.R), scaled(c.G), scaled(c.B));
 }
 
+TColor BlendColors(TColor C1, TColor C2, int32_t Percent)
+{
+    if (Percent >= 100) return C1;
+    if (Percent < 1 || C1 == clNone) return C2;
+    if (C2 == clNone) return C1;
+    const TChannels a = Channels(C1);
+    const TChannels b = Channels(C2);
+    auto mix = [Percent](int32_t X, int32_t Y) { return RoundHalfEven((int64_t(Percent) * X + int64_t(100 - Percent) * Y) / 100.0L); };
+    return FromChannels(mix(a.R, b.R), mix(a.G, b.G), mix(a.B, b.B));
+}
+
+TColor BlendColorsIf(TColor C1, TColor C2, bool Blend, int32_t Percent)
+{
+    return Blend ? BlendColors(C1, C2, Percent) : C1;
+}
+
 void DrawRoundedSelection(TCanvas* Canvas, TColor Color, TColor ColorTo, TColor MirrorColor, TColor MirrorColorTo,
                           TColor TopInnerColor, TColor BottomInnerColor, TColor BorderColor, TColor InnerCornerColor,
                           TColor CornerColor, TRect R, int32_t EndKind)

@@ -1122,6 +1122,15 @@ public:
     // The layers of one cell over the background the base grid painted.
     void DrawCellContent(TCanvas* ACanvas, int32_t ACol, int32_t ARow, const TRect& ARect,
                          TGridDrawState AState) override;
+    // The cell's colours, font, alignment and word wrap; the unselected colours stay in
+    // FUnselectedBrushColor and FUnselectedFontColor.
+    void GetVisualProperties(int32_t ACol, int32_t ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                             TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                             TFont* AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                             TCellGradientDirection& GD) override;
+    // The font a cell is measured with: fixed or normal font, the cell's own font parts, GetCellColor.
+    void GetFontProperties(int32_t ACol, int32_t RCol, int32_t ARow, TGridDrawState& AState, TFont* AFont,
+                           TBrush* ABrush, bool Remap);
 
     // ---- Styles, looks and the design panel (grid side) ----
 
@@ -2424,6 +2433,25 @@ private:
     // The brush and font colours of the cell last given visual properties, before selection.
     TColor FUnselectedBrushColor = clNone;
     TColor FUnselectedFontColor = clNone;
+    // IsFixed, or inside the fixed columns or rows.
+    bool IsFixedLookCell(int32_t ACol, int32_t ARow);
+    // The real row under persistent disjunct row selection (or, with EnabledRows, enabled rows), else ARow.
+    int32_t PaintDataRow(int32_t ARow, bool EnabledRows);
+    // The fixed cell shows the hover (or pressed) look: HoverFixedCells covers it and the mouse
+    // is over it, or it is the column being moved.
+    bool IsHoverFixedCell(int32_t ACol, int32_t ARow);
+    // The layers of DrawCellContent, in their order.
+    void PaintCellScrollBar(TCellPaint& P);
+    void DrawFixedCellLook(TCellPaint& P);
+    void DrawRowIndicator(TCellPaint& P);
+    void DrawListViewFixedCell(TCellPaint& P);
+    void DrawModifiedMarker(TCellPaint& P);
+    void DrawEditorButtons(TCellPaint& P);
+    void DrawCellBorders(TCanvas* ACanvas, int32_t RCol, int32_t ARow, TRect B);
+    void DrawFixedCellEdges(TCellPaint& P);
+    void DrawTreeLines(TCellPaint& P);
+    void DrawCellFocusRect(TCellPaint& P);
+    void DrawColumnNumber(TCellPaint& P);
 
     // ---- Style, look and design panel internals ----
 

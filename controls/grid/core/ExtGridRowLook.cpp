@@ -29,7 +29,8 @@ void TExtStringGrid::SetRowFontColor(int32_t ARow, TColor Value)
         // A cell without a colour of its own takes the font colour a new cell would have.
         if (!HasCellProperties(x, ARow)) continue;
         TCellProperties* Props = GetCellProperties(x, ARow);
-        if (Props->BrushColor() != clNone) continue;
+        if (Props->BrushColor() != clNone && Props->BrushColor() != Color()) continue;
+        Props->SetFontColor(clNone);
         TFont Font;
         TBrush Brush;
         TColor ColorTo = clNone, MirrorColor = clNone, MirrorColorTo = clNone;

@@ -739,7 +739,7 @@ TEST_F(ExtGridFixture, HintsAlignmentsBordersAndDefaults)
         Grid->GetCellDefaults(ACol, ARow, &Font, &Brush, To, Mirror, MirrorTo, H, V, WW, GD);
         return std::pair{Brush.Color(), To};
     };
-    EXPECT_EQ(BrushOf(2, 2), std::pair(clRed, clRed));
+    EXPECT_EQ(BrushOf(2, 2), std::pair(Grid->Color(), clNone));
     EXPECT_EQ(BrushOf(0, 2), std::pair(clNone, clNone));
     Grid->Bands()->SetActive(true);
     EXPECT_EQ(BrushOf(2, 2), std::pair(clNone, clNone));
