@@ -6,31 +6,7 @@
 #include "grid/core/CellNode.h"
 
 #include "graphics/Canvas.h"
-#include "graphics/DrawText.h"
 #include "graphics/GraphicsObjects.h"
-
-namespace {
-
-// Until the text layer writes the cell's text: one line, aligned, clipped to the cell.
-void DrawInterimText(TCanvas* ACanvas, const QString& Text, const TCellPaint& P)
-{
-    if (Text.isEmpty()) return;
-    TRect R = P.R;
-    R.Left += 2;
-    R.Right -= 2;
-    uint32_t Flags = DT_SINGLELINE | DT_NOPREFIX;
-    if (P.HA == taRightJustify) Flags |= DT_RIGHT;
-    else if (P.HA == taCenter) Flags |= DT_CENTER;
-    if (P.VA == vtaCenter) Flags |= DT_VCENTER;
-    else if (P.VA == vtaBottom) Flags |= DT_BOTTOM;
-    else R.Top += 1;
-    const int32_t Cut = Text.indexOf(QLatin1Char('\r'));
-    ACanvas->Brush()->SetStyle(bsClear);
-    DrawText(ACanvas->Handle(), Cut < 0 ? Text : Text.left(Cut), -1, R, Flags);
-    ACanvas->Brush()->SetStyle(bsSolid);
-}
-
-}  // namespace
 
 void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int32_t ACol, int32_t ARow, const TRect& ARect,
                                      TGridDrawState AState)
@@ -99,12 +75,7 @@ void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int32_t ACol, int32_t ARo
     }
     const bool UserDraws = (OnDrawCell || OnCustomCellDraw) && FNoDefaultDraw;
     if (!UserDraws && !(Graphic && FNoImageAndText)) {
-        P.TextWidth = -1;
         DrawCellText(P);
-        if (P.TextWidth < 0) {
-            P.TextWidth = 0;
-            DrawInterimText(ACanvas, GetCellEx(ACol, ARow), P);
-        }
     }
     P.R.Right = RightBeforeText;
 
