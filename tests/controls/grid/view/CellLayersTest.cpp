@@ -1,0 +1,192 @@
+// The layers of one cell on rendered pixels: fixed-cell looks, markers, editor buttons, and a
+// sheet of every look.
+#include "CellPaintTestSupport.h"
+
+#include "grid/base/ExtUtil.h"
+#include "grid/base/GridSettings.h"
+#include "grid/core/ControlLook.h"
+#include "grid/core/GridOptions.h"
+#include "grid/core/SortSettings.h"
+
+#include "graphics/Bitmap.h"
+#include "graphics/GraphicsObjects.h"
+
+#include <QPainter>
+
+#include <functional>
+
+namespace {
+
+constexpr TColor Red = 0x0000FF;
+constexpr TColor Blue = 0xFF0000;
+constexpr TColor Olive = 0x308080;
+constexpr TColor Sand = 0x90C8E0;
+constexpr TColor Plum = 0x803070;
+
+using CellLayersTest = CellPaintFixture;
+
+// Plain look Sand, hover Olive framed Red, pressed Plum framed Blue.
+void SetLookColours(TPaintGrid* G, TGridLook Look)
+{
+    G->SetLook(Look);
+    G->SetVyxGradientFrom(Sand);
+    G->SetVyxGradientTo(clNone);
+    G->SetVyxGradientMirrorFrom(clNone);
+    G->SetVyxGradientHoverFrom(Olive);
+    G->SetVyxGradientHoverTo(clNone);
+    G->SetVyxGradientHoverMirrorFrom(clNone);
+    G->SetVyxGradientHoverBorder(Red);
+    G->SetVyxGradientDownFrom(Plum);
+    G->SetVyxGradientDownTo(clNone);
+    G->SetVyxGradientDownMirrorFrom(clNone);
+    G->SetVyxGradientDownBorder(Blue);
+}
+
+// The fixed cell's look by HoverFixedCells, the mouse, the drop-down button, the active cell and the sort column.
+TEST_F(CellLayersTest, FixedCellLooks)
+{
+    struct TCase {
+        const char* What;
+        std::function<void(TPaintGrid*)> Setup;
+        int32_t Col, Row, DX, DY;  // DX, DY from the cell's top-left (negative: from its right or bottom)
+        TColor Expected;
+    };
+    const auto Hover = [](THoverFixedCells Cells, int32_t X, int32_t Y) {
+        return [=](TPaintGrid* G) {
+            G->SetHoverFixedCells(Cells);
+            G->FHoverFixedX = X;
+            G->FHoverFixedY = Y;
+        };
+    };
+    const auto Held = [](bool DropDownDown) {
+        return [=](TPaintGrid* G) {
+            G->SetHoverFixedCells(hfAll);
+            G->FHoverFixedX = 2;
+            G->FHoverFixedY = 0;
+            G->FMouseDownMove = true;
+            G->FDropDownDown = DropDownDown;
+            G->ControlLook()->SetFixedDropDownButton(true);
+        };
+    };
+    const TCase Cases[] = {
+        {"no hover with hfNone", Hover(hfNone, 2, 0), 2, 0, 20, 10, Sand},
+        {"hover with hfAll", Hover(hfAll, 2, 0), 2, 0, 20, 10, Olive},
+        {"another cell keeps the plain look", Hover(hfAll, 2, 0), 3, 0, 20, 10, Sand},
+        {"hfFixedRows: header row", Hover(hfFixedRows, 2, 0), 2, 0, 20, 10, Olive},
+        {"hfFixedRows: not the fixed column", Hover(hfFixedRows, 0, 3), 0, 3, 20, 10, Sand},
+        {"hfFixedColumns: fixed column", Hover(hfFixedColumns, 0, 3), 0, 3, 20, 10, Olive},
+        {"hfFixedColumns: not the header row", Hover(hfFixedColumns, 2, 0), 2, 0, 20, 10, Sand},
+        {"pressed",
+         [](TPaintGrid* G) {
+             G->SetHoverFixedCells(hfAll);
+             G->FHoverFixedX = 2;
+             G->FHoverFixedY = 0;
+             G->FMouseDownMove = true;
+         },
+         2, 0, 20, 10, Plum},
+        {"held, button down: the rest hovers", Held(true), 2, 0, 20, 12, Olive},
+        {"held, button down: the button is down", Held(true), 2, 0, -5, 16, Plum},
+        {"held, button up: the rest is down", Held(false), 2, 0, 20, 12, Plum},
+        {"held, button up: the button hovers", Held(false), 2, 0, -5, 16, Olive},
+        {"active cell: its row's fixed cell",
+         [](TPaintGrid* G) {
+             G->FocusCell(2, 3);
+             G->SetActiveCellColor(Red);
+             G->SetActiveCellShow(true);
+         },
+         0, 3, 20, 10, Red},
+        {"active cell: its column's header",
+         [](TPaintGrid* G) {
+             G->FocusCell(2, 3);
+             G->SetActiveCellColor(Red);
+             G->SetActiveCellShow(true);
+         },
+         2, 0, 20, 10, Red},
+        {"active cell: other headers",
+         [](TPaintGrid* G) {
+             G->FocusCell(2, 3);
+             G->SetActiveCellColor(Red);
+             G->SetActiveCellShow(true);
+         },
+         3, 0, 20, 10, Sand},
+        {"sort column header",
+         [](TPaintGrid* G) {
+             G->SortSettings()->SetColumn(3);
+             G->SortSettings()->SetHeaderColor(Blue);
+             G->SortSettings()->SetHeaderColorTo(clNone);
+         },
+         3, 0, 20, 10, Blue},
+    };
+    for (const TCase& C : Cases) {
+        SCOPED_TRACE(C.What);
+        SetUp();
+        SetLookColours(Grid, glXP);
+        C.Setup(Grid);
+        const QImage Image = Render();
+        EXPECT_EQ(At(Image, C.Col, C.Row, C.DX, C.DY), Rgb(C.Expected));
+    }
+}
+
+// The modified-row marker, the row indicator and always-visible combo buttons.
+TEST_F(CellLayersTest, MarkersAndEditorButtons)
+{
+    Grid->ShowModified()->SetColor(Red);
+    Grid->ShowModified()->SetEnabled(true);
+    Grid->SetRowModified(4, true);
+    TBitmap Indicator;
+    Indicator.SetSize(8, 8);
+    Indicator.Canvas()->Brush()->SetColor(Blue);
+    Indicator.Canvas()->FillRect(Rect(0, 0, 8, 8));
+    Indicator.Canvas()->SetPixels(0, 7, clWhite);  // the automatic transparent colour
+    Grid->SetRowIndicator(&Indicator);
+    Grid->FocusCell(2, 6);
+    Grid->OnHasComboBox = [](TObject*, int32_t ACol, int32_t, bool& Has) { Has = ACol == 3; };
+    Grid->ControlLook()->SetDropDownAlwaysVisible(true);
+    const QImage Image = Render();
+    SaveArtifact(Image, QStringLiteral("cell-painting-markers"));
+
+    EXPECT_EQ(At(Image, 0, 4, -3, 12), Rgb(Red)) << "marker at the right of column 0";
+    EXPECT_NE(At(Image, 0, 5, -3, 12), Rgb(Red)) << "an unmodified row";
+    EXPECT_EQ(At(Image, 0, 6, 4, 4), Rgb(Blue)) << "indicator in the current row";
+    EXPECT_NE(At(Image, 0, 5, 4, 4), Rgb(Blue));
+    int32_t Face = 0;
+    const TRect R = Grid->CellRect(3, 8);
+    for (int32_t x = R.Right - 18; x < R.Right - 2; ++x)
+        if (Image.pixel(x, R.Top + 5) == Rgb(clBtnFace)) ++Face;
+    EXPECT_GT(Face, 8) << "combo button in column 3";
+    EXPECT_EQ(At(Image, 2, 8, -8, 5), Rgb(Grid->Color())) << "no button in column 2";
+    EXPECT_EQ(At(Image, 3, 0, -8, 5), At(Image, 2, 0, -8, 5)) << "none in the header";
+}
+
+// Every look's fixed cells side by side, for people to look at.
+TEST_F(CellLayersTest, DemoOfEveryLook)
+{
+    const TGridLook Looks[] = {glStandard, glSoft, glClassic, glVyx, glXP, glListView, glVista, glWin7, glOffice2007};
+    QImage Sheet(390 * 3, 290 * 3, QImage::Format_RGB32);
+    Sheet.fill(Qt::white);
+    QPainter Painter(&Sheet);
+    int32_t i = 0;
+    for (TGridLook Look : Looks) {
+        SetUp();
+        SetLookColours(Grid, Look);
+        Grid->SetVyxGradientTo(0xC0C0C0);
+        Grid->SetFixedColor(Sand);
+        Grid->SetHoverFixedCells(hfAll);
+        Grid->FHoverFixedX = 3;
+        Grid->FHoverFixedY = 0;
+        Grid->ControlLook()->SetFixedDropDownButton(true);
+        for (int32_t c = 1; c < 5; ++c) Grid->SetCells(c, 0, QStringLiteral("Col %1").arg(c));
+        for (int32_t r = 1; r < 10; ++r) Grid->SetCells(0, r, QString::number(r));
+        Grid->SetCells(1, 2, QStringLiteral("Look %1").arg(int(Look)));
+        Grid->SetColors(2, 4, Olive);
+        Grid->Bands()->SetActive(Look == glVista);
+        Grid->FocusCell(2, 5);
+        const QImage Image = Render();
+        Painter.drawImage((i % 3) * 390, (i / 3) * 290, Image);
+        ++i;
+    }
+    Painter.end();
+    SaveArtifact(Sheet, QStringLiteral("cell-painting-looks"));
+}
+
+}  // namespace
