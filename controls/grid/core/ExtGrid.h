@@ -1118,6 +1118,20 @@ public:
     // The spin editor: made on first use, hidden, disabled and borderless, with the grid as parent.
     TGridSpin* SpinEdit();
 
+    // ---- Cell form controls (grid side) ----
+    // Opens the edit (EDIT, PASSWORD, MASK) or the combo (COMBO) over the control CtrlID of the
+    // cell's markup; R is the control's rectangle, ACol the real column. Other types open nothing.
+    void ShowCellControl(const QString& Text, const QString& CtrlType, int32_t ARow, int32_t ACol, int32_t DisplCol,
+                         const TRect& R, const QString& CtrlVal, const QString& CtrlID);
+    // Writes the open control's value into its tag and hides the control.
+    void ControlEditDone();
+    void ControlComboSelect(TObject* Sender);
+    // Opens the editable control after ControlID in the markup of real cell (ACol, ARow); without
+    // one the grid takes the focus.
+    void ActivateCellControl(int32_t ACol, int32_t ARow, const QString& ControlID);
+    // Enter or Tab typed in an open control, after it closed.
+    void CellControlKey(QChar Key);
+
     // ---- Cell painting (grid side) ----
     // The layers of one cell over the background the base grid painted.
     void DrawCellContent(TCanvas* ACanvas, int32_t ACol, int32_t ARow, const TRect& ARect,
@@ -2428,6 +2442,10 @@ private:
 
     // ---- Column position and column editor internals ----
 
+
+    // ---- Cell form control internals ----
+    // After an advance onto a control cell from (OC, OR): the control is clicked as by the mouse.
+    void ClickAdvancedToControl(int32_t OC, int32_t OR);
 
     // ---- Cell painting internals ----
     // The brush and font colours of the cell last given visual properties, before selection.

@@ -5,6 +5,7 @@
 
 #include "grid/core/DropLists.h"
 #include "grid/core/HeaderDragButton.h"
+#include "grid/core/ControlEditors.h"
 #include "grid/core/TransEditors.h"
 
 #include "grid/base/GridMarkers.h"
@@ -226,6 +227,13 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner) : TBaseGrid(AOwner)
         EditTrans->SetBorderStyle(bsNone);
         ComboTrans = new TGridTransCombo(this);
         ComboTrans->SetParent(this);
+        // The editors of markup form controls.
+        FEditControl = new TControlEdit(this);
+        FEditControl->SetParent(this);
+        FEditControl->SetVisible(false);
+        FComboControl = new TControlCombo(this);
+        FComboControl->SetParent(this);
+        FComboControl->SetVisible(false);
         MoveButton = new THeaderDragButton(this);
         MoveButton->SetGrid(this);
         MoveButton->SetParent(this);
@@ -341,6 +349,10 @@ TExtStringGrid::~TExtStringGrid()
         EditTrans = nullptr;
         delete ComboTrans;
         ComboTrans = nullptr;
+        delete FEditControl;
+        FEditControl = nullptr;
+        delete FComboControl;
+        FComboControl = nullptr;
         delete MoveButton;
         MoveButton = nullptr;
         for (TScrollBar** Bar : {&FScrollBar, &FPaintScrollBar}) {

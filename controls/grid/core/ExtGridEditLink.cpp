@@ -10,6 +10,8 @@
 #include "windows/Forms.h"
 #include "windows/WinApi.h"
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 
 bool TExtStringGrid::CanEditShow()
@@ -342,9 +344,37 @@ void TExtStringGrid::AdvanceAfterEdit(int32_t ACol, int32_t ARow, bool Force, bo
     if ((AutoEdit && FNavigation->AdvanceAutoEdit()) || IsControlCell(C, Row())) {
         if (!CanEdit(C, Row())) return;
         ShowEditor();
+        if (IsControlCell(C, Row())) ClickAdvancedToControl(OC, OR);
     }
     if (FMouseActions->DisjunctRowSelect()) {
         ClearRowSelect();
         SetRowSelect(Row(), true);
     }
+}
+
+void TExtStringGrid::ClickAdvancedToControl(int32_t OC, int32_t OR)
+{
+    const int32_t NC = Col();
+    const int32_t NR = Row();
+    FDisableChange = true;
+    SetCol(OC);
+    SetRow(OR);
+    SetCol(NC);
+    SetRow(NR);
+    // The control acts as under a click, unless the walk started on a control cell too.
+    if (!IsControlCell(RealColIndex(OC), OR)) {
+        const TRect R = CellRect(NC, NR);
+        MouseDown(mbLeft, TShiftState{}, R.Left + 2, R.Top + 2);
+        MouseUp(mbLeft, TShiftState{}, R.Left + 2, R.Top + 2);
+        if (FNavigation->AdvanceDirection() != adLeftRight) HideEditor();
+    }
+    FDisableChange = false;
+    bool Allow = true;
+    if (OnCellChanging) OnCellChanging(this, OR, OC, Row(), Col(), Allow);
+    TEditorType T = FDefaultEditor;
+    GetEditorType(RealColIndex(OC), OR, T);
+    static constexpr TEditorType Normal[] = {edNormal,    edNumeric,    edPositiveNumeric, edFloat,
+                                             edCapital,   edMixedCase,  edPassword,        edLowerCase,
+                                             edUpperCase, edPositiveFloat};
+    if (std::find(std::begin(Normal), std::end(Normal), T) == std::end(Normal)) HideEditor();
 }
