@@ -84,6 +84,17 @@ TEST_F(CellLayersTest, FixedCellLooks)
              G->FMouseDownMove = true;
          },
          2, 0, 20, 10, Plum},
+        {"hover frame", Hover(hfAll, 2, 0), 2, 0, 0, 10, Red},
+        {"pressed frame",
+         [](TPaintGrid* G) {
+             G->SetHoverFixedCells(hfAll);
+             G->FHoverFixedX = 2;
+             G->FHoverFixedY = 0;
+             G->FMouseDownMove = true;
+         },
+         2, 0, 0, 10, Blue},
+        {"drop-down line", Held(false), 2, 0, -17, 12, Blue},
+        {"drop-down triangle", Held(false), 2, 0, -9, 9, clBlack},
         {"held, button down: the rest hovers", Held(true), 2, 0, 20, 12, Olive},
         {"held, button down: the button is down", Held(true), 2, 0, -5, 16, Plum},
         {"held, button up: the rest is down", Held(false), 2, 0, 20, 12, Plum},
@@ -124,6 +135,70 @@ TEST_F(CellLayersTest, FixedCellLooks)
         C.Setup(Grid);
         const QImage Image = Render();
         EXPECT_EQ(At(Image, C.Col, C.Row, C.DX, C.DY), Rgb(C.Expected));
+    }
+}
+
+// Cell borders from the hooks: each side where the rule puts it, the bottom pen from OnGetCellBorderProp.
+TEST_F(CellLayersTest, BordersFromTheHooks)
+{
+    TCellBorders Sides;
+    Grid->OnGetCellBorder = [&](TObject*, int32_t ARow, int32_t ACol, TPen* Pen, TCellBorders& Borders) {
+        if (ARow != 3 || ACol != 2) return;
+        Borders = Sides;
+        Pen->SetColor(Red);
+    };
+    Grid->OnGetCellBorderProp = [](TObject*, int32_t ARow, int32_t ACol, TPen*, TPen*, TPen*, TPen* Bottom) {
+        if (ARow == 3 && ACol == 2) Bottom->SetColor(Blue);
+    };
+    const QImage Plain = Render();
+    const struct {
+        TCellBorders Sides;
+        int32_t DX, DY;
+        TColor Expected;
+    } Cases[] = {
+        {{cbLeft}, 1, 12, Red},      {{cbRight}, -2, 12, Red}, {{cbTop}, 30, 0, Red},
+        {{cbBottom}, 30, -2, Blue}, {{cbTop}, 1, 12, clNone},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(testing::Message() << C.DX << "," << C.DY);
+        Sides = C.Sides;
+        Grid->Invalidate();
+        const QImage Image = Render();
+        const QRgb Expected = C.Expected == clNone ? At(Plain, 2, 3, C.DX, C.DY) : Rgb(C.Expected);
+        EXPECT_EQ(At(Image, 2, 3, C.DX, C.DY), Expected);
+    }
+    // Nothing of it reaches the neighbours' insides.
+    Sides = {cbLeft, cbTop, cbRight, cbBottom};
+    Grid->Invalidate();
+    const QImage All = Render();
+    EXPECT_EQ(Mid(All, 1, 3), Mid(Plain, 1, 3));
+    EXPECT_EQ(Mid(All, 3, 3), Mid(Plain, 3, 3));
+}
+
+// The edges each look gives a fixed cell (header cell (2, 0)).
+TEST_F(CellLayersTest, FixedCellEdges)
+{
+    const TColor Dark = HalveColor(Sand);
+    const struct {
+        TGridLook Look;
+        bool Flat;
+        int32_t DX, DY;
+        TColor Expected;
+    } Cases[] = {
+        {glClassic, false, 1, 12, clBtnHighlight}, {glClassic, false, -2, 12, clBlack},
+        {glXP, false, 20, 1, clWhite},             {glXP, false, 1, 12, clWhite},
+        {glXP, false, 20, -2, Dark},               {glXP, true, 20, 1, Sand},
+        {glSoft, false, -2, 12, Dark},             {glSoft, true, -2, 12, Sand},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(testing::Message() << "look " << int(C.Look) << (C.Flat ? " flat" : "") << " at " << C.DX << ","
+                                        << C.DY);
+        SetUp();
+        SetLookColours(Grid, C.Look);
+        Grid->SetFixedColor(Sand);
+        Grid->SetFlat(C.Flat);
+        const QImage Image = Render();
+        EXPECT_EQ(At(Image, 2, 0, C.DX, C.DY), Rgb(C.Expected));
     }
 }
 

@@ -60,14 +60,18 @@ protected:
     QRgb At(const QImage& Image, int32_t ACol, int32_t ARow, int32_t DX, int32_t DY)
     {
         const TRect R = Grid->CellRect(ACol, ARow);
-        return Image.pixel(DX >= 0 ? R.Left + DX : R.Right + DX, DY >= 0 ? R.Top + DY : R.Bottom + DY);
+        const int32_t O = Border(Image);
+        return Image.pixel(O + (DX >= 0 ? R.Left + DX : R.Right + DX), O + (DY >= 0 ? R.Top + DY : R.Bottom + DY));
     }
     // The middle of the cell.
     QRgb Mid(const QImage& Image, int32_t ACol, int32_t ARow)
     {
         const TRect R = Grid->CellRect(ACol, ARow);
-        return Image.pixel((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2);
+        const int32_t O = Border(Image);
+        return Image.pixel(O + (R.Left + R.Right) / 2, O + (R.Top + R.Bottom) / 2);
     }
+    // The window's border around the client area in the rendered image.
+    int32_t Border(const QImage& Image) { return (Image.width() - Grid->ClientWidth()) / 2; }
 
     std::unique_ptr<TForm> Form;
     TPaintGrid* Grid = nullptr;
