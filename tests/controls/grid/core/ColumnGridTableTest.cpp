@@ -254,3 +254,69 @@ TEST_F(ColumnGridTableTest, RendersHeadersAndTextsWhereTheColumnsAnswerColoursAn
     EXPECT_FALSE(Ink(9, 3).isEmpty()) << "the Swap column's check box";
     EXPECT_GT(Ink(2, 1).width(), Ink(1, 1).width()) << "Holding Register is wider than 1";
 }
+
+TEST_F(ColumnGridTableTest, RendersItsComboAndCheckBoxColumns)
+{
+    Grid->ControlLook()->SetDropDownAlwaysVisible(true);
+    Grid->SetCells(9, 4, QStringLiteral("Y"));
+    Grid->SetCells(9, 5, QStringLiteral("N"));
+    Grid->SetCol(1);
+    Grid->SetRow(8);
+    Form->Show();
+    ProcessPendingEvents();
+    const auto Render = [&] {
+        const QImage Image = RenderControl(Grid);
+        const int32_t Border = (Grid->Width() - Grid->ClientWidth()) / 2;
+        return Image.copy(Border, Border, Grid->ClientWidth(), Grid->ClientHeight());
+    };
+    const QRgb Shadow = qRgb(128, 128, 128);
+    const QRgb Face = qRgb(212, 208, 200);
+    // The check box of a cell: its sunken frame's top-left corner and the colour in its middle.
+    const auto Box = [&](const QImage& Image, int32_t Row) {
+        const TRect Cell = Grid->CellRect(9, Row);
+        QRect Frame;
+        for (int y = Cell.Top; y < Cell.Bottom; ++y)
+            for (int x = Cell.Left; x < Cell.Right; ++x)
+                if ((Image.pixel(x, y) & 0xFFFFFF) == (Shadow & 0xFFFFFF)) Frame |= QRect(x, y, 1, 1);
+        return std::pair{Frame, Frame.isEmpty() ? QRgb(0) : Image.pixel(Frame.left() + 7, Frame.top() + 8) & 0xFFFFFF};
+    };
+
+    QImage Image = Render();
+    SaveArtifact(Image, QStringLiteral("column-grid-modbus-check-and-combo"));
+    struct {
+        int32_t Row;
+        QRgb Middle;
+    } Cases[] = {{1, qRgb(0, 0, 0)}, {2, qRgb(255, 255, 255)}, {3, qRgb(255, 255, 255)},
+                 {4, qRgb(0, 0, 0)}, {5, qRgb(255, 255, 255)}, {512, qRgb(255, 255, 255)}};
+    for (const auto& C : Cases) {
+        if (C.Row > 12) continue;
+        SCOPED_TRACE(C.Row);
+        const auto [Frame, Middle] = Box(Image, C.Row);
+        ASSERT_FALSE(Frame.isEmpty());
+        EXPECT_EQ(Frame.width(), 14) << "a CheckSize box, its lower and right edges light";
+        EXPECT_EQ(Frame.left(), Grid->CellRect(9, C.Row).Left + 2);
+        EXPECT_EQ(Middle, C.Middle & 0xFFFFFF);
+    }
+    // No "Y" or "N" text beside the boxes: only the box's pixels are dark.
+    const TRect Swap = Grid->CellRect(9, 1);
+    const QRect Ink = InkIn(Image, QRect(Swap.Left + 18, Swap.Top + 1, Swap.Width() - 20, Swap.Height() - 2),
+                            Image.pixel(Swap.Right - 3, Swap.Top + 3));
+    EXPECT_TRUE(Ink.isEmpty());
+
+    // The combo columns show their drop-down buttons at the right edge.
+    for (int32_t c : {2, 7, 8}) {
+        const TRect Cell = Grid->CellRect(c, 3);
+        int32_t FaceCount = 0;
+        for (int y = Cell.Top + 2; y < Cell.Bottom - 2; ++y)
+            for (int x = Cell.Right - 16; x < Cell.Right - 1; ++x)
+                FaceCount += (Image.pixel(x, y) & 0xFFFFFF) == (Face & 0xFFFFFF);
+        EXPECT_GT(FaceCount, 40) << c;
+    }
+
+    // A read-only check column draws its boxes disabled: face colour inside, a grey tick.
+    Grid->Columns()->Items(9)->SetReadOnly(true);
+    Image = Render();
+    SaveArtifact(Image, QStringLiteral("column-grid-modbus-check-read-only"));
+    EXPECT_EQ(Box(Image, 2).second, Face & 0xFFFFFF);
+    EXPECT_EQ(Box(Image, 1).second, Shadow & 0xFFFFFF);
+}
