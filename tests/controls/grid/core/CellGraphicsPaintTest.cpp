@@ -165,8 +165,9 @@ protected:
         ProcessPendingEvents();
         // The client area alone, so that image and cell coordinates agree.
         const QImage Image = RenderControl(Grid);
-        const int32_t Border = (Grid->Width() - Grid->ClientWidth()) / 2;
-        return Image.copy(Border, Border, Grid->ClientWidth(), Grid->ClientHeight());
+        const TPoint Outer = Form->ClientToScreen(Point(Grid->Left(), Grid->Top()));
+        const TPoint Border = Point(Grid->ClientOrigin().X - Outer.X, Grid->ClientOrigin().Y - Outer.Y);
+        return Image.copy(Border.X, Border.Y, Grid->ClientWidth(), Grid->ClientHeight());
     }
 
     // The content rectangle of a cell in the last rendering, deflated as the layer deflates it.
@@ -747,4 +748,92 @@ TEST_F(CellGraphicsPaintTest, ImagesPicturesShapesAndInterfacedCells)
     EXPECT_EQ(BoxOf(Image, Q(Grid->Rects.at({3, 2})), Rgb(clBlue)), QRect(S.Left + 2, S.Top + 2, 23, 23))
         << "a 25-pixel rectangle shape in a 26-pixel square";
     Grid->SetGridImages(nullptr);
+}
+
+TEST_F(CellGraphicsPaintTest, DemoGridOfEveryCellTypeThroughTheCellPainter)
+{
+    Grid->Hide();
+    Form->SetClientHeight(480);
+    auto* Demo = New<TTestExtGrid>(Form.get());
+    Demo->SetParent(Form.get());
+    Demo->SetBounds(0, 0, 600, 470);
+    Demo->SetColCount(2);
+    Demo->SetRowCount(18);
+    Demo->SetFixedRows(1);
+    Demo->SetDefaultColWidth(280);
+    Demo->SetDefaultRowHeight(22);
+    Demo->SetColor(clWhite);
+    Demo->SetOptions(Demo->Options() + TGridOptions{goEditing});
+    Demo->SetCells(1, 0, QStringLiteral("Cell type"));
+    auto Images = std::make_unique<TImageList>(nullptr);
+    Images->SetSize(12, 12);
+    for (TColor C : {clRed, clLime, clBlue}) Images->Add(Keyed(12, 12, C).get(), nullptr);
+    Demo->SetGridImages(Images.get());
+    auto Bmp = Keyed(14, 14, clTeal);
+    TSizedDrawer Drawer;
+
+    int32_t Row = 1;
+    const auto Add = [&](const char* Name, const std::function<void(int32_t)>& Make) {
+        Demo->SetCells(0, Row, QString::fromLatin1(Name));
+        Make(Row);
+        ++Row;
+    };
+    Add("check box", [&](int32_t r) { Demo->AddCheckBox(1, r, true, false); });
+    Add("data check box", [&](int32_t r) {
+        Demo->AddCheckBox(1, r, false, true);
+        Demo->SetCells(1, r, Demo->CheckTrue());
+    });
+    Add("tri-state check box", [&](int32_t r) { Demo->AddCheckBox(1, r, cbGrayed); });
+    Add("radio button", [&](int32_t r) { Demo->AddRadioButton(1, r, true); });
+    Add("radio group", [&](int32_t r) {
+        TStrings* S = Demo->CreateRadio(1, r, 1, 1);
+        for (const char* T : {"Coil", "Input", "Holding"}) S->Add(QString::fromLatin1(T));
+    });
+    Add("rating 3.5", [&](int32_t r) {
+        Demo->AddRating(1, r, 5, clRed, clSilver);
+        Demo->SetCells(1, r, QStringLiteral("3.5"));
+    });
+    Add("progress", [&](int32_t r) {
+        Demo->AddProgress(1, r, clBlue, clWhite);
+        Demo->SetCells(1, r, QStringLiteral("40"));
+    });
+    Add("level progress", [&](int32_t r) {
+        Demo->AddExtProgress(1, r, 0, 100);
+        Demo->SetCells(1, r, QStringLiteral("80"));
+    });
+    Add("range", [&](int32_t r) {
+        Demo->AddRangeIndicator(1, r, 10, clRed, clGreen, true);
+        Demo->SetCells(1, r, QStringLiteral("-4"));
+    });
+    Add("pie", [&](int32_t r) { Demo->AddProgressPie(1, r, clRed, 30); });
+    Add("button", [&](int32_t r) { Demo->AddButton(1, r, 60, 20, QStringLiteral("Go"), haLeft, vaTop); });
+    Add("expand", [&](int32_t r) { Demo->AddExpand(1, r, 60); });
+    Add("comment", [&](int32_t r) { Demo->AddComment(1, r, QStringLiteral("note")); });
+    Add("shape", [&](int32_t r) { Demo->AddShape(1, r, csStar, clYellow, clBlack, haLeft, vaTop); });
+    Add("bitmap", [&](int32_t r) { Demo->AddBitmap(1, r, Bmp.get(), true, haLeft, vaTop); });
+    Add("images", [&](int32_t r) {
+        Demo->AddMultiImage(1, r, 0, haLeft, vaTop);
+        for (int32_t i : {0, 1, 2}) Demo->CellImages(1, r)->Add(i);
+        Demo->CellGraphics(1, r)->SetCellBoolean(true);
+    });
+    Add("interface", [&](int32_t r) { Demo->AddInterfacedCell(1, r, &Drawer); });
+    Demo->SetCol(0);
+    Demo->SetRow(1);
+    Demo->Show();
+    ProcessPendingEvents();
+
+    const QImage Full = RenderControl(Demo);
+    const TPoint Outer = Form->ClientToScreen(Point(Demo->Left(), Demo->Top()));
+    const QImage Image = Full.copy(Demo->ClientOrigin().X - Outer.X, Demo->ClientOrigin().Y - Outer.Y,
+                                   Demo->ClientWidth(), Demo->ClientHeight());
+    SaveArtifact(Image, QStringLiteral("cell-graphics-demo-grid"));
+    for (int32_t r = 1; r < Row; ++r) {
+        SCOPED_TRACE(Demo->Cells(0, r).toStdString());
+        const TRect Cell = Demo->CellRect(1, r);
+        if (Cell.Bottom > Demo->ClientHeight()) break;
+        // Something other than the cell's white is drawn in it.
+        const QRect Area(Cell.Left + 1, Cell.Top + 1, Cell.Width() - 3, Cell.Height() - 3);
+        EXPECT_LT(CountOf(Image, Area, White), Area.width() * Area.height() - 8);
+    }
+    Demo->SetGridImages(nullptr);
 }

@@ -266,8 +266,9 @@ TEST_F(ColumnGridTableTest, RendersItsComboAndCheckBoxColumns)
     ProcessPendingEvents();
     const auto Render = [&] {
         const QImage Image = RenderControl(Grid);
-        const int32_t Border = (Grid->Width() - Grid->ClientWidth()) / 2;
-        return Image.copy(Border, Border, Grid->ClientWidth(), Grid->ClientHeight());
+        const TPoint Outer = Form->ClientToScreen(Point(Grid->Left(), Grid->Top()));
+        const TPoint Border = Point(Grid->ClientOrigin().X - Outer.X, Grid->ClientOrigin().Y - Outer.Y);
+        return Image.copy(Border.X, Border.Y, Grid->ClientWidth(), Grid->ClientHeight());
     };
     const QRgb Shadow = qRgb(128, 128, 128);
     const QRgb Face = qRgb(212, 208, 200);
@@ -294,7 +295,8 @@ TEST_F(ColumnGridTableTest, RendersItsComboAndCheckBoxColumns)
         const auto [Frame, Middle] = Box(Image, C.Row);
         ASSERT_FALSE(Frame.isEmpty());
         EXPECT_EQ(Frame.width(), 14) << "a CheckSize box, its lower and right edges light";
-        EXPECT_EQ(Frame.left(), Grid->CellRect(9, C.Row).Left + 2);
+        // One past the grid line, the layer's offset and the box's own pixel.
+        EXPECT_EQ(Frame.left(), Grid->CellRect(9, C.Row).Left + 3);
         EXPECT_EQ(Middle, C.Middle & 0xFFFFFF);
     }
     // No "Y" or "N" text beside the boxes: only the box's pixels are dark.
