@@ -2,8 +2,11 @@
 // sheet of every look.
 #include "CellPaintTestSupport.h"
 
+#include "support/TextTrace.h"
+
 #include "grid/base/ExtUtil.h"
 #include "grid/base/GridSettings.h"
+#include "grid/core/CellNode.h"
 #include "grid/core/ControlLook.h"
 #include "grid/core/GridOptions.h"
 #include "grid/core/SortSettings.h"
@@ -200,6 +203,84 @@ TEST_F(CellLayersTest, FixedCellEdges)
         const QImage Image = Render();
         EXPECT_EQ(At(Image, 2, 0, C.DX, C.DY), Rgb(C.Expected));
     }
+}
+
+// The text gives way to a graphic with NoImageAndText, and to the application's drawing with
+// NoDefaultDraw; borders and OnDrawCell's rectangle stay.
+TEST_F(CellLayersTest, NoImageAndTextAndNoDefaultDraw)
+{
+    const struct {
+        const char* What;
+        bool NoImageAndText, NoDefaultDraw, Handler, TextShown;
+    } Cases[] = {
+        {"graphic and text", false, false, false, true},
+        {"NoImageAndText", true, false, false, false},
+        {"NoDefaultDraw alone", false, true, false, true},
+        {"handler alone", false, false, true, true},
+        {"NoDefaultDraw with a handler", false, true, true, false},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.What);
+        SetUp();
+        Grid->SetCells(2, 3, QStringLiteral("Hello"));
+        Grid->SetCells(3, 3, QStringLiteral("World"));
+        Grid->AddCheckBox(2, 3, true, false);
+        Grid->SetNoImageAndText(C.NoImageAndText);
+        Grid->SetNoDefaultDraw(C.NoDefaultDraw);
+        TRect Drawn{};
+        Grid->OnGetCellBorder = [](TObject*, int32_t ARow, int32_t ACol, TPen* Pen, TCellBorders& Borders) {
+            if (ARow == 3 && ACol == 2) {
+                Borders = {cbLeft};
+                Pen->SetColor(Red);
+            }
+        };
+        if (C.Handler)
+            Grid->OnDrawCell = [&](TObject*, int32_t ACol, int32_t ARow, const TRect& Rect, TGridDrawState) {
+                if (ACol == 2 && ARow == 3) Drawn = Rect;
+            };
+        TTextTracer Tracer;
+        const QImage Image = Render();
+        bool Hello = false, World = false;
+        for (const TTracedText& T : Tracer.Drawn()) {
+            Hello = Hello || T.Text.contains(QStringLiteral("Hello"));
+            World = World || T.Text.contains(QStringLiteral("World"));
+        }
+        EXPECT_EQ(Hello, C.TextShown);
+        EXPECT_EQ(World, !(C.NoDefaultDraw && C.Handler)) << "a cell without graphic";
+        EXPECT_EQ(At(Image, 2, 3, 1, 12), Rgb(Red)) << "border";
+        if (C.Handler) {
+            const TRect R = Grid->CellRect(2, 3);
+            EXPECT_EQ(Drawn, Rect(R.Left, R.Top, R.Right - 2, R.Bottom - 2));
+        }
+    }
+}
+
+// Tree lines in column 0 of the rows under a node, by ShowTree and ShowTreeFull.
+TEST_F(CellLayersTest, TreeLines)
+{
+    const auto Shot = [&](bool Show, bool Full) {
+        SetUp();
+        Grid->SetColWidths(0, 80);
+        Grid->CellNode()->SetTreeColor(Plum);
+        Grid->CellNode()->SetShowTree(Show);
+        Grid->CellNode()->SetShowTreeFull(Full);
+        Grid->AddNode(2, 4);
+        return Render();
+    };
+    const auto PlumIn = [&](const QImage& Image, int32_t ARow, bool MiddleOnly) {
+        const TRect R = Grid->CellRect(0, ARow);
+        const int32_t O = Border(Image);
+        int32_t Count = 0;
+        for (int32_t x = R.Left; x < R.Right; ++x)
+            for (int32_t y = R.Top; y < R.Bottom; ++y)
+                if (Image.pixel(O + x, O + y) == Rgb(Plum) && (!MiddleOnly || y == (R.Top + R.Bottom) / 2)) ++Count;
+        return Count;
+    };
+    const QImage Full = Shot(true, true);
+    SaveArtifact(Full, QStringLiteral("cell-painting-tree-lines"));
+    for (int32_t r = 3; r <= 5; ++r) EXPECT_GT(PlumIn(Full, r, false), 0) << r;
+    const QImage None = Shot(false, true);
+    for (int32_t r = 3; r <= 5; ++r) EXPECT_EQ(PlumIn(None, r, false), 0) << r;
 }
 
 // The modified-row marker, the row indicator and always-visible combo buttons.
