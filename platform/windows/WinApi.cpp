@@ -533,11 +533,25 @@ int32_t SetWindowLong(HWND Wnd, int32_t Index, int32_t NewLong)
         if ((Value ^ static_cast<uint32_t>(Old)) & WS_VISIBLE) ShowWindow(Wnd, (Value & WS_VISIBLE) ? SW_SHOWNA : SW_HIDE);
         break;
     }
-    case GWL_EXSTYLE:
+    case GWL_EXSTYLE: {
         Window->ExStyle = Value;
         // A transparent window lets the mouse through to what lies below it.
         if (Window->Widget) Window->Widget->setAttribute(Qt::WA_TransparentForMouseEvents, (Value & WS_EX_TRANSPARENT) != 0);
+        const uint32_t Changed = Value ^ static_cast<uint32_t>(Old);
+        if ((Changed & WS_EX_LAYERED) && Window->Widget && Window->Widget->isWindow()) {
+            // A layered window can blend with what lies below, where the window system composites.
+            if (Value & WS_EX_LAYERED) {
+                Window->Widget->setAttribute(Qt::WA_TranslucentBackground);
+            } else {
+                Window->Layered = QImage();
+                Window->LayeredFlags = 0;
+                Window->Widget->setWindowOpacity(1.0);
+                Window->Widget->update();
+            }
+            UpdateWindowShape(Wnd);
+        }
         break;
+    }
     case GWL_ID: Window->Id = NewLong; break;
     default: break;
     }

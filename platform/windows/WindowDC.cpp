@@ -1,5 +1,6 @@
 // Window regions as Qt widget masks, and window and client contexts on the window's overlay.
 #include "windows/WindowDC.h"
+#include "windows/LayeredWindows.h"
 
 #include "graphics/Canvas.h"
 #include "graphics/Region.h"
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <vector>
 
 using namespace WindowsInternal;
@@ -38,15 +40,8 @@ int32_t SetWindowRgn(HWND Wnd, const TRegion* Region, bool Redraw)
 {
     QWidget* Widget = WidgetOf(Wnd);
     if (!Widget) return 0;
-    if (!Region) {
-        Widget->clearMask();
-        Widget->setProperty(RegionProperty, QVariant());
-    } else {
-        const QRegion Shape = QtRegion(*Region).translated(FrameOrigin(Wnd, Widget));
-        // Qt reads an empty mask as no mask: a pixel outside the widget leaves nothing showing.
-        Widget->setMask(Shape.isEmpty() ? QRegion(-1, -1, 1, 1) : Shape);
-        Widget->setProperty(RegionProperty, QtRegion(*Region));
-    }
+    Widget->setProperty(RegionProperty, Region ? QVariant(QtRegion(*Region)) : QVariant());
+    UpdateWindowShape(Wnd);
     if (Redraw) Widget->update();
     return 1;
 }
@@ -61,6 +56,64 @@ int32_t GetWindowRgn(HWND Wnd, TRegion& Region)
     if (Region.IsEmpty()) return NULLREGION;
     return QtRegion(Region).rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
 }
+
+namespace {
+
+// The pixels of Image (widget coordinates) that Keep accepts, as a region.
+template <typename F>
+QRegion PixelRegion(const QImage& Image, F&& Keep)
+{
+    std::vector<QRect> Runs;
+    for (int Y = 0; Y < Image.height(); ++Y) {
+        const auto* Row = reinterpret_cast<const QRgb*>(Image.constScanLine(Y));
+        int Start = -1;
+        for (int X = 0; X <= Image.width(); ++X) {
+            const bool On = X < Image.width() && Keep(Row[X]);
+            if (On && Start < 0) Start = X;
+            if (!On && Start >= 0) {
+                Runs.emplace_back(Start, Y, X - Start, 1);
+                Start = -1;
+            }
+        }
+    }
+    QRegion Result;
+    Result.setRects(Runs.data(), static_cast<int>(Runs.size()));
+    return Result;
+}
+
+}  // namespace
+
+namespace WindowsInternal {
+
+void UpdateWindowShape(HWND Wnd)
+{
+    QWidget* Widget = WidgetOf(Wnd);
+    const TWindow* Window = FindWindow(Wnd);
+    if (!Widget || !Window) return;
+    const QVariant Stored = Widget->property(RegionProperty);
+    std::optional<QRegion> Shape;
+    if (Stored.isValid()) Shape = Stored.value<QRegion>().translated(FrameOrigin(Wnd, Widget));
+    const auto Limit = [&Shape](const QRegion& Area) { Shape = Shape ? Shape->intersected(Area) : Area; };
+    if (Window->ExStyle & WS_EX_LAYERED) {
+        if (!Window->Layered.isNull()) {
+            Limit(PixelRegion(Window->Layered, [](QRgb Pixel) { return qAlpha(Pixel) != 0; }));
+        } else if (Window->LayeredFlags & LWA_COLORKEY) {
+            if (auto* Own = dynamic_cast<TWindowWidget*>(Widget)) {
+                const QRgb Key = qRgb(Window->LayeredKey & 0xFF, (Window->LayeredKey >> 8) & 0xFF, (Window->LayeredKey >> 16) & 0xFF);
+                Limit(PixelRegion(Own->Backing().convertToFormat(QImage::Format_RGB32),
+                                  [Key](QRgb Pixel) { return (Pixel | 0xFF000000) != Key; }));
+            }
+        }
+    }
+    if (!Shape) {
+        Widget->clearMask();
+        return;
+    }
+    // Qt reads an empty mask as no mask: a pixel outside the widget leaves nothing showing.
+    Widget->setMask(Shape->isEmpty() ? QRegion(-1, -1, 1, 1) : *Shape);
+}
+
+}  // namespace WindowsInternal
 
 // ---- Device contexts of a window ----
 

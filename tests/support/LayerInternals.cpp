@@ -30,6 +30,12 @@ QImage OverlayPixels(HWND Wnd)
     return Overlay ? Overlay->Pixels() : QImage();
 }
 
+QImage LayeredPixels(HWND Wnd)
+{
+    const WindowsInternal::TWindow* Window = WindowsInternal::FindWindow(Wnd);
+    return Window ? Window->Layered : QImage();
+}
+
 void SetKeyDown(int32_t VirtKey, bool Down)
 {
     WindowsInternal::SetKeyDown(VirtKey, Down);

@@ -36,6 +36,9 @@ QWidget* ModalWidget();
 QMargins NonClientMargins(uint32_t Style, uint32_t ExStyle, bool TopLevel);
 // What was drawn on the window's overlay (GetDC / GetWindowDC); a null image when it has none.
 QImage OverlayPixels(HWND Wnd);
+// A layered window's picture from UpdateLayeredWindow (premultiplied alpha); a null image when it
+// has none.
+QImage LayeredPixels(HWND Wnd);
 // Records a key or mouse button as held or released in the key table behind GetKeyState.
 void SetKeyDown(int32_t VirtKey, bool Down);
 // While held, windows paint nothing: what they invalidate waits (GetUpdateRect), and is painted

@@ -51,7 +51,11 @@ QImage RenderControl(TControl* Control, bool Frame)
     QWidget* Widget = WidgetOf(Window->Handle());
     QImage Image(Widget->size(), QImage::Format_RGB32);
     Image.fill(Qt::black);
-    Widget->render(&Image, {}, {}, QWidget::DrawChildren);
+    // Qt renders the part that shows from its top-left corner: a window shaped by a region keeps its
+    // place in the image when that corner goes where it lies.
+    QRegion Shown(Widget->rect());
+    if (!Widget->mask().isEmpty()) Shown &= Widget->mask();
+    if (!Shown.isEmpty()) Widget->render(&Image, Shown.boundingRect().topLeft(), Shown, QWidget::DrawChildren);
     if (!Frame || !Widget->isWindow()) return Image;
     const QMargins Margins = NonClientMargins(GetWindowLong(Window->Handle(), GWL_STYLE), GetWindowLong(Window->Handle(), GWL_EXSTYLE), true);
     QImage Framed(Image.size().grownBy(Margins), QImage::Format_RGB32);

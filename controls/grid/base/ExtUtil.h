@@ -7,6 +7,7 @@
 #include "graphics/Gdi.h"
 #include "rtl/DateTime.h"
 #include "rtl/Types.h"
+#include "windows/LayeredWindows.h"
 #include "windows/Messages.h"
 
 #include <QByteArray>
@@ -260,15 +261,7 @@ void FillRectColor(TCanvas* Canvas, const TRect& R, TColor Color);
 // Pen and brush take Color, so that figures are drawn in one colour, outline and fill.
 void SetPenAndBrushColor(TCanvas* Canvas, TColor Color);
 
-// Flags of the layered-window calls.
-inline constexpr uint32_t ULW_COLORKEY = 0x01;
-inline constexpr uint32_t ULW_ALPHA = 0x02;
-inline constexpr uint32_t ULW_OPAQUE = 0x04;
-inline constexpr uint32_t LWA_COLORKEY = 0x01;
-inline constexpr uint32_t LWA_ALPHA = 0x02;
-
-// The layered-window functions, looked up at each call. The platform's windows have no layered
-// mode, so like a system that lacks the functions these return true and do nothing.
+// The layered-window functions, passed through; their result is the platform function's.
 bool CallUpdateLayeredWindow(HWND Wnd, HDC DestDC, const TPoint* DestPos, const TSize* Size, HDC SourceDC,
                              const TPoint* SourcePos, COLORREF Key, const BLENDFUNCTION* Blend, uint32_t Flags);
 bool CallSetLayeredWindowAttributes(HWND Wnd, COLORREF Key, uint8_t Alpha, uint32_t Flags);

@@ -376,13 +376,13 @@ void FillRectColor(TCanvas* Canvas, const TRect& R, TColor Color)
     Canvas->FillRect(R);
 }
 
-bool CallUpdateLayeredWindow(HWND, HDC, const TPoint*, const TSize*, HDC, const TPoint*, COLORREF,
-                             const BLENDFUNCTION*, uint32_t)
+bool CallUpdateLayeredWindow(HWND Wnd, HDC DestDC, const TPoint* DestPos, const TSize* Size, HDC SourceDC,
+                             const TPoint* SourcePos, COLORREF Key, const BLENDFUNCTION* Blend, uint32_t Flags)
 {
-    return true;
+    return UpdateLayeredWindow(Wnd, DestDC, DestPos, Size, SourceDC, SourcePos, Key, Blend, Flags);
 }
 
-bool CallSetLayeredWindowAttributes(HWND, COLORREF, uint8_t, uint32_t)
+bool CallSetLayeredWindowAttributes(HWND Wnd, COLORREF Key, uint8_t Alpha, uint32_t Flags)
 {
-    return true;
+    return SetLayeredWindowAttributes(Wnd, Key, Alpha, Flags);
 }

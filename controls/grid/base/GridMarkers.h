@@ -29,6 +29,8 @@ private:
     std::array<TPoint, 7> FArrow;
 };
 
+class TGridAlphaMask;
+
 // A borderless, topmost tool window that never takes the focus; the grid gives it the layered
 // contents of its focus frame.
 class TGridFocusWindow : public TCustomControl {
@@ -38,3 +40,7 @@ public:
 protected:
     void CreateParams(TCreateParams& Params) override;
 };
+
+// Makes Window layered and gives it Mask's pixels with Mask's opacity, at its place and at the
+// mask's size, without activating it. Nothing for a mask of height 0.
+void ApplyAlphaMask(TWinControl* Window, TGridAlphaMask* Mask);

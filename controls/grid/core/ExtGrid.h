@@ -1167,8 +1167,22 @@ public:
     void DrawRTFCell(int32_t ACol, int32_t ARow, const TRect& R, TCanvas* ACanvas);
 
     // ---- Background, window border, sizing lines and focus window (grid side) ----
+    // The cells, the frame of the edited cell, the background area, the design panel, OnPainted.
+    void Paint() override;
     // The background picture or gradient under one cell, over B (the text layer decides where).
     void PaintCellBackground(TCanvas* ACanvas, const TRect& B, int32_t ACol, int32_t ARow);
+    // The background picture or gradient in the client area that no cell covers.
+    void PaintBackgroundArea();
+    // The picture at its place (BackGround Left, Top), or tiled from R's top-left, within R.
+    void PaintBackgroundFixed(const TRect& R);
+    void PaintBackgroundTiled(const TRect& R);
+    // Inverting dotted lines while a fixed column or row is sized: drawn twice, they vanish.
+    void DrawColSizingLine(int32_t X);
+    void DrawRowSizingLine(int32_t Y);
+    // The edit focus window around R (client coordinates) and its hiding, which also clears
+    // FocusWindowGrid.
+    void ShowFocusWindow(const TRect& R);
+    void HideFocusWindow();
 
     // ---- Balloon tooltips (grid side) ----
 
@@ -2496,6 +2510,8 @@ private:
     bool RowSelectedSafe(int32_t ARow);
 
     // ---- Background, border and focus window internals ----
+    // The platform's frame, then the coloured border unless updates are suspended.
+    void WMNCPaint(TMessage& Message);
 
     // ---- Balloon internals ----
 

@@ -574,19 +574,6 @@ void TExtStringGrid::SetStyle(TExtGridStyle)
 // Services of painting and editing
 // ---------------------------------------------------------------------------------------------
 
-void TExtStringGrid::PaintWindowBorder()
-{
-    // The frame keeps the platform's border; no look of this grid paints BorderColor into it yet.
-}
-
-void TExtStringGrid::PlaceFocusWindow()
-{
-    if (!FFocusWindow || !HandleAllocated()) return;
-    const TRect R = TBaseGrid::CellRect(Col(), Row());
-    const TPoint TopLeft = ClientToScreen(TPoint{R.Left, R.Top});
-    FFocusWindow->SetBounds(TopLeft.X - 4, TopLeft.Y - 4, R.Width() + 9, R.Height() + 9);
-}
-
 void TExtStringGrid::CellControlsUpdate(bool)
 {
     if (!HandleAllocated() || FNumCellControls == 0) return;

@@ -206,6 +206,10 @@ void TExtStringGrid::Dispatch(TMessage& Message)
     }
     if (Message.Msg == WM_HSCROLL && WMHScroll(Message)) return;
     if (Message.Msg == WM_VSCROLL && WMVScroll(Message)) return;
+    if (Message.Msg == WM_NCPAINT) {
+        WMNCPaint(Message);
+        return;
+    }
     if (CoreMessage(Message)) return;
     TBaseGrid::Dispatch(Message);
     // The platform grid hides a bar with nothing to scroll when the size changes: the bars the

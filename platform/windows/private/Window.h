@@ -3,6 +3,7 @@
 
 #include "windows/WinApi.h"
 
+#include <QImage>
 #include <QPointer>
 #include <QRegion>
 #include <QWidget>
@@ -32,6 +33,13 @@ struct TWindow {
     QRegion Update;
     // What takes drops on the window (RegisterDragDrop).
     std::shared_ptr<IDropTarget> DropTarget;
+    // A layered window's picture from UpdateLayeredWindow (premultiplied alpha); null while the
+    // window paints itself.
+    QImage Layered;
+    // SetLayeredWindowAttributes: the colour shown transparent and the opacity, as Flags say.
+    uint32_t LayeredKey = 0;
+    uint8_t LayeredAlpha = 255;
+    uint32_t LayeredFlags = 0;
 };
 
 HWND RegisterWindow(TWinControl* Control, QWidget* Widget, uint32_t Style, uint32_t ExStyle);
@@ -44,6 +52,10 @@ void ForEachWindow(const std::function<void(TWindow&)>& Visit);
 // The window of Widget, or of its nearest ancestor that is one.
 HWND WindowOfWidget(const QWidget* Widget);
 QWidget* WidgetOf(HWND Wnd);
+
+// The window's shape: its region (SetWindowRgn) less, for a layered window, the pixels its picture
+// leaves fully transparent and those of its colour key.
+void UpdateWindowShape(HWND Wnd);
 
 // The default handling of WM_SETREDRAW: redrawing of Wnd on or off.
 void SetRedraw(HWND Wnd, bool Redraw);

@@ -497,10 +497,33 @@ bool TWindowHook::MouseEvent(QObject* Receiver, QMouseEvent* Event)
     return true;
 }
 
+namespace {
+
+// A layered window shows its picture instead of painting: blended where the window system
+// composites (the window has an alpha channel), else every pixel with any alpha opaque.
+void PaintLayered(QWidget& Widget, const QImage& Picture, const QRegion& Area)
+{
+    QPainter Painter(&Widget);
+    Painter.setClipRegion(Area);
+    const QWindow* Native = Widget.windowHandle();
+    if (Widget.testAttribute(Qt::WA_TranslucentBackground) && Native && Native->format().hasAlpha()) {
+        Painter.setCompositionMode(QPainter::CompositionMode_Source);
+        Painter.drawImage(0, 0, Picture);
+        return;
+    }
+    Painter.drawImage(0, 0, Picture.convertToFormat(QImage::Format_ARGB32).convertToFormat(QImage::Format_RGB32));
+}
+
+}  // namespace
+
 bool TWindowHook::PaintEvent(QObject* Receiver, QEvent* Event)
 {
     ReleaseAllDirect();
     auto* Paint = static_cast<QPaintEvent*>(Event);
+    if (const TWindow* Layered = FindWindow(FWnd); Layered && !Layered->Layered.isNull() && Receiver == FWidget) {
+        PaintLayered(*FWidget, Layered->Layered, Paint->region());
+        return true;
+    }
     const TOverlayPaint Overlay(FWnd, static_cast<QWidget*>(Receiver), Paint->region(), FNative || FClientMargins.isNull());
     TWindow* Window = FindWindow(FWnd);
     // Held or with redrawing off, the client area shows what it showed, and what waits keeps waiting.

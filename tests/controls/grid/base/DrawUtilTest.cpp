@@ -389,10 +389,11 @@ TEST_F(DrawUtilTest, SmallFiguresAndFills)
     EXPECT_EQ(At(44, 41), White);
 }
 
-TEST_F(DrawUtilTest, LayeredWindowCallsSucceedWithoutEffect)
+TEST_F(DrawUtilTest, LayeredWindowCallsGiveThePlatformsAnswer)
 {
+    // No window: the platform functions refuse, and nothing is drawn on the source.
     BLENDFUNCTION blend;
-    EXPECT_TRUE(CallUpdateLayeredWindow(nullptr, nullptr, nullptr, nullptr, &Canvas, nullptr, 0, &blend, ULW_ALPHA));
-    EXPECT_TRUE(CallSetLayeredWindowAttributes(nullptr, 0, 128, LWA_ALPHA));
+    EXPECT_FALSE(CallUpdateLayeredWindow(nullptr, nullptr, nullptr, nullptr, &Canvas, nullptr, 0, &blend, ULW_ALPHA));
+    EXPECT_FALSE(CallSetLayeredWindowAttributes(nullptr, 0, 128, LWA_ALPHA));
     EXPECT_TRUE(Ink().isEmpty());
 }
