@@ -655,8 +655,9 @@ public:
     // The filter drop-down's choices: entry ItemIndex of the list, or every ticked entry.
     virtual void ApplyFilterListChoice(TObject* Sender, int32_t ItemIndex);
     virtual void ApplyFilterCheckList(TObject* Sender);
-    virtual void PaintDesignHelper() {}
-    virtual void DesignHelperClick(int32_t, int32_t) {}
+    // The design-time quick configuration panel at the client's bottom right, and a click on it.
+    virtual void PaintDesignHelper();
+    virtual void DesignHelperClick(int32_t X, int32_t Y);
     virtual bool ValidateCell(const QString& NewValue);
     virtual bool ValidateCellWide(const QString& NewValue);
     virtual void RemoveRowsEx(int32_t RowIndex, int32_t RCount);
@@ -1147,6 +1148,16 @@ public:
                            TBrush* ABrush, bool Remap);
 
     // ---- Styles, looks and the design panel (grid side) ----
+    // The colours of an XP colour scheme; no repaint.
+    void SetTheme(TXPColorScheme Scheme);
+    // AStyle to each drop-down editor of the grid that exists.
+    void PropagateStyleToEditors(TVyxStyle AStyle);
+    // "glStandard" ... and "Standard" ...; empty for glCustom.
+    static QString LookToString(TGridLook Look);
+    static QString LookDisplayName(TGridLook Look);
+    // The panel item at client point (X, Y): 1 "Allow edit", 2 "Column numbers", 3 the look, 4 close, -1 none.
+    int32_t DesignHelperHitTest(int32_t X, int32_t Y);
+    void SetSyncGrid(TSyncGrid* Value);
 
     // ---- Cell graphics, check boxes and radio buttons (grid side) ----
     void GetCellGraphicLayout(int32_t ACol, int32_t ARow, TCellGraphicLayout& Layout);
@@ -2486,6 +2497,10 @@ private:
     void DrawColumnNumber(TCellPaint& P);
 
     // ---- Style, look and design panel internals ----
+    // The designer's hit test: 1 while the pointer is over an item of the shown panel.
+    void CMDesignHitTest(TMessage& Message);
+    // A left press at design time that falls on a panel item is the panel's; true when taken.
+    bool DesignHelperMouseDown(TMessage& Message);
 
     // ---- Cell graphic internals ----
     void DrawNodeGlyph(TCellPaint& P, TRect R);

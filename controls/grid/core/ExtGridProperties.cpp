@@ -427,11 +427,6 @@ void TExtStringGrid::SetIntegralHeight(bool Value)
     SetBounds(Left(), Top(), Width(), Height());
 }
 
-void TExtStringGrid::SetLook(TGridLook Value)
-{
-    StoreAndInvalidate(FLook, Value);
-}
-
 void TExtStringGrid::SetSelectionColor(TColor Value)
 {
     StoreAndInvalidate(FSelectionColor, Value);
@@ -485,26 +480,6 @@ void TExtStringGrid::SetShowSelection(bool Value)
     Invalidate();
 }
 
-void TExtStringGrid::SetURLColor(TColor Value)
-{
-    StoreAndInvalidate(FURLColor, Value);
-}
-
-void TExtStringGrid::SetURLShow(bool Value)
-{
-    StoreAndInvalidate(FURLShow, Value);
-}
-
-void TExtStringGrid::SetURLShowInText(bool Value)
-{
-    StoreAndInvalidate(FURLShowInText, Value);
-}
-
-void TExtStringGrid::SetURLFull(bool Value)
-{
-    StoreAndInvalidate(FURLFull, Value);
-}
-
 void TExtStringGrid::SetValidChars(const QString& Value)
 {
     FValidChars = Value;
@@ -517,14 +492,6 @@ void TExtStringGrid::SetVAlignment(TVAlignment Value)
     FVAlignment = Value;
     FVAlign = Value == vtaCenter ? 4u : Value == vtaBottom ? 8u : 0u;
     if (FUpdateCount == 0) Invalidate();
-}
-
-void TExtStringGrid::SetGridImages(TCustomImageList* Value)
-{
-    if (FGridImages) FGridImages->RemoveFreeNotification(this);
-    FGridImages = Value;
-    if (Value) Value->FreeNotification(this);
-    Invalidate();
 }
 
 void TExtStringGrid::SetPictureContainer(TPictureContainer* Value)
@@ -550,27 +517,6 @@ void TExtStringGrid::SetFixedDropDownMenu(TPopupMenu* Value)
 }
 
 // ---------------------------------------------------------------------------------------------
-// Style interfaces
-// ---------------------------------------------------------------------------------------------
-
-void TExtStringGrid::SetComponentStyle(TVyxStyle AStyle)
-{
-    FStyle = AStyle;
-    Invalidate();
-}
-
-void TExtStringGrid::SetColorTones(const TColorTones& ATones)
-{
-    FTones = ATones;
-    Invalidate();
-}
-
-void TExtStringGrid::SetStyle(TExtGridStyle)
-{
-    Invalidate();
-}
-
-// ---------------------------------------------------------------------------------------------
 // Services of painting and editing
 // ---------------------------------------------------------------------------------------------
 
@@ -588,23 +534,6 @@ void TExtStringGrid::InitOrigColSizes()
     FOrigColSizes->Clear();
     for (int32_t I = 0; I < ColCount(); ++I) FOrigColSizes->Add(ColWidths(I));
     FOldSize = ClientWidth();
-}
-
-void TExtStringGrid::DetectPlatformStyle()
-{
-    FUsePlatformStyles = false;
-}
-
-void TExtStringGrid::FollowOfficeTheme()
-{
-    if (Designing()) return;
-    const TOfficeTheme Theme = DetectOfficeTheme();
-    if (Theme == FOldOfficeTheme) return;
-    static const TVyxStyle Styles[] = {tsOffice2003Blue,     tsOffice2003Silver, tsOffice2003Olive, tsOffice2003Classic,
-                                       tsOffice2007Luna,     tsOffice2007Silver, tsOffice2007Obsidian,
-                                       tsOffice2010Blue,     tsOffice2010Silver, tsOffice2010Black};
-    if (Theme != otUnknown) SetComponentStyle(Styles[Theme]);
-    FOldOfficeTheme = Theme;
 }
 
 void TExtStringGrid::HideInplaceEdit()

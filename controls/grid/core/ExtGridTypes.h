@@ -57,6 +57,7 @@ enum TSortDirection { sdAscending, sdDescending };
 enum TSortBlankPosition { blFirst, blLast };
 enum TIndexSortKey { ikShift, ikCtrl };
 
+enum TXPColorScheme { xpNone, xpBlue, xpGreen, xpGray, vistaAero };
 enum TGridLook { glStandard, glSoft, glClassic, glVyx, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
 enum TExtGridStyle {
     gsOffice2003Blue,

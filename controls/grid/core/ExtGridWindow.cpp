@@ -211,7 +211,9 @@ void TExtStringGrid::Dispatch(TMessage& Message)
         return;
     }
     if (CoreMessage(Message)) return;
+    if (Message.Msg == WM_LBUTTONDOWN && DesignHelperMouseDown(Message)) return;
     TBaseGrid::Dispatch(Message);
+    if (Message.Msg == CM_DESIGNHITTEST) CMDesignHitTest(Message);
     // The platform grid hides a bar with nothing to scroll when the size changes: the bars the
     // rule names come back.
     if (Message.Msg == WM_SIZE) ApplyScrollBarAlways(false);
