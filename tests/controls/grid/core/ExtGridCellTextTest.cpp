@@ -476,6 +476,8 @@ TEST(ExtGridCellTextRightToLeft, CellsAfterAnIndexedSortIndicatorDrawAsBefore)
     Form->Show();
     ProcessPendingEvents();
     const auto Texts = [](TExtStringGrid* G) {
+        // Paints still pending (of either grid) happen before the trace starts.
+        ProcessPendingEvents();
         TTextTracer Trace;
         RenderControl(G);
         std::vector<std::pair<QString, TRect>> Result;
