@@ -253,6 +253,17 @@ TEST_F(ColumnGridTableTest, RendersHeadersAndTextsWhereTheColumnsAnswerColoursAn
     for (auto [c, r] : {std::pair{2, 2}, {4, 1}, {10, 2}}) EXPECT_TRUE(Ink(c, r).isEmpty()) << c << "," << r;
     EXPECT_FALSE(Ink(9, 3).isEmpty()) << "the Swap column's check box";
     EXPECT_GT(Ink(2, 1).width(), Ink(1, 1).width()) << "Holding Register is wider than 1";
+
+    // The read-only column's colour fills its data cells; the right-aligned column's text ends at
+    // the cell's right, a left-aligned one starts at its left, the centred header stands midway.
+    EXPECT_EQ(Image.pixel(Inner(10, 1).topLeft()) & 0xFFFFFF, qRgb(0xFF, 0xF4, 0xD8) & 0xFFFFFF);
+    EXPECT_NE(Image.pixel(Inner(10, 0).topLeft()) & 0xFFFFFF, qRgb(0xFF, 0xF4, 0xD8) & 0xFFFFFF);
+    const auto Gaps = [&](int32_t C, int32_t R) {
+        return std::pair{Ink(C, R).left() - Inner(C, R).left(), Inner(C, R).right() - Ink(C, R).right()};
+    };
+    EXPECT_GT(Gaps(3, 2).first, Gaps(3, 2).second);
+    EXPECT_LT(Gaps(1, 2).first, Gaps(1, 2).second);
+    EXPECT_LE(std::abs(Gaps(1, 0).first - Gaps(1, 0).second), 6);
 }
 
 TEST_F(ColumnGridTableTest, RendersItsComboAndCheckBoxColumns)
