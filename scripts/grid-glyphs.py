@@ -10,23 +10,10 @@ ESGRAD05..08 the same for the rounded look. Check boxes are 15 x 15 (a 13-pixel 
 buttons 13 x 13. ESGLEAFOPEN/ESGLEAFCLOSE are 12 x 12 arrows, XPNODEO/XPNODEC 10 x 10 boxes
 with a minus or a plus."""
 import math
-import os
-import struct
-import sys
+
+from bmpfile import write_bitmaps
 
 KEY = (255, 0, 255)
-
-
-def bmp(pixels):
-    """A bottom-up 24-bit bitmap of a list of rows of (r, g, b)."""
-    h, w = len(pixels), len(pixels[0])
-    stride = (w * 3 + 3) & ~3
-    body = b""
-    for row in reversed(pixels):
-        line = b"".join(struct.pack("BBB", b, g, r) for r, g, b in row)
-        body += line + b"\0" * (stride - len(line))
-    info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(body), 2835, 2835, 0, 0)
-    return struct.pack("<HIHHI", 0x4D42, 14 + len(info) + len(body), 0, 0, 14 + len(info)) + info + body
 
 
 def mix(a, b, t):
@@ -114,7 +101,7 @@ def xp_node(contracted):
     return img
 
 
-def main(folder):
+def main():
     glyphs = {}
     for base, look, rounded in ((1, "flat", False), (5, "rounded", True)):
         for offset, (checked, disabled) in enumerate(((True, False), (False, False), (True, True), (False, True))):
@@ -125,10 +112,8 @@ def main(folder):
     glyphs["ESGLEAFCLOSE"] = leaf(False)
     glyphs["XPNODEO"] = xp_node(False)
     glyphs["XPNODEC"] = xp_node(True)
-    for name, img in glyphs.items():
-        with open(os.path.join(folder, name + ".bmp"), "wb") as out:
-            out.write(bmp(img))
+    write_bitmaps(glyphs)
 
 
 if __name__ == "__main__":
-    main(sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "resources", "bitmaps"))
+    main()

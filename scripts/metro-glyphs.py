@@ -3,25 +3,12 @@
 metrocheckon and metrocheckoff (15 x 15, a 13-pixel box inside a one-pixel margin), metroradioon and
 metroradiooff (13 x 13). The margin and the inside are white, so that a glyph drawn transparently
 (bottom-left pixel as the transparent colour) shows the cell through them."""
-import os
-import struct
-import sys
+
+from bmpfile import write_bitmaps
 
 WHITE = (255, 255, 255)
 FRAME = (0x6D, 0x6D, 0x6D)
 MARK = (0x33, 0x33, 0x33)
-
-
-def bmp(pixels):
-    """pixels: rows top down of (r, g, b)."""
-    height, width = len(pixels), len(pixels[0])
-    stride = (width * 3 + 3) & ~3
-    data = b""
-    for row in reversed(pixels):
-        line = b"".join(struct.pack("<BBB", b, g, r) for r, g, b in row)
-        data += line + b"\0" * (stride - len(line))
-    header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    return b"BM" + struct.pack("<IHHI", 14 + len(header) + len(data), 0, 0, 14 + len(header)) + header + data
 
 
 def check(on):
@@ -53,13 +40,8 @@ def radio(on):
 
 
 def main():
-    folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources", "bitmaps")
-    if len(sys.argv) > 1:
-        folder = sys.argv[1]
-    for name, pixels in (("metrocheckon", check(True)), ("metrocheckoff", check(False)),
-                         ("metroradioon", radio(True)), ("metroradiooff", radio(False))):
-        with open(os.path.join(folder, name + ".bmp"), "wb") as f:
-            f.write(bmp(pixels))
+    write_bitmaps({"metrocheckon": check(True), "metrocheckoff": check(False),
+                   "metroradioon": radio(True), "metroradiooff": radio(False)})
 
 
 if __name__ == "__main__":

@@ -6,13 +6,13 @@
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
 #include "support/Peer.h"
+#include "support/PeerTableView.h"
 #include "support/Session.h"
 #include "windows/Forms.h"
 #include "windows/Session.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QHeaderView>
 #include <QImage>
 #include <QStandardItemModel>
 #include <QString>
@@ -208,19 +208,8 @@ void Repaint(benchmark::State& State)
     QStandardItemModel Model(Rows, Cols);
     FillModel(&Model, false);
     QTableView View;
-    View.setAttribute(Qt::WA_DontShowOnScreen);
     View.setModel(&Model);
-    View.setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
-    View.setFrameShape(QFrame::NoFrame);
-    View.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    View.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    View.verticalHeader()->hide();
-    View.verticalHeader()->setMinimumSectionSize(1);
-    View.verticalHeader()->setDefaultSectionSize(20);
-    View.horizontalHeader()->setFixedHeight(20);
-    View.horizontalHeader()->setDefaultSectionSize(192);
-    View.resize(1920, 1080);
-    View.show();
+    SetUpPeerTableView(View, 1920, 1080);
     QImage Image(1920, 1080, QImage::Format_RGB32);
 
     RunBesidePeer(

@@ -6,6 +6,7 @@
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
 #include "support/Peer.h"
+#include "support/PeerTableView.h"
 #include "support/Session.h"
 #include "windows/Forms.h"
 
@@ -13,7 +14,6 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
-#include <QHeaderView>
 #include <QImage>
 #include <QPainter>
 #include <QStandardItemModel>
@@ -138,21 +138,10 @@ void Repaint(benchmark::State& State)
         }
     }
     QTableView View;
-    View.setAttribute(Qt::WA_DontShowOnScreen);
     View.setModel(&Model);
     TPeerDelegate Delegate;
     View.setItemDelegate(&Delegate);
-    View.setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
-    View.setFrameShape(QFrame::NoFrame);
-    View.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    View.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    View.verticalHeader()->hide();
-    View.verticalHeader()->setMinimumSectionSize(1);
-    View.verticalHeader()->setDefaultSectionSize(20);
-    View.horizontalHeader()->setFixedHeight(20);
-    View.horizontalHeader()->setDefaultSectionSize(192);
-    View.resize(1920, 1080);
-    View.show();
+    SetUpPeerTableView(View, 1920, 1080);
     QImage Image(1920, 1080, QImage::Format_RGB32);
 
     // Warm both once.

@@ -20,12 +20,6 @@
 
 namespace {
 
-constexpr TColor Red = 0x0000FF;
-constexpr TColor Blue = 0xFF0000;
-constexpr TColor Olive = 0x308080;
-constexpr TColor Sand = 0x90C8E0;
-constexpr TColor Plum = 0x803070;
-
 using CellLayersTest = CellPaintFixture;
 
 // Plain look Sand, hover Olive framed Red, pressed Plum framed Blue.

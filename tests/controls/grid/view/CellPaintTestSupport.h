@@ -16,6 +16,13 @@
 
 #include <memory>
 
+// Plain colours the paint tests give cells and settings.
+constexpr TColor Red = 0x0000FF;
+constexpr TColor Blue = 0xFF0000;
+constexpr TColor Olive = 0x308080;
+constexpr TColor Sand = 0x90C8E0;
+constexpr TColor Plum = 0x803070;
+
 class TPaintGrid : public TExtStringGrid {
 public:
     using TExtStringGrid::TExtStringGrid;

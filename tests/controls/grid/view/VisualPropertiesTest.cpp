@@ -10,12 +10,6 @@
 
 namespace {
 
-constexpr TColor Red = 0x0000FF;
-constexpr TColor Blue = 0xFF0000;
-constexpr TColor Olive = 0x308080;
-constexpr TColor Sand = 0x90C8E0;
-constexpr TColor Plum = 0x803070;
-
 TEST(BlendColors, ChannelsMixedHalvesToEvenAndNoColourRules)
 {
     const struct {
