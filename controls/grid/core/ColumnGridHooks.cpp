@@ -5,7 +5,8 @@
 #include "grid/base/GridSettings.h"
 #include "grid/core/CellGraphic.h"
 #include "grid/core/ControlLook.h"
-#include "grid/core/GridEditors.h"
+#include "grid/view/GridEditors.h"
+#include "grid/view/GridValueEditors.h"
 #include "grid/core/GridItems.h"
 
 #include "graphics/GraphicsObjects.h"

@@ -1133,6 +1133,14 @@ public:
     // Enter or Tab typed in an open control, after it closed.
     void CellControlKey(QChar Key);
 
+    // ---- Edit cycle, editor controls and combo items (grid side) ----
+
+    // ---- In-place edit and validation (grid side) ----
+
+    // ---- Selection rules, advance after edit and typing (grid side) ----
+
+    // ---- Editor wrappers (grid side) ----
+
     // ---- Cell painting (grid side) ----
     // The layers of one cell over the background the base grid painted.
     void DrawCellContent(TCanvas* ACanvas, int32_t ACol, int32_t ARow, const TRect& ARect,
@@ -2471,6 +2479,14 @@ private:
     // ---- Cell form control internals ----
     // After an advance onto a control cell from (OC, OR): the control is clicked as by the mouse.
     void ClickAdvancedToControl(int32_t OC, int32_t OR);
+
+    // ---- Edit cycle internals ----
+
+    // ---- In-place edit and validation internals ----
+
+    // ---- Selection and advance internals ----
+
+    // ---- Editor wrapper internals ----
 
     // ---- Cell painting internals ----
     // The brush and font colours of the cell last given visual properties, before selection.

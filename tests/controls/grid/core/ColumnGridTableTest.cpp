@@ -4,7 +4,7 @@
 
 #include "grid/core/CellGraphic.h"
 #include "grid/core/ControlLook.h"
-#include "grid/core/GridEditors.h"
+#include "grid/view/GridEditors.h"
 
 #include "support/Artifacts.h"
 #include "support/Render.h"

@@ -8,7 +8,8 @@
 #include "grid/core/CellNode.h"
 #include "grid/core/ControlLook.h"
 #include "grid/core/FloatingFooter.h"
-#include "grid/core/GridEditors.h"
+#include "grid/view/GridEditors.h"
+#include "grid/view/GridValueEditors.h"
 #include "grid/core/SortSettings.h"
 
 #include "graphics/ImageList.h"

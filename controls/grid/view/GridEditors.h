@@ -1,10 +1,15 @@
-// The grid's combo and spin editors: made by the grid they edit for and bound to it.
+// The grid's editor wrappers: each knows its grid, ends the edit when it loses the focus and turns
+// the keys that leave a cell into the grid's operations. This file holds the shared part, the combo,
+// the check box and the button; GridDropDownEditors.h, GridValueEditors.h and GridDateEditors.h
+// hold the rest.
 #pragma once
 
 #include "grid/base/ExtCombo.h"
-#include "grid/base/SpinEdit.h"
 
 class TExtStringGrid;
+
+// The grid that owns an editor wrapper; any other owner raises EInvalidCast ("Invalid class typecast").
+TExtStringGrid* EditorOwnerGrid(TComponent* AOwner);
 
 // The editor of edComboEdit and edComboList cells. The grid fills its items before an edit.
 class TGridCombo : public TEsgComboBox {
@@ -15,18 +20,6 @@ public:
     TExtStringGrid* Grid() const { return FGrid; }
     // Completion while typing is allowed.
     bool WorkMode = true;
-
-private:
-    TExtStringGrid* FGrid;
-};
-
-// The editor of the spin cells: 0 to 100 by 1 until the grid sets its range.
-class TGridSpin : public TEsgSpinEdit {
-public:
-    // AOwner is the grid; any other owner raises EInvalidCast.
-    explicit TGridSpin(TComponent* AOwner);
-
-    TExtStringGrid* Grid() const { return FGrid; }
 
 private:
     TExtStringGrid* FGrid;
