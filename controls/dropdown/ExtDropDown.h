@@ -30,8 +30,8 @@ enum TDropDownEditType {
 };
 enum TDropPosition { dpAuto, dpDown, dpUp };
 
-// (Sender, the value part concerned, var allow).
-using TClipboardEvent = std::function<void(TObject* Sender, const QString& Value, bool& Allow)>;
+// (Sender, the value part concerned, var allow); the grid has a clipboard event type of its own.
+using TDropDownClipboardEvent = std::function<void(TObject* Sender, const QString& Value, bool& Allow)>;
 
 class TExtCustomDropDown : public TCustomMaskEdit, public IVyxStyle, public IVyxTones {
 public:
@@ -204,9 +204,9 @@ public:
     TDrawBackGroundEvent OnDrawFooter;
     TGetTextEvent OnGetHeaderText;
     TGetTextEvent OnGetFooterText;
-    TClipboardEvent OnClipboardCopy;
-    TClipboardEvent OnClipboardPaste;
-    TClipboardEvent OnClipboardCut;
+    TDropDownClipboardEvent OnClipboardCopy;
+    TDropDownClipboardEvent OnClipboardPaste;
+    TDropDownClipboardEvent OnClipboardCut;
     std::function<void(TObject* Sender)> OnLabelClick;
     std::function<void(TObject* Sender)> OnLabelDblClick;
 
