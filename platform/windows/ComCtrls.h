@@ -57,8 +57,12 @@ struct SYSTEMTIME {
 };
 enum : UINT {
     DTM_FIRST = 0x1000, DTM_GETSYSTEMTIME = DTM_FIRST + 1, DTM_SETSYSTEMTIME = DTM_FIRST + 2, DTM_GETRANGE = DTM_FIRST + 3,
-    DTM_SETRANGE = DTM_FIRST + 4, DTM_SETFORMAT = DTM_FIRST + 50,
+    DTM_SETRANGE = DTM_FIRST + 4, DTM_GETMONTHCAL = DTM_FIRST + 8, DTM_SETFORMAT = DTM_FIRST + 50,
 };
+// The month calendar of a dropped-down picker (DTM_GETMONTHCAL): its styles and its size query.
+enum : uint32_t { MCS_WEEKNUMBERS = 0x0004, MCS_NOTODAYCIRCLE = 0x0008, MCS_NOTODAY = 0x0010 };
+// MCM_GETMINREQRECT fills the TRect at LParam with the smallest rectangle that shows a whole month.
+enum : UINT { MCM_FIRST = 0x1000, MCM_GETMINREQRECT = MCM_FIRST + 9 };
 // DTM_GETSYSTEMTIME answers and DTM_SETSYSTEMTIME arguments.
 constexpr LRESULT GDT_ERROR = -1, GDT_VALID = 0, GDT_NONE = 1;
 // DTM_GETRANGE answers and DTM_SETRANGE arguments: which of the two SYSTEMTIMEs are set.
@@ -349,6 +353,14 @@ public:
     void SetMaxDate(TDateTime Value);
     // True while the calendar is dropped down.
     bool DroppedDown() const { return FDroppedDown; }
+    // The calendar's "Today" line, the circle round today's date and the week numbers; the
+    // calendar takes them as MCS_ styles when it is dropped down.
+    bool ShowToday() const { return FShowToday; }
+    void SetShowToday(bool Value) { FShowToday = Value; }
+    bool ShowTodayCircle() const { return FShowTodayCircle; }
+    void SetShowTodayCircle(bool Value) { FShowTodayCircle = Value; }
+    bool WeekNumbers() const { return FWeekNumbers; }
+    void SetWeekNumbers(bool Value) { FWeekNumbers = Value; }
 
     std::function<void(TObject* Sender)> OnChange;
     std::function<void(TObject* Sender)> OnDropDown;
@@ -379,6 +391,9 @@ private:
     TDateTime FMinDate = 0;
     TDateTime FMaxDate = 0;
     bool FDroppedDown = false;
+    bool FShowToday = true;
+    bool FShowTodayCircle = true;
+    bool FWeekNumbers = false;
     // A change made while the calendar was dropped down, taken when it closes.
     bool FChangedWhileDropped = false;
     TDateTime FDroppedValue = 0;

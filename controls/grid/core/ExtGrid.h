@@ -2487,6 +2487,13 @@ private:
     // ---- Selection and advance internals ----
 
     // ---- Editor wrapper internals ----
+    // The spin, edit-with-button, value-and-unit and date wrappers hand their keys back through
+    // the grid's own key-down and the edit state.
+    friend class TGridSpin;
+    friend class TGridEditBtn;
+    friend class TGridUnitEditBtn;
+    friend class TGridDatePicker;
+    friend class TGridDateTimePicker;
 
     // ---- Cell painting internals ----
     // The brush and font colours of the cell last given visual properties, before selection.
