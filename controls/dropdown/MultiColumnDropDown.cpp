@@ -1,6 +1,7 @@
 // TExtMultiColumnDropDown: construction, properties, copying, ItemIndex and stepping, looks, and the pop-up cycle with its list.
 #include "dropdown/MultiColumnDropDown.h"
 
+#include "dropdown/ColumnStyleLooks.h"
 #include "dropdown/DropDownForm.h"
 #include "dropdown/MultiColumnGrid.h"
 #include "dropdown/PopupAppearance.h"
@@ -164,71 +165,23 @@ void TExtMultiColumnDropDown::SetSelectionColorStyle(TSelectionColorStyle Value)
     TExtCustomDropDown::SetSelectionColorStyle(Value);
 }
 
-namespace {
-
-// A colour this table leaves as it is.
-constexpr TColor Keep = static_cast<TColor>(0x7FFFFFFF);
-
-struct TStyleLook {
-    TVyxStyle Style;
-    TColor Header, HeaderTo, HeaderFont, Line, FixedLine;
-    TSelectionColorStyle Selection;
-    // Keep: the selection colour style's own colours.
-    TColor SelectionColor, SelectionText;
-};
-
-constexpr TStyleLook StyleLooks[] = {
-    {tsOffice2003Blue, RGB(89, 135, 214), RGB(3, 56, 147), clWhite, RGB(0, 45, 150), RGB(0, 45, 150), scOffice2007,
-     Keep, clBlack},
-    {tsOffice2003Silver, RGB(165, 164, 189), RGB(117, 116, 149), Keep, RGB(124, 124, 148), RGB(124, 124, 148),
-     scOffice2007, Keep, clBlack},
-    {tsOffice2003Olive, RGB(175, 192, 130), RGB(99, 122, 68), Keep, RGB(96, 128, 88), RGB(96, 128, 88), scOffice2007,
-     Keep, clBlack},
-    {tsOffice2003Classic, RGB(128, 128, 128), RGB(128, 128, 128), Keep, RGB(128, 128, 128), RGB(128, 128, 128),
-     scOffice2007, Keep, clBlack},
-    {tsOffice2007Luna, RGB(227, 239, 255), RGB(175, 210, 255), RGB(8, 55, 114), RGB(175, 210, 255), RGB(175, 210, 255),
-     scOffice2007, Keep, clBlack},
-    {tsOffice2007Obsidian, RGB(240, 241, 242), RGB(189, 194, 201), RGB(55, 60, 67), RGB(76, 83, 92), RGB(76, 83, 92),
-     scOffice2007, Keep, clBlack},
-    {tsWindowsXP, clBtnFace, clBtnFace, clBlack, RGB(192, 192, 192), clBlack, scCustom, clHighlight, clHighlightText},
-    {tsWhidbey, RGB(239, 238, 235), RGB(152, 152, 126), clWhite, RGB(0, 45, 150), RGB(0, 45, 150), scOffice2007, Keep,
-     clBlack},
-    {tsOffice2007Silver, RGB(246, 247, 248), RGB(219, 224, 232), RGB(21, 66, 139), RGB(111, 112, 116),
-     RGB(111, 112, 116), scOffice2007, Keep, clBlack},
-    {tsWindowsVista, RGB(249, 253, 255), RGB(240, 250, 255), clBlack, RGB(218, 242, 252), RGB(218, 242, 252),
-     scWindowsVista, Keep, clBlack},
-    {tsWindows7, RGB(250, 251, 253), RGB(235, 243, 253), clBlack, RGB(184, 214, 251), RGB(184, 214, 251), scWindows7,
-     Keep, clBlack},
-    {tsTerminal, clBtnFace, clBtnFace, clBlack, RGB(128, 128, 128), RGB(128, 128, 128), scCustom, clHighlight,
-     clHighlightText},
-    {tsOffice2010Blue, RGB(205, 219, 237), clNone, RGB(30, 57, 91), RGB(207, 221, 238), RGB(207, 221, 238), scCustom,
-     RGB(255, 208, 108), clBlack},
-    {tsOffice2010Silver, RGB(229, 233, 237), clNone, RGB(30, 57, 91), RGB(207, 221, 238), RGB(207, 221, 238), scCustom,
-     RGB(255, 208, 108), clBlack},
-    {tsOffice2010Black, RGB(130, 130, 130), clNone, RGB(214, 215, 215), RGB(207, 221, 238), RGB(207, 221, 238),
-     scCustom, RGB(255, 208, 108), clBlack},
-};
-
-}  // namespace
 
 void TExtMultiColumnDropDown::SetComponentStyle(TVyxStyle AStyle)
 {
     TExtCustomDropDown::SetComponentStyle(AStyle);
-    for (const TStyleLook& Look : StyleLooks) {
-        if (Look.Style != AStyle) continue;
-        FHeaderColor = Look.Header;
-        FHeaderColorTo = Look.HeaderTo;
-        if (Look.HeaderFont != Keep) FHeaderFont->SetColor(Look.HeaderFont);
-        SetSelectionColorStyle(Look.Selection);
-        FLineColor = Look.Line;
-        FFixedLineColor = Look.FixedLine;
-        if (Look.SelectionColor != Keep) {
-            SetSelectionColor(Look.SelectionColor);
-            SetSelectionColorTo(Look.SelectionColor);
-        }
-        FSelectionTextColor = Look.SelectionText;
-        return;
+    const TColumnStyleLook* Look = FindColumnStyleLook(AStyle);
+    if (!Look) return;
+    FHeaderColor = Look->Header;
+    FHeaderColorTo = Look->HeaderTo;
+    if (Look->HeaderFont != TColumnStyleLook::Keep) FHeaderFont->SetColor(Look->HeaderFont);
+    SetSelectionColorStyle(Look->Selection);
+    FLineColor = Look->Line;
+    FFixedLineColor = Look->FixedLine;
+    if (Look->SelectionColor != TColumnStyleLook::Keep) {
+        SetSelectionColor(Look->SelectionColor);
+        SetSelectionColorTo(Look->SelectionColor);
     }
+    FSelectionTextColor = Look->SelectionText;
 }
 
 // ---- The pop-up ----
