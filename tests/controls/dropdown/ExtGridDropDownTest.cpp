@@ -8,6 +8,7 @@
 #include "dropdown/PopupAppearance.h"
 
 #include "graphics/GraphicsObjects.h"
+#include "grid/core/GridOptions.h"
 #include "grid/core/SortSettings.h"
 #include "rtl/Strings.h"
 
@@ -297,6 +298,52 @@ TEST_F(ExtGridDropDownTest, EditableGridPicksWithoutClosingAndEnterStoresTheCell
     EXPECT_EQ(DropDown->Text(), QStringLiteral("Omega"));
     EXPECT_EQ(DropDown->ItemIndex(), 3);
     EXPECT_TRUE(IsOpen());
+    Close();
+}
+
+TEST_F(ExtGridDropDownTest, TypeAheadInTheOpenGridAndWheelStepsThatDoNotSelect)
+{
+    DropDown->SetItemIndex(0);
+    Open();
+    Input::TypeText(QStringLiteral("g"));
+    EXPECT_EQ(Grid()->Row(), 4);
+    EXPECT_EQ(DropDown->ItemIndex(), 3);
+    EXPECT_EQ(DropDown->Text(), QStringLiteral("Gamma"));
+    EXPECT_EQ(Selected(), QStringLiteral("amma"));
+    Input::TypeText(QStringLiteral("al"));
+    EXPECT_EQ(Grid()->Row(), 5);
+    EXPECT_EQ(DropDown->ItemIndex(), 4);
+    EXPECT_EQ(Selected(), QStringLiteral("a"));
+    // Nothing starts with "galx": the entry starts again, and "b" alone finds Beta.
+    Input::TypeText(QStringLiteral("xb"));
+    EXPECT_EQ(Grid()->Row(), 2);
+    EXPECT_EQ(DropDown->ItemIndex(), 1);
+    // The wheel moves the grid's row, not the selection, and a later confirmation keeps the selection.
+    Input::TurnWheel(Grid(), CellPoint(0, 2), -WHEEL_DELTA);
+    EXPECT_NE(Grid()->Row(), 2);
+    EXPECT_EQ(DropDown->ItemIndex(), 1);
+    Close();
+    EXPECT_EQ(DropDown->ItemIndex(), 0) << "Esc restores the selection of the opening";
+}
+
+TEST_F(ExtGridDropDownTest, TheFirstMoveAfterEachOpeningRestartsTheBalloons)
+{
+    Open();
+    Grid()->Balloon()->SetEnable(true);
+    QStringList Changes;
+    const auto Grids = Grid()->Balloon()->OnEnableChange;
+    Grid()->Balloon()->OnEnableChange = [&](TObject* Sender) {
+        Changes << (Grid()->Balloon()->Enable() ? QStringLiteral("on") : QStringLiteral("off"));
+        if (Grids) Grids(Sender);
+    };
+    Input::MoveMouse(Grid(), CellPoint(0, 1));
+    Input::MoveMouse(Grid(), CellPoint(0, 2));
+    EXPECT_EQ(Changes, QStringList({"off", "on"}));
+    Close();
+    Open();
+    Input::MoveMouse(Grid(), CellPoint(0, 3));
+    EXPECT_EQ(Changes, QStringList({"off", "on", "off", "on"}));
+    EXPECT_TRUE(Grid()->Balloon()->Enable());
     Close();
 }
 
