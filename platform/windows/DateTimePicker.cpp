@@ -12,8 +12,10 @@
 #include "windows/private/Window.h"
 #include "windows/private/WindowWidget.h"
 
+#include <QBoxLayout>
 #include <QCalendarWidget>
 #include <QDateTimeEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -184,6 +186,62 @@ private:
     TCheckMark* FMark;
 };
 
+// The month calendar of the drop-down: Qt's calendar with the "Today" line under it and a circle
+// round today's date, switched off by MCS_NOTODAY and MCS_NOTODAYCIRCLE; MCS_WEEKNUMBERS shows
+// the week numbers.
+class TMonthCalendar : public QCalendarWidget {
+public:
+    explicit TMonthCalendar(QWidget* Parent) : QCalendarWidget(Parent), FToday(new QLabel(this))
+    {
+        setGridVisible(false);
+        setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+        FToday->setAlignment(Qt::AlignCenter);
+        if (auto* Box = qobject_cast<QBoxLayout*>(layout())) Box->addWidget(FToday);
+        ApplyStyle(0);
+    }
+
+    void ApplyStyle(uint32_t Style)
+    {
+        FCircle = !(Style & MCS_NOTODAYCIRCLE);
+        FToday->setText(QStringLiteral("Today: ") + DateToStr(WindowsDate()));
+        FToday->setVisible(!(Style & MCS_NOTODAY));
+        setVerticalHeaderFormat((Style & MCS_WEEKNUMBERS) ? QCalendarWidget::ISOWeekNumbers : QCalendarWidget::NoVerticalHeader);
+        updateGeometry();
+        update();
+    }
+
+    // The whole month with its headers and, when shown, the "Today" line (the calendar's size
+    // hint is this too).
+    QSize minimumSizeHint() const override
+    {
+        QSize Size = QCalendarWidget::minimumSizeHint();
+        if (!FToday->isHidden()) {
+            const QSize Line = FToday->sizeHint();
+            Size = QSize(std::max(Size.width(), Line.width()), Size.height() + Line.height());
+        }
+        return Size;
+    }
+
+protected:
+    void paintCell(QPainter* Painter, const QRect& Rect, QDate Date) const override
+    {
+        QCalendarWidget::paintCell(Painter, Rect, Date);
+        if (!FCircle || Date != QDate::currentDate()) return;
+        Painter->save();
+        Painter->setRenderHint(QPainter::Antialiasing);
+        Painter->setPen(QPen(QColor(0xC0, 0, 0), 1.5));
+        Painter->setBrush(Qt::NoBrush);
+        Painter->drawEllipse(QRectF(Rect).adjusted(1.5, 1.5, -1.5, -1.5));
+        Painter->restore();
+    }
+
+private:
+    static TDateTime WindowsDate() { return std::trunc(Now()); }
+
+    QLabel* FToday;
+    bool FCircle = true;
+};
+
 // Tells of a pop-up window being shown and hidden.
 class TPopupWatch : public QObject {
 public:
@@ -329,7 +387,49 @@ struct TDateTimePicker::TParts {
     // The picker shows a value set by code: Qt's change is no change of the user.
     bool Updating = false;
     TFieldTyping Typing;
+    QPointer<TMonthCalendar> MonthCal;
+    // The month calendar's window (DTM_GETMONTHCAL), made on the first question; forgotten with
+    // the calendar.
+    HWND MonthCalWnd = nullptr;
 };
+
+namespace {
+
+// The window of the month calendar: its MCS_ styles switch its parts, MCM_GETMINREQRECT tells its
+// least size, and a size set by SetWindowPos sizes the drop-down to it.
+HWND RegisterMonthCalendar(TMonthCalendar* Calendar)
+{
+    const HWND Wnd = RegisterWindow(nullptr, Calendar, WS_CHILD | WS_VISIBLE, 0);
+    QPointer<TMonthCalendar> Guard(Calendar);
+    FindWindow(Wnd)->Method = [Wnd, Guard](TMessage& Message) {
+        Message.Result = 0;
+        TMonthCalendar* Calendar = Guard.data();
+        if (!Calendar) return;
+        switch (Message.Msg) {
+        case MCM_GETMINREQRECT: {
+            const QSize Size = Calendar->minimumSizeHint();
+            *reinterpret_cast<TRect*>(Message.LParam) = TRect{0, 0, Size.width(), Size.height()};
+            Message.Result = 1;
+            return;
+        }
+        case WM_STYLECHANGED: Calendar->ApplyStyle(static_cast<uint32_t>(GetWindowLong(Wnd, GWL_STYLE))); return;
+        case WM_SIZE:
+            // The calendar fills its drop-down.
+            if (QWidget* Drop = Calendar->window(); Drop != Calendar) {
+                const QRect Placed = Calendar->geometry();
+                // Its least size follows the calendar's styles at once.
+                if (QLayout* Layout = Drop->layout()) Layout->activate();
+                Drop->resize(Placed.right() + 1, Placed.bottom() + 1);
+            }
+            return;
+        default: return;
+        }
+    };
+    QObject::connect(Calendar, &QObject::destroyed, [Wnd] { UnregisterWindow(Wnd); });
+    return Wnd;
+}
+
+}  // namespace
 
 TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TWinControl(AOwner), FParts(std::make_unique<TParts>())
 {
@@ -435,6 +535,10 @@ void TDateTimePicker::UpdatePicker()
                            : FKind == dtkTime ? DisplayFormatOf(Settings.LongTimeFormat, Settings)
                                               : DisplayFormatOf(FDateFormat == dfShort ? Settings.ShortDateFormat : Settings.LongDateFormat, Settings));
     Edit->setCalendarPopup(FKind == dtkDate && FDateMode == dmComboBox);
+    if (Edit->calendarPopup() && !FParts->MonthCal) {
+        FParts->MonthCal = new TMonthCalendar(Edit);
+        Edit->setCalendarWidget(FParts->MonthCal);
+    }
     if (Edit->calendarPopup() && !FParts->Calendar) {
         // The calendar's pop-up tells of its showing and hiding as DTN_DROPDOWN and DTN_CLOSEUP.
         FParts->Calendar = Edit->calendarWidget()->window();
@@ -514,6 +618,11 @@ void TDateTimePicker::CNNotify(TWMNotify Message)
         break;
     }
     case DTN_DROPDOWN:
+        // Each drop starts with a calendar of the default style.
+        if (FParts->MonthCalWnd) {
+            SetWindowLong(FParts->MonthCalWnd, GWL_STYLE, WS_CHILD | WS_VISIBLE);
+            FParts->MonthCal->ApplyStyle(0);
+        }
         FDroppedDown = true;
         FChangedWhileDropped = false;
         DropDown();
@@ -579,6 +688,13 @@ void TDateTimePicker::DefaultHandler(TMessage& Message)
         Message.Result = 1;
         return;
     }
+    case DTM_GETMONTHCAL:
+        Message.Result = 0;
+        if (FDroppedDown && FParts->MonthCal) {
+            if (!FParts->MonthCalWnd || !FindWindow(FParts->MonthCalWnd)) FParts->MonthCalWnd = RegisterMonthCalendar(FParts->MonthCal);
+            Message.Result = reinterpret_cast<LRESULT>(FParts->MonthCalWnd);
+        }
+        return;
     case DTM_SETFORMAT:
         FFormat = Message.LParam ? QString::fromUtf16(reinterpret_cast<const char16_t*>(Message.LParam)) : QString();
         UpdatePicker();

@@ -531,6 +531,11 @@ int32_t SetWindowLong(HWND Wnd, int32_t Index, int32_t NewLong)
         Window->Style = (Value & ~State) | (Window->Style & State);
         if ((Value ^ static_cast<uint32_t>(Old)) & WS_DISABLED) EnableWindow(Wnd, !(Value & WS_DISABLED));
         if ((Value ^ static_cast<uint32_t>(Old)) & WS_VISIBLE) ShowWindow(Wnd, (Value & WS_VISIBLE) ? SW_SHOWNA : SW_HIDE);
+        // A window with a procedure of its own hears of its new style (it reads it back).
+        if (!Window->Control && Window->Method) {
+            TMessage Changed{WM_STYLECHANGED, static_cast<WPARAM>(GWL_STYLE), 0, 0};
+            Deliver(Wnd, Changed);
+        }
         break;
     }
     case GWL_EXSTYLE: {

@@ -43,6 +43,14 @@ bool SetWindowPos(HWND Wnd, HWND InsertAfter, int32_t X, int32_t Y, int32_t CX, 
             CY = Control->Height();
         }
         Control->SetBounds(X, Y, CX, CY);
+    } else if (!Control && Window->Method && Window->Widget && !Window->Widget->isWindow() &&
+               (Flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) {
+        // A child window with a procedure of its own (a control's part): placed, then told its size.
+        QWidget* Part = Window->Widget;
+        Part->setGeometry(Flags & SWP_NOMOVE ? Part->x() : X, Flags & SWP_NOMOVE ? Part->y() : Y,
+                          Flags & SWP_NOSIZE ? Part->width() : CX, Flags & SWP_NOSIZE ? Part->height() : CY);
+        TMessage Sized{WM_SIZE, SIZE_RESTORED, MAKELPARAM(static_cast<uint16_t>(Part->width()), static_cast<uint16_t>(Part->height())), 0};
+        Deliver(Wnd, Sized);
     }
     QWidget* Widget = WidgetOf(Wnd);
     if (!(Flags & SWP_NOZORDER) && Widget && (Window = FindWindow(Wnd))) {

@@ -1,6 +1,7 @@
 // Page control, track bar, scroll bar and date-time picker: user and programmatic changes, keys, notifications, and the rendered stock lists.
 #include "support/Artifacts.h"
 #include "support/Input.h"
+#include "support/LayerInternals.h"
 #include "support/Render.h"
 #include "Recorder.h"
 
@@ -11,6 +12,8 @@
 #include "windows/StdCtrls.h"
 
 #include <gtest/gtest.h>
+
+#include <QWidget>
 
 #include <functional>
 
@@ -460,6 +463,57 @@ TEST_F(DateTimePickerTest, F4DropsTheCalendarDownAndEscClosesIt)
     EXPECT_FALSE(Picker->DroppedDown());
     EXPECT_EQ(Log, (QStringList{"OnDropDown", "OnCloseUp"}));
     EXPECT_EQ(Changes, 0);
+}
+
+TEST_F(DateTimePickerTest, TheDroppedCalendarTakesItsStylesAndSizesToItsContent)
+{
+    EXPECT_EQ(Picker->Perform(DTM_GETMONTHCAL, 0, 0), 0);
+    HWND Calendar = nullptr;
+    Picker->OnDropDown = [&](TObject*) { Calendar = reinterpret_cast<HWND>(Picker->Perform(DTM_GETMONTHCAL, 0, 0)); };
+    // Today shows in the calendar, with its circle.
+    Picker->SetDate(Now());
+    Input::PressKey(VK_F4);
+    ASSERT_NE(Calendar, nullptr);
+    const auto Style = [&] { return static_cast<uint32_t>(GetWindowLong(Calendar, GWL_STYLE)); };
+    const auto Least = [&] {
+        TRect R{};
+        EXPECT_EQ(SendMessage(Calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&R)), 1);
+        return R;
+    };
+    const auto Pixels = [&] { return WidgetOf(Calendar)->grab().toImage(); };
+    EXPECT_EQ(Style() & (MCS_NOTODAY | MCS_NOTODAYCIRCLE | MCS_WEEKNUMBERS), 0u);
+    const TRect Plain = Least();
+
+    SetWindowLong(Calendar, GWL_STYLE, static_cast<int32_t>(Style() | MCS_NOTODAY));
+    const TRect NoToday = Least();
+    EXPECT_LT(NoToday.Height(), Plain.Height());
+    SetWindowLong(Calendar, GWL_STYLE, static_cast<int32_t>(Style() | MCS_WEEKNUMBERS));
+    const TRect Weeks = Least();
+    EXPECT_GT(Weeks.Width(), NoToday.Width());
+    EXPECT_EQ(Weeks.Height(), NoToday.Height());
+    SetWindowLong(Calendar, GWL_STYLE, static_cast<int32_t>(Style() & ~(MCS_NOTODAY | MCS_WEEKNUMBERS)));
+    EXPECT_EQ(Least(), Plain);
+    const QImage Circled = Pixels();
+    SetWindowLong(Calendar, GWL_STYLE, static_cast<int32_t>(Style() | MCS_NOTODAYCIRCLE));
+    EXPECT_NE(Pixels(), Circled);
+    SetWindowLong(Calendar, GWL_STYLE, static_cast<int32_t>(Style() & ~MCS_NOTODAYCIRCLE));
+    EXPECT_EQ(Pixels(), Circled);
+
+    // Sized to its least rectangle plus 2 at (0, 0): the drop-down follows.
+    SetWindowPos(Calendar, nullptr, 0, 0, Plain.Width() + 2, Plain.Height() + 2, SWP_NOZORDER | SWP_NOACTIVATE);
+    ProcessPendingEvents();
+    EXPECT_EQ(WidgetOf(Calendar)->geometry(), QRect(0, 0, Plain.Width() + 2, Plain.Height() + 2));
+    EXPECT_EQ(WidgetOf(Calendar)->window()->size(), QSize(Plain.Width() + 2, Plain.Height() + 2));
+
+    Input::PressKey(VK_ESCAPE);
+    EXPECT_EQ(Picker->Perform(DTM_GETMONTHCAL, 0, 0), 0);
+    // The next drop starts from the default style again.
+    Calendar = nullptr;
+    Input::PressKey(VK_F4);
+    ASSERT_NE(Calendar, nullptr);
+    EXPECT_EQ(Style() & (MCS_NOTODAY | MCS_NOTODAYCIRCLE | MCS_WEEKNUMBERS), 0u);
+    EXPECT_EQ(Least(), Plain);
+    Input::PressKey(VK_ESCAPE);
 }
 
 // ---- The stock lists, rendered ----
