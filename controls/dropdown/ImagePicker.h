@@ -61,7 +61,7 @@ public:
 
     std::function<void(TObject* Sender)> OnSelect;
     TOnDrawSelectedItem OnDrawSelectedImage;
-    TDrawItemEvent OnDrawItem;
+    TDropDownDrawItemEvent OnDrawItem;
 
 protected:
     void CreateDropDownForm() override;

@@ -17,8 +17,9 @@ class TSelectorItems;
 
 enum TSelectorType { stImage, stColor };
 
-// Replaces the drawing of an item's content: (Sender, Canvas, the item's cell, Index).
-using TDrawItemEvent = std::function<void(TObject* Sender, TCanvas* Canvas, TRect R, int32_t Index)>;
+// Replaces the drawing of an item's content: (Sender, Canvas, the item's cell, Index); the list
+// controls have an item-drawing event type of their own.
+using TDropDownDrawItemEvent = std::function<void(TObject* Sender, TCanvas* Canvas, TRect R, int32_t Index)>;
 // Replaces the computing of the cell size.
 using TItemSizeEvent = std::function<void(TObject* Sender, TSize& ASize)>;
 
@@ -71,7 +72,7 @@ public:
     void UpdateSelectorPanel();
 
     std::function<void(TObject* Sender)> OnItemSelect;
-    TDrawItemEvent OnDrawItem;
+    TDropDownDrawItemEvent OnDrawItem;
     TItemSizeEvent OnItemSize;
 
 protected:

@@ -2487,6 +2487,8 @@ private:
     // ---- Selection and advance internals ----
 
     // ---- Editor wrapper internals ----
+    // The wrappers' shared contract reads and drives the edit state.
+    friend class TGridEditorContract;
     // The spin, edit-with-button, value-and-unit and date wrappers hand their keys back through
     // the grid's own key-down and the edit state.
     friend class TGridSpin;
