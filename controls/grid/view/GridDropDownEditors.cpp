@@ -1,6 +1,10 @@
 // The grid's drop-down editor wrappers: the family's focus, change and key rules, and its members.
 #include "grid/view/GridDropDownEditors.h"
 
+#include "rtl/Strings.h"
+
+#include <QStringList>
+
 // ---- TGridDropDownHandBack ----
 
 TGridDropDownHandBack::TGridDropDownHandBack(TComponent* AOwner, TExtCustomDropDown* AEdit,
@@ -137,6 +141,13 @@ void TGridTrackbarDropDown::WriteEditText(const QString& Value)
 }
 
 TGridMemoDropDown::TGridMemoDropDown(TComponent* AOwner) : TGridDropDownEditor(AOwner, {.CaretFromClick = true}) {}
+
+QString TGridMemoDropDown::ReadEditText() const
+{
+    QStringList Lines;
+    for (int32_t I = 0; I < MemoText()->Count(); ++I) Lines << MemoText()->Strings(I);
+    return Lines.join(QStringLiteral("\r\n"));
+}
 
 TGridCalculatorDropDown::TGridCalculatorDropDown(TComponent* AOwner)
     : TGridDropDownEditor(AOwner, {.CaretFromClick = true})

@@ -108,6 +108,10 @@ protected:
 class TGridMemoDropDown : public TGridDropDownEditor<TExtMemoDropDown> {
 public:
     explicit TGridMemoDropDown(TComponent* AOwner);
+
+protected:
+    // The memo's lines joined by line breaks: the edit may show only the first line.
+    QString ReadEditText() const override;
 };
 
 class TGridCalculatorDropDown : public TGridDropDownEditor<TExtCalculatorDropdown> {

@@ -486,4 +486,171 @@ TEST_F(GridEditorKeysTest, EscInADropDownPutsTheCellBack)
     EXPECT_EQ(FocusedControl(), Grid);
 }
 
+TEST_F(GridEditorKeysTest, TheCheckBoxTogglesOncePerSpaceOrClickAndHandsEndBack)
+{
+    TGridCheckBox* Check = New<TGridCheckBox>(Grid);
+    Check->SetCaption(Grid->CurrentCell());
+    Open(Check, edCheckBox);
+    Press(VK_SPACE);
+    EXPECT_TRUE(Check->Checked());
+    Input::Click(Check, Point(6, Check->Height() / 2));
+    ProcessPendingEvents();
+    EXPECT_FALSE(Check->Checked());
+    Press(VK_HOME);
+    EXPECT_EQ(FocusedControl(), Check);
+    // The form keeps the arrows for its dialog navigation; End reaches the box and hands back.
+    Press(VK_END);
+    EXPECT_EQ(FocusedControl(), Grid);
+    EXPECT_EQ(Grid->Row(), 2);
+    EXPECT_EQ(Grid->Cells(2, 2), "Beta");
+}
+
+TEST_F(GridEditorKeysTest, ArrowsOnTheButtonGoToTheGrid)
+{
+    TGridButton* Button = New<TGridButton>(Grid);
+    Button->SetCaption(Grid->CurrentCell());
+    Open(Button, edButton);
+    Press(VK_RIGHT);
+    EXPECT_FALSE(Button->Visible());
+    EXPECT_FALSE(Button->Enabled());
+    EXPECT_FALSE(Grid->EditMode);
+    EXPECT_EQ(FocusedControl(), Grid);
+    EXPECT_EQ(Grid->Col(), 3);
+
+}
+
+TEST_F(GridEditorKeysTest, HomeEndsOnlyAClosedColourEditor)
+{
+    auto* Detail = New<TGridDetailPickerDropDown>(Grid);
+    Detail->SetEditorEnabled(true);
+    Open(Detail, edDetailDropDown);
+    Press(VK_HOME);
+    EXPECT_EQ(FocusedControl(), Detail);
+
+    auto* Colour = New<TGridColorDropDown>(Grid);
+    // Without EditorEnabled the drop-down passes only Enter and Esc on to key-down.
+    Colour->SetEditorEnabled(true);
+    Open(Colour, edColorPickerDropDown);
+    Press(VK_HOME);
+    EXPECT_EQ(FocusedControl(), Grid);
+}
+
+TEST_F(GridEditorKeysTest, UpInAClosedColourEditorMovesTheGridWithoutValidation)
+{
+    int32_t Validations = 0;
+    Grid->OnCellValidate = [&](TObject*, int32_t, int32_t, QString&, bool&) { ++Validations; };
+    auto* Colour = New<TGridColorDropDown>(Grid);
+    // Without EditorEnabled the drop-down passes only Enter and Esc on to key-down.
+    Colour->SetEditorEnabled(true);
+    Open(Colour, edColorPickerDropDown);
+    Press(VK_UP);
+    EXPECT_EQ(Validations, 0);
+    EXPECT_EQ(Grid->Row(), 1);
+    EXPECT_EQ(FocusedControl(), Grid);
+}
+
+TEST_F(GridEditorKeysTest, EnterInTheCalculatorStoresThePendingResult)
+{
+    auto* Calculator = New<TGridCalculatorDropDown>(Grid);
+    Calculator->SetTextUnformatted(QString());
+    Open(Calculator, edCalculatorDropDown);
+    Input::TypeText(QStringLiteral("12+30"));
+    ProcessPendingEvents();
+    Press(VK_RETURN);
+    EXPECT_DOUBLE_EQ(Grid->Cells(2, 2).toDouble(), 42.0);
+    EXPECT_EQ(FocusedControl(), Grid);
+}
+
+TEST_F(GridEditorKeysTest, WithoutEditSelectAllTheComboTakesTheFocusWithTheCaretAtTheEnd)
+{
+    Grid->Navigation()->SetEditSelectAll(false);
+    TGridCombo* Combo = OpenCombo(csDropDown);
+    EXPECT_EQ(Combo->SelStart(), 4);
+    EXPECT_EQ(Combo->SelLength(), 0);
+}
+
+TEST_F(GridEditorKeysTest, TheClickThatStartedTheEditPlacesTheCaret)
+{
+    const TRect Cell = Grid->CellRect(2, 2);
+    // Right of the text, left of the drop button: the caret goes behind the last character.
+    Input::MoveMouse(Grid, Point(Cell.Left + 50, Cell.Top + 10));
+    Grid->LButFlg = true;
+    TGridCombo* Combo = OpenCombo(csDropDown);
+    EXPECT_EQ(Combo->SelStart(), 4);
+    EXPECT_EQ(Combo->SelLength(), 0);
+    EXPECT_FALSE(Grid->LButFlg);
+
+    // The memo drop-down asks its own window; the pointer outside leaves the flag alone.
+    Grid->SetFocus();
+    Input::MoveMouse(Grid, Point(Cell.Left + 2, Cell.Top + 10));
+    Grid->LButFlg = true;
+    auto* Memo = New<TGridMemoDropDown>(Grid);
+    Memo->SetTextUnformatted(QStringLiteral("Beta"));
+    Open(Memo, edMemoDropDown);
+    EXPECT_EQ(Memo->SelStart(), 0);
+    EXPECT_EQ(Memo->SelLength(), 0);
+    EXPECT_FALSE(Grid->LButFlg);
+
+    Grid->SetFocus();
+    Input::MoveMouse(Grid, Point(Cell.Left - 30, Cell.Top + 10));
+    Grid->LButFlg = true;
+    Open(Memo, edMemoDropDown);
+    EXPECT_TRUE(Grid->LButFlg);
+}
+
+TEST_F(GridEditorKeysTest, ADropDownRejectedOnEnterKeepsTheValidatedTextSelected)
+{
+    Grid->OnCellValidate = [](TObject*, int32_t, int32_t, QString& Value, bool& Valid) {
+        Value = QStringLiteral("Fixed");
+        Valid = false;
+    };
+    auto* Detail = New<TGridDetailPickerDropDown>(Grid);
+    Detail->SetEditorEnabled(true);
+    Detail->SetTextUnformatted(Grid->CurrentCell());
+    Open(Detail, edDetailDropDown);
+    Detail->SelectAll();
+    Input::TypeText(QStringLiteral("Zed"));
+    ProcessPendingEvents();
+    Input::KeyDown(VK_RETURN);
+    ProcessPendingEvents();
+    EXPECT_EQ(FocusedControl(), Detail);
+    EXPECT_TRUE(Grid->FNoAutoAdvance);
+    EXPECT_EQ(Detail->SelLength(), Detail->EditText().size());
+    Input::KeyUp(VK_RETURN);
+    ProcessPendingEvents();
+}
+
+TEST_F(GridEditorKeysTest, TabInADropDownWithGoTabsValidatesAndTabs)
+{
+    Grid->SetOptions(Grid->Options() + goTabs);
+    int32_t Validations = 0;
+    Grid->OnCellValidate = [&](TObject*, int32_t, int32_t, QString&, bool&) { ++Validations; };
+    auto* Time = New<TGridTimepickerDropDown>(Grid);
+    Time->SetEditorEnabled(true);
+    Open(Time, edTimePickerDropDown);
+    Press(VK_TAB);
+    EXPECT_EQ(Validations, 1);
+    EXPECT_EQ(FocusedControl(), Grid);
+    EXPECT_EQ(Grid->Col(), 3);
+}
+
+TEST_F(GridEditorKeysTest, KeyPressInADropDownReachesTheGridAndEnterIsSwallowed)
+{
+    std::vector<QChar> Keys;
+    TObject* Sender = nullptr;
+    Grid->OnKeyPress = [&](TObject* S, QChar& Key) {
+        Sender = S;
+        Keys.push_back(Key);
+    };
+    auto* Detail = New<TGridDetailPickerDropDown>(Grid);
+    Detail->SetEditorEnabled(true);
+    Open(Detail, edDetailDropDown);
+    Detail->SelectAll();
+    Input::TypeText(QStringLiteral("k"));
+    ProcessPendingEvents();
+    EXPECT_EQ(Sender, Detail);
+    EXPECT_EQ(Keys, (std::vector<QChar>{QChar('k')}));
+    EXPECT_EQ(Detail->Text(), "k");
+}
+
 }  // namespace
