@@ -1,6 +1,8 @@
 // The grid's drop-down editor wrappers: the family's focus, change and key rules, and its members.
 #include "grid/view/GridDropDownEditors.h"
 
+#include "dropdown/ExtGridDropDownGrid.h"
+
 #include "rtl/Strings.h"
 
 #include <QStringList>
@@ -174,3 +176,10 @@ TGridColorDropDown::TGridColorDropDown(TComponent* AOwner)
 }
 
 TGridImageDropDown::TGridImageDropDown(TComponent* AOwner) : TGridDropDownEditor(AOwner) {}
+
+TGridExtGridDropDown::TGridExtGridDropDown(TComponent* AOwner) : TGridDropDownEditor(AOwner) {}
+
+TExtStringGrid* TGridExtGridDropDown::Grid() const
+{
+    return GetGrid();
+}

@@ -7,6 +7,7 @@
 #include "dropdown/Calculator.h"
 #include "dropdown/ColorPicker.h"
 #include "dropdown/DetailPicker.h"
+#include "dropdown/ExtGridDropDown.h"
 #include "dropdown/ExtMemoDropDown.h"
 #include "dropdown/ExtTrackBarDropDown.h"
 #include "dropdown/ImagePicker.h"
@@ -147,4 +148,11 @@ public:
 class TGridImageDropDown : public TGridDropDownEditor<TExtImagePickerDropDown> {
 public:
     explicit TGridImageDropDown(TComponent* AOwner);
+};
+
+class TGridExtGridDropDown : public TGridDropDownEditor<TCustomExtGridDropDown> {
+public:
+    explicit TGridExtGridDropDown(TComponent* AOwner);
+    // The pop-up's grid as a string grid; the edit cycle fills it through this.
+    TExtStringGrid* Grid() const;
 };
