@@ -10,17 +10,18 @@
 // The editor of edDateEdit, edDateEditUpDown and edTimeEdit cells. A typed digit that changes a
 // field moves the caret on to the next one; Up and Down stay with the picker. Its own border does
 // not show inside the cell.
-class TGridDatePicker : public TEsgDateTimePicker {
+class TGridDatePicker : public TEsgDateTimePicker, public TGridEditorContract {
 public:
     // AOwner is the grid; any other owner raises EInvalidCast.
     explicit TGridDatePicker(TComponent* AOwner);
 
-    TExtStringGrid* Grid() const { return FGrid; }
+    TExtStringGrid* Grid() const { return OwnerGrid(); }
     // Makes the window again before an edit.
-    void ReCreate();
+    void ReCreate() { RecreateWnd(); }
 
 protected:
-    // After a typed digit: moves to the next field when the digit changed the current one.
+    // After a typed digit ("DTPShiftFocus"): moves to the next field when the digit changed the
+    // current one and it is not the last field of a custom format.
     virtual void DoShiftFocus();
 
     void WndProc(TMessage& Message) override;
@@ -32,6 +33,9 @@ protected:
 private:
     // Frames the window twice in clWindow.
     void HideBorder();
+    // Shows Value read as a time or date by the picker's kind; unreadable or out-of-range text
+    // leaves the picker as it is.
+    void ShowText(const QString& Value);
 
     // The value before the last digit was typed.
     uint16_t Fy = 0;
@@ -40,14 +44,13 @@ private:
     uint16_t Fth = 0;
     uint16_t Ftm = 0;
     uint16_t Fts = 0;
-    TExtStringGrid* FGrid;
 };
 
 // The editor of edDateTimeEdit cells. It only hands the leaving keys back to the grid: Esc
 // restores the date-time the edit began with; no validation, and losing the focus ends nothing.
 class TGridDateTimePicker : public TExtDateTimePicker {
 public:
-    // Any owner; Grid() is nil unless it is a grid.
+    // Any owner; Grid() is nil unless it is a grid, and the picker then hands nothing back.
     explicit TGridDateTimePicker(TComponent* AOwner);
 
     TExtStringGrid* Grid() const { return FGrid; }

@@ -149,7 +149,7 @@ void TGridEditorContract::EndGridEditNoDirectClose()
     Actions->SetDirectComboClose(DirectClose);
 }
 
-void TGridEditorContract::LeaveCell(uint16_t& Key, TShiftState Shift)
+void TGridEditorContract::DoneGridEdit(uint16_t Key, TShiftState Shift)
 {
     // The grid's DoneInplaceEdit: the edit ends, Tab and the arrows move the current cell, Enter
     // advances.
@@ -157,6 +157,11 @@ void TGridEditorContract::LeaveCell(uint16_t& Key, TShiftState Shift)
     if (Key == VK_TAB || Key == VK_LEFT || Key == VK_RIGHT || Key == VK_UP || Key == VK_DOWN) FGrid->KeyDown(Key, Shift);
     FGrid->SetFocus();
     if (Key == VK_RETURN) FGrid->AdvanceAfterEdit(FGrid->Col(), FGrid->Row(), false, true, true, false, false);
+}
+
+void TGridEditorContract::LeaveCell(uint16_t& Key, TShiftState Shift)
+{
+    DoneGridEdit(Key, Shift);
     const TNavigation* Navigation = FGrid->Navigation();
     if (Navigation->AdvanceOnEnter() && Navigation->AdvanceAutoEdit()) ShowGridEdit();
     Key = 0;

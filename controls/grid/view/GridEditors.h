@@ -84,6 +84,8 @@ protected:
     // DoneInplaceEdit(Key, Shift); re-opens the editor at the cell now current when AdvanceOnEnter
     // and AdvanceAutoEdit are both on; Key := 0.
     void LeaveCell(uint16_t& Key, TShiftState Shift);
+    // The grid's DoneInplaceEdit(Key, Shift) alone: no re-opening, Key left as it is.
+    void DoneGridEdit(uint16_t Key, TShiftState Shift);
     // The caret from the click that started the edit: when the grid's click flag is set and the
     // pointer lies inside Control, CharWindow is asked for the character there (EM_CHARFROMPOS);
     // a valid answer clears the flag and is returned. -1 for none.
