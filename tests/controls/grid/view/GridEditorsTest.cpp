@@ -653,4 +653,22 @@ TEST_F(GridEditorKeysTest, KeyPressInADropDownReachesTheGridAndEnterIsSwallowed)
     EXPECT_EQ(Detail->Text(), "k");
 }
 
+TEST_F(GridEditorKeysTest, TypingThatMovesTheSelectionFiresTheComboEventsWithTheRealColumn)
+{
+    Grid->HideColumn(1);
+    Grid->SetCol(1);
+    ASSERT_EQ(Grid->RealColIndex(1), 2);
+    std::vector<QString> Log;
+    Grid->OnEditChange = [&](TObject*, int32_t ACol, int32_t, const QString& Value) {
+        Log.push_back(QStringLiteral("edit %1 %2").arg(ACol).arg(Value));
+    };
+    Grid->OnComboChange = [&](TObject*, int32_t ACol, int32_t, int32_t Index, const QString& Value) {
+        Log.push_back(QStringLiteral("combo %1 %2 %3").arg(ACol).arg(Index).arg(Value));
+    };
+    OpenCombo(csDropDownList);
+    Input::TypeText(QStringLiteral("g"));
+    ProcessPendingEvents();
+    EXPECT_EQ(Log, (std::vector<QString>{"edit 1 Gamma", "combo 2 2 Gamma"}));
+}
+
 }  // namespace
