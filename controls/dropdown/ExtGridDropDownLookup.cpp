@@ -264,8 +264,9 @@ void TCustomExtGridDropDown::Dispatch(TMessage& Message)
         FExtColGrid->SetConfirmSelection(true);
         // Enter for the grid's in-place editor is consumed before the edit's own Enter closes the pop-up.
         if (FGridEditable && FExtColGrid->EditorMode() && GetKeyState(VK_SHIFT) >= 0) {
+            // This class's own handling: a cell editor wrapper must not take it for the edit's Enter.
             uint16_t Key = VK_RETURN;
-            KeyDown(Key, {});
+            TCustomExtGridDropDown::KeyDown(Key, {});
             return;
         }
     }
