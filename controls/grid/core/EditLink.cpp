@@ -10,7 +10,7 @@ TEditLink::TEditLink(TComponent* AOwner) : TComponent(AOwner) {}
 
 TEditLink::~TEditLink()
 {
-    // The application owns the pop-up form; it must not call back into a freed link.
+    // The pop-up form is owned by the link and goes with it; it must not call back meanwhile.
     SetPopupForm(nullptr);
 }
 
@@ -28,7 +28,7 @@ void TEditLink::SetPopupForm(TForm* Value)
 void TEditLink::Notification(TComponent* AComponent, TOperation Operation)
 {
     TComponent::Notification(AComponent, Operation);
-    // Another link's first pop-up frees the form named "gridform" that this one may hold.
+    // The application may free the form itself.
     if (Operation == opRemove && AComponent == FPopupForm) FPopupForm = nullptr;
 }
 

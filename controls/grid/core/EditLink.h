@@ -70,7 +70,7 @@ public:
     void SetWantReturns(bool Value) { FWantReturns = Value; }
     bool WantTabs() const { return FWantTabs; }
     void SetWantTabs(bool Value) { FWantTabs = Value; }
-    // Made by the grid on the first pop-up edit; owned by the application.
+    // Made by the grid on the first pop-up edit; owned by the link.
     TForm* PopupForm() const { return FPopupForm; }
     void SetPopupForm(TForm* Value);
 

@@ -52,6 +52,7 @@ class TFlagList;
 class TFloatingFooter;
 class TFocusHelper;
 class TFooterPanel;
+class TCustomForm;
 class TForm;
 class TGridButton;
 class TGridCalculatorDropDown;
@@ -641,7 +642,8 @@ public:
     virtual void SetCurrentCell(const QString& Value);
     virtual void GetCurrentCellText(QString& Value);
     virtual void SetCurrentCellEditText(const QString& Value);
-    virtual void CancelCellEdit() {}
+    // Writes the text the cell had when the edit began back into the current cell.
+    virtual void CancelCellEdit();
     virtual bool RowMatchesFilter(int32_t ARow);
     virtual void BeginPaste() {}
     virtual void EndPaste() {}
@@ -1134,6 +1136,57 @@ public:
     void CellControlKey(QChar Key);
 
     // ---- Edit cycle, editor controls and combo items (grid side) ----
+    // Opens the editor of the current cell; a control cell gets none and nothing scrolls.
+    void ShowInplaceEdit();
+    // As F2 pressed on the grid.
+    void ShowCellEdit();
+    // Stores and hides the special editor of the current cell.
+    void HideCellEdit();
+    // Ends the edit for a key typed in an editor and carries the key on (moves, Enter's advance).
+    void DoneInplaceEdit(uint16_t Key, TShiftState Shift);
+    // SelectCell for the current cell; the answer is dropped.
+    void Select();
+    // A left press and release 2 pixels inside display cell (ACol, ARow) through the platform
+    // grid's mouse handling; OnMouseDown and OnMouseUp do not see it.
+    void SimulateCellClick(int32_t ACol, int32_t ARow);
+    // goTabs or a cell validation event: the editors keep Tab.
+    bool WantsEditorTab();
+    bool CellIsPassword(int32_t ACol, int32_t ARow);
+    // The end of an edit: OnEditingDone, edit mode off, "GridEditDone" posted with (ACol, ARow).
+    void EditDone(int32_t ACol, int32_t ARow);
+    // Editor controls made on first use, owned by the grid.
+    TGridTrackbarDropDown* TrackbarDropDown();
+    TGridMemoDropDown* MemoDropDown();
+    TGridCalculatorDropDown* CalculatorDropDown();
+    TGridTimepickerDropDown* TimePickerDropDown();
+    TGridDetailPickerDropDown* DetailPickerDropDown();
+    TGridGridDropDown* GridDropDown();
+    TGridColorDropDown* ColorPickerDropDown();
+    TGridImageDropDown* ImagePickerDropDown();
+    TGridExtGridDropDown* ExtGridDropDown();
+    TGridDateTimePicker* DateAndTimePicker();
+    // The items of the shared combo editor.
+    void ClearComboString();
+    void AddComboString(const QString& S);
+    void AddComboStringObject(const QString& S, TObject* AObject);
+    // Removes the first item equal to S.
+    bool RemoveComboString(const QString& S);
+    // The item an edit falls back to when the cell text is none; false keeps the last one.
+    bool SetComboSelectionString(const QString& S);
+    void SetComboSelection(int32_t Idx);
+    int32_t GetComboCount();
+    // The index of the real cell's text among the items OnGetEditorProp loads for it; -1 for none.
+    int32_t GetComboIndex(int32_t ACol, int32_t ARow);
+    // An index outside the items raises the list's index error and leaves the cell.
+    void SetComboIndex(int32_t ACol, int32_t ARow, int32_t Value);
+    // Control itself when it is a form, else the first form up its parents; nil for none.
+    static TCustomForm* FindParentForm(TControl* Control);
+    // Handlers bound to editor events: the drop-downs' header and footer buttons, the memo's change,
+    // the unit of the value-and-unit editor.
+    void DoDropDownHeaderButtonClick(int32_t ButtonIndex);
+    void DoDropDownFooterButtonClick(int32_t ButtonIndex);
+    void MemoDropDownChange(TObject* Sender);
+    void UnitEditChanged(TObject* Sender, const QString& NewUnit);
 
     // ---- In-place edit and validation (grid side) ----
 
@@ -2451,8 +2504,6 @@ private:
 
     // ---- Filter, background and editor link internals ----
     bool CanEditShow() override;
-    // Fires OnEditingDone, leaves edit mode and posts "GridEditDone" with the real column and row.
-    void EditingDone(int32_t ACol, int32_t ARow);
     // Tab may land on display cell (ACol, ARow).
     bool CanTabTo(int32_t ACol, int32_t ARow);
     int32_t FirstTabCol() const;
@@ -2481,6 +2532,15 @@ private:
     void ClickAdvancedToControl(int32_t OC, int32_t OR);
 
     // ---- Edit cycle internals ----
+    // "GridEditDone" and the editors' WM_COMMAND notifications; true when the message is done.
+    bool EditCycleMessage(TMessage& Message);
+    // The date picker of the date and time cells, made on first use.
+    TGridDatePicker* DatePickerEditor();
+    // The show and store steps of each editor family, the custom link and the picker handlers.
+    friend class TEditCycle;
+    friend class TEditorControls;
+    // CancelCellEdit ran during the edit: the hide stores FCellCache and nothing of the editor.
+    bool FEditCancelled = false;
 
     // ---- In-place edit and validation internals ----
 

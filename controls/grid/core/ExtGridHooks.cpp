@@ -483,11 +483,6 @@ void TExtStringGrid::DoPrintGetPageNum(int32_t PageNum, int32_t PageColNum, QStr
     if (OnPrintGetPageNum) OnPrintGetPageNum(this, PageNum, PageColNum, PageNumString);
 }
 
-void TExtStringGrid::GetEditorProp(int32_t ACol, int32_t ARow, TEditLink* AEditLink)
-{
-    if (OnGetEditorProp) OnGetEditorProp(this, ACol, ARow, AEditLink);
-}
-
 void TExtStringGrid::UpdateColumnSize(int32_t ACol, int32_t& AWidth)
 {
     if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, AWidth);

@@ -12,11 +12,6 @@
 // Current cell and edits
 // ---------------------------------------------------------------------------------------------
 
-void TExtStringGrid::StoreEditText(int32_t ACol, int32_t ARow, const QString& Value)
-{
-    SetCellEx(ACol, ARow, Value);
-}
-
 void TExtStringGrid::PasteCellText(int32_t ACol, int32_t ARow, const QString& Value)
 {
     SetCellEx(ACol, ARow, Value);

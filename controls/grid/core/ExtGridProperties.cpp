@@ -536,13 +536,3 @@ void TExtStringGrid::InitOrigColSizes()
     FOldSize = ClientWidth();
 }
 
-void TExtStringGrid::HideInplaceEdit()
-{
-    if (EditorMode()) SetEditorMode(false);
-    // A custom editor link stores its value and closes; the cell is selected again.
-    if (EditMode && EditControl == edCustom) {
-        HideSpecialEditor(Col(), Row());
-        EditMode = false;
-        SelectCell(Col(), Row());
-    }
-}

@@ -199,6 +199,8 @@ void TExtStringGrid::SetBounds(int32_t ALeft, int32_t ATop, int32_t AWidth, int3
 
 void TExtStringGrid::Dispatch(TMessage& Message)
 {
+    // "GridEditDone" before anything else; the editors' notifications may end here.
+    if (EditCycleMessage(Message)) return;
     // Only the search panel's accelerators; the platform's own handling is not run.
     if (Message.Msg == CM_DIALOGCHAR) {
         Message.Result = SearchDialogChar(Message) ? 1 : 0;

@@ -321,7 +321,8 @@ TEST_F(EditLinkTest, PopupOpensUnderTheCellUnlessBothCoordinatesAreGiven)
         TForm* Popup = Link->PopupForm();
         ASSERT_NE(Popup, nullptr);
         EXPECT_EQ(Popup->Name(), "gridform");
-        EXPECT_EQ(Popup->Owner(), Application);
+        // The link owns its form.
+        EXPECT_EQ(Popup->Owner(), Link);
         EXPECT_TRUE(Popup->Visible());
         EXPECT_EQ(Popup->BorderStyle(), bsNone);
         EXPECT_EQ(Popup->FormStyle(), fsStayOnTop);
@@ -378,7 +379,7 @@ TEST_F(EditLinkTest, PopupLosingActivationStoresTheValueAndClosesOnce)
     EXPECT_TRUE(Link->PopupForm()->Visible());
 }
 
-TEST_F(EditLinkTest, ASecondPopupLinkFreesTheFirstFormWithoutLeavingItDangling)
+TEST_F(EditLinkTest, EachPopupLinkKeepsItsOwnFormAndFreesItWithItself)
 {
     Show();
     Link->SetEditStyle(esPopup);
@@ -387,8 +388,10 @@ TEST_F(EditLinkTest, ASecondPopupLinkFreesTheFirstFormWithoutLeavingItDangling)
     OpenOn(1, 1);
     PressKey(VK_RETURN);
     ProcessPendingEvents();
-    ASSERT_NE(Link->PopupForm(), nullptr);
+    TForm* First = Link->PopupForm();
+    ASSERT_NE(First, nullptr);
 
+    // A second link's first pop-up makes a form of its own and leaves the first link's alone.
     auto* Other = New<TTestLink>(Form.get());
     Other->SetEditStyle(esPopup);
     Other->SetPopupWidth(100);
@@ -396,23 +399,39 @@ TEST_F(EditLinkTest, ASecondPopupLinkFreesTheFirstFormWithoutLeavingItDangling)
     Grid->SetEditLink(Other);
     OpenOn(2, 1);
     ASSERT_NE(Other->PopupForm(), nullptr);
-    EXPECT_EQ(Link->PopupForm(), nullptr);
+    EXPECT_NE(Other->PopupForm(), First);
+    EXPECT_EQ(Link->PopupForm(), First);
     PressKey(VK_RETURN);
     ProcessPendingEvents();
 
-    // The first link makes a form of its own again.
+    // The first link edits in its own form again.
     Grid->SetEditLink(Link);
     OpenOn(1, 2);
-    ASSERT_NE(Link->PopupForm(), nullptr);
-    EXPECT_EQ(Other->PopupForm(), nullptr);
+    EXPECT_EQ(Link->PopupForm(), First);
+    EXPECT_TRUE(First->Visible());
+    Link->Edit->SetSelStart(Link->Edit->Text().length());
+    TypeText(QStringLiteral("+"));
     PressKey(VK_RETURN);
     ProcessPendingEvents();
-    // A freed link leaves no handler behind on its form.
-    TForm* Popup = Link->PopupForm();
+    EXPECT_EQ(Grid->Cells(1, 2), "c1r2+");
+
+    // The form goes with its link.
+    struct TWatch : TComponent {
+        using TComponent::TComponent;
+        void Notification(TComponent* AComponent, TOperation Operation) override
+        {
+            TComponent::Notification(AComponent, Operation);
+            if (Operation == opRemove && AComponent == Watched) Gone = true;
+        }
+        TComponent* Watched = nullptr;
+        bool Gone = false;
+    } Watch(nullptr);
+    Watch.Watched = First;
+    First->FreeNotification(&Watch);
     Grid->SetEditLink(nullptr);
     delete Link;
     Link = nullptr;
-    EXPECT_FALSE(Popup->OnDeactivate);
+    EXPECT_TRUE(Watch.Gone);
 }
 
 TEST_F(EditLinkTest, TabToNextAtEndOpensTheLinkOnTheNextEditableCell)
