@@ -18,6 +18,7 @@
 #include "grid/core/ControlLook.h"
 #include "grid/core/FloatingFooter.h"
 #include "grid/core/FooterPanel.h"
+#include "grid/view/GridDateEditors.h"
 #include "grid/view/GridEditors.h"
 #include "grid/view/GridValueEditors.h"
 #include "grid/core/GridItems.h"
@@ -218,6 +219,15 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner) : TBaseGrid(AOwner)
         EditCombo->SetVisible(false);
         EditCombo->SetIsWinXP(FIsWinXP);
         EditCombo->SetIsVista(FIsWinVista && FIsComCtl6);
+        EditBtn = new TGridEditBtn(this);
+        EditBtn->SetParent(this);
+        EditBtn->SetEnabled(false);
+        EditBtn->SetVisible(false);
+        UnitEditBtn = new TGridUnitEditBtn(this);
+        UnitEditBtn->SetParent(this);
+        UnitEditBtn->SetEnabled(false);
+        UnitEditBtn->SetVisible(false);
+        UnitEditBtn->OnUnitChanged = [this](TObject* Sender, const QString& NewUnit) { UnitEditChanged(Sender, NewUnit); };
         FStyle = tsWindowsXP;
         EditMode = false;
         EditControl = edNormal;
@@ -341,11 +351,19 @@ TExtStringGrid::~TExtStringGrid()
 
     delete FEditSpin;
     FEditSpin = nullptr;
+    delete FEditDate;
+    FEditDate = nullptr;
+    delete FEditDateTime;
+    FEditDateTime = nullptr;
     if (!Designing()) {
         delete FFocusWindow;
         FFocusWindow = nullptr;
         delete EditCombo;
         EditCombo = nullptr;
+        delete EditBtn;
+        EditBtn = nullptr;
+        delete UnitEditBtn;
+        UnitEditBtn = nullptr;
         delete EditTrans;
         EditTrans = nullptr;
         delete ComboTrans;

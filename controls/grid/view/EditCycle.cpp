@@ -8,12 +8,15 @@
 #include "grid/core/ControlLook.h"
 #include "grid/core/EditLink.h"
 #include "grid/core/ExtRichEdit.h"
+#include "grid/view/GridDateEditors.h"
 #include "grid/view/GridEditors.h"
 #include "grid/view/GridValueEditors.h"
 
 #include "graphics/Canvas.h"
 #include "graphics/Graphics.h"
 #include "rtl/DateTime.h"
+#include "rtl/FormatSettings.h"
+#include "windows/ComCtrls.h"
 #include "windows/Forms.h"
 #include "windows/SystemMetrics.h"
 #include "windows/WinApi.h"
@@ -112,6 +115,7 @@ public:
     {
         TGridSpin* S = G.SpinEdit();
         G.EditMode = true;
+        S->ReCreate();
         S->SetBounds(P.R.Left, P.R.Top, P.W, P.H);
         S->SetVisible(true);
         S->SetEnabled(true);
@@ -238,6 +242,154 @@ public:
         E->Perform(CB_SETDROPPEDWIDTH, WPARAM(std::max(Widest, E->Width())), 0);
     }
 
+    static void EditBtn(TExtStringGrid& G, const TPlace& P)
+    {
+        TGridEditBtn* E = G.EditBtn;
+        if (!E) return;
+        G.EditMode = true;
+        E->ReCreate();
+        E->SetTop(P.R.Top);
+        E->SetLeft(P.R.Left);
+        E->SetWidth(P.W);
+        E->SetText(P.Text);
+        E->SetMaxLength(G.GetEditLimit());
+        E->SetVisible(true);
+        E->SetEnabled(true);
+        E->SetColor(P.Color);
+        E->SetFocus();
+        E->SetHeight(P.H);
+        E->SetEditMask(G.EditControl == edMaskEditBtn ? G.GetEditMask(P.C, P.ARow) : QString());
+        Replay(G, E);
+        G.EditCtrl = E;
+    }
+
+    static void UnitEditBtn(TExtStringGrid& G, const TPlace& P)
+    {
+        TGridUnitEditBtn* E = G.UnitEditBtn;
+        if (!E) return;
+        G.EditMode = true;
+        E->ReCreate();
+        E->SetTop(P.R.Top);
+        E->SetLeft(P.R.Left);
+        E->SetWidth(P.W);
+        E->SetMaxLength(G.GetEditLimit());
+        E->SetUnitID({});
+        E->SetText({});
+        E->SetTextAndUnit(P.Text);
+        Prop(G, P);
+        E->SetVisible(true);
+        E->SetEnabled(true);
+        E->SetColor(P.Color);
+        E->SetFocus();
+        E->SetHeight(P.H);
+        Replay(G, E);
+        G.EditCtrl = E;
+    }
+
+    // The date a date picker opens with: the cell's, kept inside the picker's range.
+    static TDateTime OpeningDate(TExtStringGrid& G, TGridDatePicker* D, const QString& Text)
+    {
+        if (Text.isEmpty()) return Now();
+        TDateTime Value = Now();
+        if (G.OnCustomStrToDate) {
+            G.OnCustomStrToDate(&G, Text, Value);
+            return Value;
+        }
+        if (!TryStrToDateTime(Text, Value) && !TryStrToDate(Text, Value)) return Now();
+        if (D->MaxDate() != 0 && Value > D->MaxDate()) Value = D->MaxDate() - 1;
+        if (D->MinDate() != 0 && Value <= D->MinDate()) Value = D->MinDate() + 1;
+        return Value;
+    }
+
+    // Sets the picker's date; a date the picker refuses gives the current one (or leaves it).
+    static void SetPickerDate(TGridDatePicker* D, TDateTime Value)
+    {
+        try {
+            D->SetDate(Value);
+        } catch (const Exception&) {
+            try {
+                D->SetDate(Now());
+            } catch (const Exception&) {
+            }
+        }
+    }
+
+    static void DatePicker(TExtStringGrid& G, const TPlace& P)
+    {
+        if (!ComCtl32Ver470) return;
+        TGridDatePicker* D = G.DatePickerEditor();
+        G.EditMode = true;
+        D->SetParent(&G);
+        D->ReCreate();
+        SetPickerDate(D, OpeningDate(G, D, P.Text));
+        D->SetKind(dtkDate);
+        D->SetDateMode(G.EditControl == edDateEditUpDown ? dmUpDown : dmComboBox);
+        Prop(G, P);
+        D->SetTop(P.R.Top);
+        D->SetLeft(P.R.Left);
+        D->SetWidth(P.W);
+        if (D->Height() != P.H) D->SetHeight(P.H);
+        D->SetEnabled(true);
+        D->SetVisible(true);
+        D->SetColor(P.Color);
+        D->SetFocus();
+        if (G.FMouseActions->DirectDateDrop() && D->HandleAllocated()) SendMessage(D->Handle(), WM_KEYDOWN, VK_F4, 0);
+        Replay(G, D);
+        G.EditCtrl = D;
+    }
+
+    static void TimePicker(TExtStringGrid& G, const TPlace& P)
+    {
+        if (!ComCtl32Ver470) return;
+        TGridDatePicker* D = G.DatePickerEditor();
+        G.EditMode = true;
+        D->SetParent(&G);
+        D->ReCreate();
+        TDateTime T = 0;
+        if (P.Text.isEmpty() || !TryStrToTime(P.Text, T)) T = Now();
+        try {
+            D->SetTime(T);
+        } catch (const Exception&) {
+        }
+        D->SetKind(dtkTime);
+        D->SetTop(P.R.Top);
+        D->SetLeft(P.R.Left);
+        D->SetHeight(P.H);
+        D->SetWidth(P.W);
+        D->SetEnabled(true);
+        D->SetVisible(true);
+        D->SetColor(P.Color);
+        Prop(G, P);
+        D->SetFocus();
+        G.EditCtrl = D;
+    }
+
+    static void DateTimePicker(TExtStringGrid& G, const TPlace& P)
+    {
+        if (!ComCtl32Ver470) return;
+        TGridDateTimePicker* D = G.DateAndTimePicker();
+        G.EditMode = true;
+        D->SetParent(&G);
+        TDateTime V = 0;
+        if (P.Text.isEmpty() || !TryStrToDateTime(P.Text, V)) V = Now();
+        G.FOriginalDateTime = V;
+        try {
+            D->SetDateTime(V);
+        } catch (const Exception&) {
+        }
+        D->SetKind(dkDateTime);
+        D->SetBorderStyle(bsNone);
+        D->SetTop(P.R.Top);
+        D->SetLeft(P.R.Left);
+        D->SetWidth(P.W);
+        if (D->Height() < P.H) D->SetHeight(P.H);
+        Prop(G, P);
+        D->SetEnabled(true);
+        D->SetVisible(true);
+        D->SetColor(P.Color);
+        D->SetFocus();
+    }
+
     static void Rich(TExtStringGrid& G, const TPlace& P)
     {
         TExtRichEdit* E = G.InplaceRichEdit();
@@ -359,6 +511,57 @@ public:
             if (Open) Store(G, C, ARow, G.EditCombo->Text());
             PutAway(G.EditCombo);
             break;
+        case edEditBtn:
+        case edNumericEditBtn:
+        case edFloatEditBtn:
+        case edMaskEditBtn:
+            if (!G.EditMode || !G.EditBtn) break;
+            G.EditMode = false;
+            if (Open) Store(G, C, ARow, G.EditBtn->Text());
+            PutAway(G.EditBtn);
+            break;
+        case edUnitEditBtn:
+        case edNumericUnitEditBtn:
+        case edFloatUnitEditBtn:
+            if (G.UnitEditBtn) {
+                if (Open) Store(G, C, ARow, G.UnitEditBtn->Text() + G.UnitEditBtn->UnitID());
+                PutAway(G.UnitEditBtn);
+            }
+            G.EditMode = false;
+            break;
+        case edDateEdit:
+        case edDateEditUpDown:
+            if (!ComCtl32Ver470 || !G.FEditDate) break;
+            if (Open) Store(G, C, ARow, G.FEditDate->Checked() ? G.FEditDate->Text() : QString());
+            G.EditMode = false;
+            PutAway(G.FEditDate);
+            if (G.FEditDate->HandleAllocated()) {
+                const auto Calendar = reinterpret_cast<HWND>(SendMessage(G.FEditDate->Handle(), DTM_GETMONTHCAL, 0, 0));
+                if (Calendar) ShowWindow(Calendar, SW_HIDE);
+            }
+            break;
+        case edTimeEdit:
+            if (!ComCtl32Ver470 || !G.FEditDate) break;
+            if (Open) {
+                // The time as the picker shows it, in its own format when it has one.
+                const QString& Format = G.FEditDate->Format();
+                Store(G, C, ARow, Format.isEmpty() ? G.FEditDate->Text() : FormatDateTime(Format, G.FEditDate->Time()));
+            }
+            PutAway(G.FEditDate);
+            G.EditMode = false;
+            break;
+        case edDateTimeEdit:
+            if (!ComCtl32Ver470 || !G.FEditDateTime) break;
+            if (Open) {
+                const TFormatSettings& F = FormatSettings();
+                Store(G, C, ARow,
+                      G.FEditDateTime->Checked()
+                          ? FormatDateTime(F.ShortDateFormat + QStringLiteral(" ") + F.ShortTimeFormat, G.FEditDateTime->DateTime())
+                          : QString());
+            }
+            G.EditMode = false;
+            PutAway(G.FEditDateTime);
+            break;
         case edCustom:
             if (G.FControlLook->DropDownAlwaysVisible()) G.QueryEditorType(C, ARow, G.EditControl);
             if (G.FEditLink) {
@@ -459,6 +662,17 @@ void TExtStringGrid::ShowSpecialEditor(int32_t ACol, int32_t ARow)
     case edDateSpinEdit: TEditCycle::Spin(*this, P); break;
     case edComboEdit:
     case edComboList: TEditCycle::Combo(*this, P); break;
+    case edEditBtn:
+    case edNumericEditBtn:
+    case edFloatEditBtn:
+    case edMaskEditBtn: TEditCycle::EditBtn(*this, P); break;
+    case edUnitEditBtn:
+    case edNumericUnitEditBtn:
+    case edFloatUnitEditBtn: TEditCycle::UnitEditBtn(*this, P); break;
+    case edDateEdit:
+    case edDateEditUpDown: TEditCycle::DatePicker(*this, P); break;
+    case edTimeEdit: TEditCycle::TimePicker(*this, P); break;
+    case edDateTimeEdit: TEditCycle::DateTimePicker(*this, P); break;
     case edCustom: TEditCycle::Custom(*this, P); break;
     case edRichEdit: TEditCycle::Rich(*this, P); break;
     default: break;

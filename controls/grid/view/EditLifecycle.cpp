@@ -165,6 +165,12 @@ bool TExtStringGrid::EditCycleMessage(TMessage& Message)
             case edDateSpinEdit:
                 if (FEditSpin) SetEditText(Col(), Row(), FEditSpin->Text());
                 break;
+            case edEditBtn:
+            case edNumericEditBtn:
+            case edFloatEditBtn:
+            case edMaskEditBtn:
+                if (EditBtn) SetEditText(Col(), Row(), EditBtn->Text());
+                break;
             default: break;
             }
         }

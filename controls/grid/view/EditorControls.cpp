@@ -2,9 +2,92 @@
 // the date pickers' handlers and the parent-form lookup.
 #include "grid/core/ExtGrid.h"
 
+#include "grid/base/GridSettings.h"
+#include "grid/view/GridDateEditors.h"
 #include "grid/view/GridEditors.h"
 
+#include "rtl/DateTime.h"
+#include "windows/ComCtrls.h"
 #include "windows/Forms.h"
+#include "windows/WinApi.h"
+
+// The handlers the grid binds to its date pickers.
+class TEditorControls {
+public:
+    // The picker's text goes to OnEditChange: its time for a time picker, else its date.
+    static void DateChange(TExtStringGrid& G)
+    {
+        if (!G.OnEditChange || !G.FEditDate) return;
+        const QString Text =
+            G.FEditDate->Kind() == dtkTime ? TimeToStr(G.FEditDate->Time()) : DateToStr(G.FEditDate->Date());
+        G.OnEditChange(&G, G.Col(), G.Row(), Text);
+    }
+
+    static void CloseUp(TExtStringGrid& G)
+    {
+        if (G.OnDatePickerCloseUp) G.OnDatePickerCloseUp(&G, G.Row(), G.Col());
+        if (G.FMouseActions->DirectDateClose()) G.HideInplaceEdit();
+    }
+
+    // The calendar gets the picker's switches and the size its month needs, plus 2 pixels.
+    static void DropDown(TExtStringGrid& G)
+    {
+        TGridDatePicker* D = G.FEditDate;
+        if (D && D->HandleAllocated()) {
+            const auto Calendar = reinterpret_cast<HWND>(SendMessage(D->Handle(), DTM_GETMONTHCAL, 0, 0));
+            if (Calendar) {
+                uint32_t Extra = 0;
+                if (!D->ShowToday()) Extra |= MCS_NOTODAY;
+                if (!D->ShowTodayCircle()) Extra |= MCS_NOTODAYCIRCLE;
+                if (D->WeekNumbers()) Extra |= MCS_WEEKNUMBERS;
+                if (Extra != 0)
+                    SetWindowLong(Calendar, GWL_STYLE,
+                                  GetWindowLong(Calendar, GWL_STYLE) | static_cast<int32_t>(Extra));
+                TRect R{};
+                SendMessage(Calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&R));
+                SetWindowPos(Calendar, nullptr, 0, 0, R.Width() + 2, R.Height() + 2, SWP_NOZORDER);
+            }
+        }
+        if (G.OnDatePickerDropDown) G.OnDatePickerDropDown(&G, G.Row(), G.Col());
+    }
+
+    static void TimeChange(TExtStringGrid& G)
+    {
+        if (G.OnDateTimeChange && G.FEditDateTime) G.OnDateTimeChange(&G, G.Col(), G.Row(), G.FEditDateTime->DateTime());
+    }
+};
+
+// ---------------------------------------------------------------------------------------------
+// Editors made on first use
+// ---------------------------------------------------------------------------------------------
+
+TGridDatePicker* TExtStringGrid::DatePickerEditor()
+{
+    if (!FEditDate) {
+        FEditDate = new TGridDatePicker(this);
+        FEditDate->SetParent(this);
+        FEditDate->SetEnabled(false);
+        FEditDate->SetVisible(false);
+        FEditDate->OnCloseUp = [this](TObject*) { TEditorControls::CloseUp(*this); };
+        FEditDate->OnDropDown = [this](TObject*) { TEditorControls::DropDown(*this); };
+        FEditDate->OnChange = [this](TObject*) { TEditorControls::DateChange(*this); };
+    }
+    return FEditDate;
+}
+
+TGridDateTimePicker* TExtStringGrid::DateAndTimePicker()
+{
+    if (!FEditDateTime) {
+        FEditDateTime = new TGridDateTimePicker(this);
+        FEditDateTime->SetParent(this);
+        FEditDateTime->SetVisible(false);
+        FEditDateTime->SetEnabled(false);
+        FEditDateTime->SetAutoTab(true);
+        FEditDateTime->OnCloseUp = [this](TObject*) { TEditorControls::CloseUp(*this); };
+        FEditDateTime->OnTimeChange = [this](TObject*) { TEditorControls::TimeChange(*this); };
+    }
+    return FEditDateTime;
+}
 
 // ---------------------------------------------------------------------------------------------
 // Combo items

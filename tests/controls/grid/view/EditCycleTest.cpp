@@ -5,6 +5,7 @@
 #include "grid/base/GridSettings.h"
 #include "grid/core/ControlLook.h"
 #include "grid/core/ExtRichEdit.h"
+#include "grid/view/GridDateEditors.h"
 #include "grid/view/GridEditors.h"
 #include "grid/view/GridValueEditors.h"
 
@@ -13,6 +14,7 @@
 #include "support/Render.h"
 
 #include "rtl/DateTime.h"
+#include "rtl/FormatSettings.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Strings.h"
 #include "windows/Forms.h"
@@ -31,6 +33,7 @@ class TEditGrid : public TExtStringGrid {
 public:
     using TExtStringGrid::TExtStringGrid;
     using TExtStringGrid::EditMode;
+    using TExtStringGrid::DatePickerEditor;
 };
 
 // A grid whose column 1 edits with the type under test; column 2 holds a check box.
@@ -140,6 +143,26 @@ std::vector<TEditorCase> EditorCases()
         {edComboList, QStringLiteral("beta"), Combo,
          [](TExtStringGrid* G) { return G->EditCombo->ItemIndex() == 1; },
          [](TExtStringGrid* G) { G->EditCombo->SetItemIndex(2); }, QStringLiteral("gamma")},
+        {edEditBtn, QStringLiteral("btn"), [](TExtStringGrid* G) -> TWinControl* { return G->EditBtn; },
+         [](TExtStringGrid* G) { return G->EditBtn->Text() == "btn"; },
+         [](TExtStringGrid* G) { G->EditBtn->SetText(QStringLiteral("btn2")); }, QStringLiteral("btn2")},
+        {edUnitEditBtn, QStringLiteral("12"), [](TExtStringGrid* G) -> TWinControl* { return G->UnitEditBtn; },
+         [](TExtStringGrid* G) { return G->UnitEditBtn->Text() == "12" && G->UnitEditBtn->UnitID().isEmpty(); },
+         [](TExtStringGrid* G) {
+             G->UnitEditBtn->SetText(QStringLiteral("13"));
+             G->UnitEditBtn->SetUnitID(QStringLiteral("kg"));
+         },
+         QStringLiteral("13kg")},
+        {edDateEdit, DateToStr(EncodeDate(2020, 3, 4)), [](TExtStringGrid* G) -> TWinControl* { return static_cast<TEditGrid*>(G)->DatePickerEditor(); },
+         [](TExtStringGrid* G) { return static_cast<TEditGrid*>(G)->DatePickerEditor()->Date() == EncodeDate(2020, 3, 4); },
+         [](TExtStringGrid* G) { static_cast<TEditGrid*>(G)->DatePickerEditor()->SetDate(EncodeDate(2021, 5, 6)); },
+         DateToStr(EncodeDate(2021, 5, 6))},
+        {edDateTimeEdit, DateTimeToStr(EncodeDate(2020, 3, 4) + EncodeTime(8, 15, 0, 0)),
+         [](TExtStringGrid* G) -> TWinControl* { return G->DateAndTimePicker(); },
+         [](TExtStringGrid* G) { return G->DateAndTimePicker()->DateTime() == EncodeDate(2020, 3, 4) + EncodeTime(8, 15, 0, 0); },
+         [](TExtStringGrid* G) { G->DateAndTimePicker()->SetDateTime(EncodeDate(2022, 1, 2) + EncodeTime(9, 30, 0, 0)); },
+         FormatDateTime(FormatSettings().ShortDateFormat + " " + FormatSettings().ShortTimeFormat,
+                        EncodeDate(2022, 1, 2) + EncodeTime(9, 30, 0, 0))},
     };
 }
 
@@ -164,7 +187,7 @@ TEST_F(EditCycleTest, EachEditorOpensOverItsCellLoadedAndStoresWhenTheEditEnds)
                 EXPECT_EQ(Control->Left(), Expected.Left);
                 EXPECT_EQ(Control->Top(), Expected.Top);
                 EXPECT_EQ(Control->Width(), Expected.Width());
-                if (Case.Type != edComboEdit && Case.Type != edComboList) {
+                if (Case.Type != edComboEdit && Case.Type != edComboList && Case.Type != edDateTimeEdit) {
                     EXPECT_EQ(Control->Height(), Expected.Height());
                 }
             }
@@ -635,6 +658,70 @@ TEST_F(EditCycleTest, AnArrowDownEndingAnEditOnTheLastRowAppendsARow)
     Open(1, 5);
     Grid->DoneInplaceEdit(VK_ESCAPE, {});
     EXPECT_EQ(Grid->Row(), 5);
+}
+
+TEST_F(EditCycleTest, ADatePickerOpensInsideItsRange)
+{
+    Type = edDateEdit;
+    TGridDatePicker* D = Grid->DatePickerEditor();
+    struct TCase {
+        TDateTime Min, Max, Cell, Opened;
+    };
+    const TDateTime Jan10 = EncodeDate(2024, 1, 10), Jan20 = EncodeDate(2024, 1, 20);
+    const TCase Cases[] = {
+        {0, 0, EncodeDate(1999, 12, 31), EncodeDate(1999, 12, 31)},
+        {Jan10, Jan20, EncodeDate(2024, 2, 1), Jan20 - 1},
+        {Jan10, Jan20, Jan10, Jan10 + 1},
+        {Jan10, Jan20, EncodeDate(2024, 1, 15), EncodeDate(2024, 1, 15)},
+    };
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(DateToStr(Case.Cell).toStdString());
+        D->SetMinDate(0);
+        D->SetMaxDate(0);
+        D->SetMaxDate(Case.Max);
+        D->SetMinDate(Case.Min);
+        Grid->SetCells(1, 1, DateToStr(Case.Cell));
+        Open(1, 1);
+        ASSERT_TRUE(D->Visible());
+        EXPECT_EQ(D->Date(), Case.Opened);
+        Grid->CancelCellEdit();
+        Grid->HideInplaceEdit();
+        EXPECT_EQ(Grid->Cells(1, 1), DateToStr(Case.Cell));
+    }
+    // A text that is no date opens at today.
+    D->SetMinDate(0);
+    D->SetMaxDate(0);
+    Grid->SetCells(1, 1, QStringLiteral("soon"));
+    Open(1, 1);
+    EXPECT_EQ(D->Date(), Date());
+    Grid->CancelCellEdit();
+    Grid->HideInplaceEdit();
+    EXPECT_EQ(Grid->Cells(1, 1), "soon");
+}
+
+TEST_F(EditCycleTest, DatePickerEventsReachTheGrid)
+{
+    Type = edDateEdit;
+    QStringList Events;
+    Grid->OnEditChange = [&](TObject*, int32_t ACol, int32_t ARow, const QString& Text) {
+        Events << QStringLiteral("change %1,%2,%3").arg(ACol).arg(ARow).arg(Text);
+    };
+    Grid->OnDatePickerCloseUp = [&](TObject*, int32_t ARow, int32_t ACol) {
+        Events << QStringLiteral("closeup %1,%2 editing=%3").arg(ARow).arg(ACol).arg(Grid->EditMode);
+    };
+    Grid->MouseActions()->SetDirectDateClose(true);
+    Grid->SetCells(1, 2, DateToStr(EncodeDate(2020, 6, 1)));
+    Open(1, 2);
+    TGridDatePicker* D = Grid->DatePickerEditor();
+    D->SetDate(EncodeDate(2020, 6, 9));
+    ASSERT_TRUE(static_cast<bool>(D->OnChange));
+    D->OnChange(D);
+    EXPECT_TRUE(Events.contains(QStringLiteral("change 1,2,%1").arg(DateToStr(EncodeDate(2020, 6, 9)))));
+    // A close-up with DirectDateClose stores the date and ends the edit.
+    D->OnCloseUp(D);
+    EXPECT_TRUE(Events.contains(QStringLiteral("closeup 2,1 editing=1")));
+    EXPECT_FALSE(Grid->EditMode);
+    EXPECT_EQ(Grid->Cells(1, 2), DateToStr(EncodeDate(2020, 6, 9)));
 }
 
 }  // namespace
