@@ -19,6 +19,7 @@
 #include "grid/core/FloatingFooter.h"
 #include "grid/core/FooterPanel.h"
 #include "grid/view/GridDateEditors.h"
+#include "grid/view/GridDropDownEditors.h"
 #include "grid/view/GridEditors.h"
 #include "grid/view/GridValueEditors.h"
 #include "grid/core/GridItems.h"
@@ -228,6 +229,14 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner) : TBaseGrid(AOwner)
         UnitEditBtn->SetEnabled(false);
         UnitEditBtn->SetVisible(false);
         UnitEditBtn->OnUnitChanged = [this](TObject* Sender, const QString& NewUnit) { UnitEditChanged(Sender, NewUnit); };
+        EditCheck = new TGridCheckBox(this);
+        EditCheck->SetParent(this);
+        EditCheck->SetEnabled(false);
+        EditCheck->SetVisible(false);
+        GridButton = new TGridButton(this);
+        GridButton->SetParent(this);
+        GridButton->SetEnabled(false);
+        GridButton->SetVisible(false);
         FStyle = tsWindowsXP;
         EditMode = false;
         EditControl = edNormal;
@@ -355,6 +364,24 @@ TExtStringGrid::~TExtStringGrid()
     FEditDate = nullptr;
     delete FEditDateTime;
     FEditDateTime = nullptr;
+    delete FEditTrackBar;
+    FEditTrackBar = nullptr;
+    delete FEditMemo;
+    FEditMemo = nullptr;
+    delete FEditCalculator;
+    FEditCalculator = nullptr;
+    delete FEditTimePicker;
+    FEditTimePicker = nullptr;
+    delete FEditDetailPicker;
+    FEditDetailPicker = nullptr;
+    delete FEditGridPicker;
+    FEditGridPicker = nullptr;
+    delete FEditColorPicker;
+    FEditColorPicker = nullptr;
+    delete FEditImagePicker;
+    FEditImagePicker = nullptr;
+    delete FEditExtGridPicker;
+    FEditExtGridPicker = nullptr;
     if (!Designing()) {
         delete FFocusWindow;
         FFocusWindow = nullptr;
@@ -364,6 +391,10 @@ TExtStringGrid::~TExtStringGrid()
         EditBtn = nullptr;
         delete UnitEditBtn;
         UnitEditBtn = nullptr;
+        delete EditCheck;
+        EditCheck = nullptr;
+        delete GridButton;
+        GridButton = nullptr;
         delete EditTrans;
         EditTrans = nullptr;
         delete ComboTrans;

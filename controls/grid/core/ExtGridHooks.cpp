@@ -341,16 +341,6 @@ bool TExtStringGrid::DoRatingChange(int32_t ACol, int32_t ARow, double& NewRate)
     return Allow;
 }
 
-void TExtStringGrid::DoColorSelect()
-{
-    // The colour comes from the colour picker editor; without one there is no choice to report.
-}
-
-void TExtStringGrid::DoImageSelect()
-{
-    // The index comes from the image picker editor; without one there is no choice to report.
-}
-
 void TExtStringGrid::DoSearchFooterAction(const QString& Value, int32_t ACol, int32_t ARow,
                                           TSearchAction SearchAction)
 {

@@ -9,6 +9,11 @@
 #include "grid/core/EditLink.h"
 #include "grid/core/ExtRichEdit.h"
 #include "grid/view/GridDateEditors.h"
+#include "grid/view/GridDropDownEditors.h"
+#include "dropdown/ExtGridDropDownGrid.h"
+#include "dropdown/ImageItems.h"
+#include "dropdown/PopupAppearance.h"
+#include "dropdown/DetailPicker.h"
 #include "grid/view/GridEditors.h"
 #include "grid/view/GridValueEditors.h"
 
@@ -20,6 +25,8 @@
 #include "windows/Forms.h"
 #include "windows/SystemMetrics.h"
 #include "windows/WinApi.h"
+
+#include <QStringList>
 
 #include <algorithm>
 #include <memory>
@@ -276,6 +283,8 @@ public:
         E->SetUnitID({});
         E->SetText({});
         E->SetTextAndUnit(P.Text);
+        // A text without a known unit stays whole as the value, so that the store keeps it.
+        if (E->UnitID().isEmpty() && E->Text().isEmpty()) E->SetText(P.Text);
         Prop(G, P);
         E->SetVisible(true);
         E->SetEnabled(true);
@@ -390,6 +399,141 @@ public:
         D->SetFocus();
     }
 
+    static void CheckBox(TExtStringGrid& G, const TPlace& P)
+    {
+        TGridCheckBox* E = G.EditCheck;
+        if (!E) return;
+        G.EditMode = true;
+        E->ReCreate();
+        E->SetBounds(P.R.Left, P.R.Top, P.W, P.H);
+        E->SetCaption(P.Text);
+        E->SetEnabled(true);
+        E->SetChecked(false);
+        E->SetState(cbUnchecked);
+        E->SetVisible(true);
+        E->SetFocus();
+    }
+
+    static void Button(TExtStringGrid& G, const TPlace& P)
+    {
+        TGridButton* E = G.GridButton;
+        if (!E) return;
+        G.EditMode = true;
+        E->ReCreate();
+        E->SetBounds(P.R.Left - 1, P.R.Top - 1, P.W + 2, P.H + 2);
+        E->SetCaption(P.Text);
+        E->SetVisible(true);
+        E->SetEnabled(true);
+        E->SetFocus();
+        G.EditCtrl = E;
+    }
+
+    // The drop-down of a type 30..38, made on first use.
+    static TExtCustomDropDown* DropDownOf(TExtStringGrid& G, TEditorType T)
+    {
+        switch (T) {
+        case edTrackbarDropDown: return G.TrackbarDropDown();
+        case edMemoDropDown: return G.MemoDropDown();
+        case edCalculatorDropDown: return G.CalculatorDropDown();
+        case edTimePickerDropDown: return G.TimePickerDropDown();
+        case edDetailDropDown: return G.DetailPickerDropDown();
+        case edGridDropDown: return G.GridDropDown();
+        case edColorPickerDropDown: return G.ColorPickerDropDown();
+        case edImagePickerDropDown: return G.ImagePickerDropDown();
+        case edExtGridDropDown: return G.ExtGridDropDown();
+        default: return nullptr;
+        }
+    }
+
+    static void DropDown(TExtStringGrid& G, const TPlace& P)
+    {
+        const TEditorType T = G.EditControl;
+        TExtCustomDropDown* D = DropDownOf(G, T);
+        if (!D) return;
+        G.EditMode = true;
+        D->DropDownFooter()->Assign(G.FControlLook->DropDownFooter());
+        D->DropDownHeader()->Assign(G.FControlLook->DropDownHeader());
+        D->SetComponentStyle(G.FStyle);
+        D->OnDropDownHeaderButtonClick = [&G](TObject*, int32_t ButtonIndex) { G.DoDropDownHeaderButtonClick(ButtonIndex); };
+        D->OnDropDownFooterButtonClick = [&G](TObject*, int32_t ButtonIndex) { G.DoDropDownFooterButtonClick(ButtonIndex); };
+        const bool GridKind = T == edGridDropDown || T == edExtGridDropDown;
+        if (GridKind) {
+            D->SetColor(P.Color);
+            D->SetEditorEnabled(true);
+            if (T == edExtGridDropDown && G.FEditExtGridPicker->GetGrid())
+                G.FEditExtGridPicker->GetGrid()->SetFixedRowAlways(true);
+        }
+        Prop(G, P);
+        if (GridKind) {
+            G.BeginUpdate();
+            G.EndUpdate();
+        }
+        D->SetTop(P.R.Top);
+        D->SetLeft(P.R.Left);
+        D->SetWidth(0);
+        D->SetHeight(0);
+        D->SetEnabled(true);
+        D->SetBorderStyle(bsNone);
+        D->SetWidth(P.W);
+        D->SetHeight(P.H);
+        switch (T) {
+        case edTrackbarDropDown: G.FEditTrackBar->SetPosition(ValInt(P.Text)); break;
+        case edMemoDropDown:
+        case edCalculatorDropDown:
+        case edTimePickerDropDown:
+        case edDetailDropDown: D->SetText(P.Text); break;
+        case edGridDropDown:
+            G.FEditGridPicker->SetItemIndex(P.Text.isEmpty() ? 0 : G.FEditGridPicker->GetItemIndex(P.Text));
+            D->SetText(P.Text);
+            break;
+        case edColorPickerDropDown:
+            G.FEditColorPicker->SetSelectedColor(G.GetCellType(P.C, P.ARow) == ctShape ? G.GetShapeColor(P.C, P.ARow)
+                                                                                      : G.Colors(P.C, P.ARow));
+            break;
+        case edImagePickerDropDown: {
+            TGridImageDropDown* I = G.FEditImagePicker;
+            const TCellType CT = G.GetCellType(P.C, P.ARow);
+            if (CT == ctImageList || CT == ctDataImage) {
+                I->SetImages(G.GetGridImages());
+                if (I->Items()->Count() == 0) I->AddImagesFromImageList();
+                int32_t Index = -1;
+                if (CT == ctImageList) G.GetImageIdx(P.C, P.ARow, Index);
+                else Index = G.Ints(P.C, P.ARow);
+                I->SetImageIndex(Index);
+            }
+            const int32_t Item = I->ItemIndex();
+            D->SetText(I->ImageIndex() == -1 || Item < 0 || Item >= I->Items()->Count() ? QString()
+                                                                                       : I->Items()->Items(Item)->Caption());
+            break;
+        }
+        case edExtGridDropDown:
+            if (G.FEditExtGridPicker->UseItems()) {
+                QString Found;
+                int32_t Index = 0;
+                if (!P.Text.isEmpty() && !G.FEditExtGridPicker->FindLookupMatch(P.Text, Found, Index)) Index = -1;
+                G.FEditExtGridPicker->SetItemIndex(P.Text.isEmpty() ? 0 : Index);
+            }
+            D->SetText(P.Text);
+            break;
+        default: break;
+        }
+        if (!GridKind && T != edColorPickerDropDown && T != edImagePickerDropDown) D->SetColor(P.Color);
+        if (T == edTimePickerDropDown || T == edDetailDropDown) D->SetEditorEnabled(true);
+        D->SetVisible(true);
+        D->SetFocus();
+        if (T == edDetailDropDown) {
+            const int32_t I = G.FEditDetailPicker->Items()->IndexOf(D->Text());
+            if (I != -1) G.FEditDetailPicker->SetItemIndex(I);
+        }
+        Replay(G, D);
+        if (G.FMouseActions->DirectComboDrop()) D->ShowDropDown();
+        if (T == edMemoDropDown) {
+            D->SetSelStart(0);
+            D->SetSelLength(0);
+        }
+        G.EditCtrl = D;
+    }
+
     static void Rich(TExtStringGrid& G, const TPlace& P)
     {
         TExtRichEdit* E = G.InplaceRichEdit();
@@ -473,6 +617,42 @@ public:
     {
         Control->SetEnabled(false);
         Control->SetVisible(false);
+    }
+
+    static void StoreDropDown(TExtStringGrid& G, int32_t C, int32_t ARow)
+    {
+        switch (G.EditControl) {
+        case edMemoDropDown: {
+            QStringList Lines;
+            TStrings* Memo = G.FEditMemo->MemoText();
+            for (int32_t I = 0; I < Memo->Count(); ++I) Lines << Memo->Strings(I);
+            Store(G, C, ARow, Lines.join(QStringLiteral("\r\n")));
+            break;
+        }
+        case edColorPickerDropDown: {
+            if (G.FEditCancelled) {
+                Store(G, C, ARow, {});
+                break;
+            }
+            TColor Color = G.FEditColorPicker->SelectedColor();
+            QString Value = G.FEditColorPicker->SelectedColorText();
+            if (G.OnColorSelected) G.OnColorSelected(&G, C, ARow, Color, Value);
+            Store(G, C, ARow, Value);
+            if (G.GetCellType(C, ARow) == ctShape) G.SetShapeColor(C, ARow, Color);
+            else G.SetColors(C, ARow, Color);
+            break;
+        }
+        case edImagePickerDropDown: {
+            if (G.FEditCancelled) break;
+            int32_t Index = G.FEditImagePicker->ImageIndex();
+            if (G.OnImageSelected) G.OnImageSelected(&G, C, ARow, Index);
+            const TCellType CT = G.GetCellType(C, ARow);
+            if (CT == ctImageList) G.SetImageIdx(C, ARow, Index);
+            else if (CT == ctDataImage) Store(G, C, ARow, QString::number(Index));
+            break;
+        }
+        default: Store(G, C, ARow, DropDownOf(G, G.EditControl)->Text()); break;
+        }
     }
 
     // The store table of HideSpecialEditor; Open tells whether a special editor was shown.
@@ -562,6 +742,31 @@ public:
             G.EditMode = false;
             PutAway(G.FEditDateTime);
             break;
+        case edCheckBox:
+            if (G.EditCheck) PutAway(G.EditCheck);
+            G.EditMode = false;
+            break;
+        case edButton:
+            if (G.GridButton) PutAway(G.GridButton);
+            G.EditMode = false;
+            break;
+        case edTrackbarDropDown:
+        case edCalculatorDropDown:
+        case edTimePickerDropDown:
+        case edDetailDropDown:
+        case edGridDropDown:
+        case edExtGridDropDown:
+        case edMemoDropDown:
+        case edColorPickerDropDown:
+        case edImagePickerDropDown: {
+            TExtCustomDropDown* D = DropDownOf(G, G.EditControl);
+            if (!G.EditMode || !D) break;
+            G.EditMode = false;
+            if (Open) StoreDropDown(G, C, ARow);
+            D->SetVisible(false);
+            D->SetEnabled(false);
+            break;
+        }
         case edCustom:
             if (G.FControlLook->DropDownAlwaysVisible()) G.QueryEditorType(C, ARow, G.EditControl);
             if (G.FEditLink) {
@@ -673,6 +878,17 @@ void TExtStringGrid::ShowSpecialEditor(int32_t ACol, int32_t ARow)
     case edDateEditUpDown: TEditCycle::DatePicker(*this, P); break;
     case edTimeEdit: TEditCycle::TimePicker(*this, P); break;
     case edDateTimeEdit: TEditCycle::DateTimePicker(*this, P); break;
+    case edCheckBox: TEditCycle::CheckBox(*this, P); break;
+    case edButton: TEditCycle::Button(*this, P); break;
+    case edTrackbarDropDown:
+    case edMemoDropDown:
+    case edCalculatorDropDown:
+    case edTimePickerDropDown:
+    case edDetailDropDown:
+    case edGridDropDown:
+    case edColorPickerDropDown:
+    case edImagePickerDropDown:
+    case edExtGridDropDown: TEditCycle::DropDown(*this, P); break;
     case edCustom: TEditCycle::Custom(*this, P); break;
     case edRichEdit: TEditCycle::Rich(*this, P); break;
     default: break;

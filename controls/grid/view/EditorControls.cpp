@@ -4,9 +4,11 @@
 
 #include "grid/base/GridSettings.h"
 #include "grid/view/GridDateEditors.h"
+#include "grid/view/GridDropDownEditors.h"
 #include "grid/view/GridEditors.h"
 
 #include "rtl/DateTime.h"
+#include "rtl/Strings.h"
 #include "windows/ComCtrls.h"
 #include "windows/Forms.h"
 #include "windows/WinApi.h"
@@ -87,6 +89,112 @@ TGridDateTimePicker* TExtStringGrid::DateAndTimePicker()
         FEditDateTime->OnTimeChange = [this](TObject*) { TEditorControls::TimeChange(*this); };
     }
     return FEditDateTime;
+}
+
+namespace {
+
+// A drop-down made for the grid: its window child, hidden, in the grid's style and tones.
+template <class TEditor>
+TEditor* MakeDropDown(TExtStringGrid* Grid, TVyxStyle Style, const TColorTones& Tones)
+{
+    auto* D = new TEditor(Grid);
+    D->SetParent(Grid);
+    D->SetVisible(false);
+    D->SetComponentStyle(Style);
+    D->SetColorTones(Tones);
+    return D;
+}
+
+}  // namespace
+
+TGridTrackbarDropDown* TExtStringGrid::TrackbarDropDown()
+{
+    if (!FEditTrackBar) {
+        FEditTrackBar = MakeDropDown<TGridTrackbarDropDown>(this, FStyle, FTones);
+        FEditTrackBar->SetEditorEnabled(true);
+    }
+    return FEditTrackBar;
+}
+
+TGridMemoDropDown* TExtStringGrid::MemoDropDown()
+{
+    if (!FEditMemo) {
+        FEditMemo = MakeDropDown<TGridMemoDropDown>(this, FStyle, FTones);
+        FEditMemo->OnChange = [this](TObject* Sender) { MemoDropDownChange(Sender); };
+    }
+    return FEditMemo;
+}
+
+TGridCalculatorDropDown* TExtStringGrid::CalculatorDropDown()
+{
+    if (!FEditCalculator) {
+        FEditCalculator = MakeDropDown<TGridCalculatorDropDown>(this, FStyle, FTones);
+        FEditCalculator->SetEditorEnabled(true);
+    }
+    return FEditCalculator;
+}
+
+TGridTimepickerDropDown* TExtStringGrid::TimePickerDropDown()
+{
+    if (!FEditTimePicker) FEditTimePicker = MakeDropDown<TGridTimepickerDropDown>(this, FStyle, FTones);
+    return FEditTimePicker;
+}
+
+TGridDetailPickerDropDown* TExtStringGrid::DetailPickerDropDown()
+{
+    if (!FEditDetailPicker) FEditDetailPicker = MakeDropDown<TGridDetailPickerDropDown>(this, FStyle, FTones);
+    return FEditDetailPicker;
+}
+
+TGridGridDropDown* TExtStringGrid::GridDropDown()
+{
+    if (!FEditGridPicker) FEditGridPicker = MakeDropDown<TGridGridDropDown>(this, FStyle, FTones);
+    return FEditGridPicker;
+}
+
+TGridColorDropDown* TExtStringGrid::ColorPickerDropDown()
+{
+    if (!FEditColorPicker) {
+        FEditColorPicker = MakeDropDown<TGridColorDropDown>(this, FStyle, FTones);
+        FEditColorPicker->AddDefaultColors();
+        FEditColorPicker->OnSelect = [this](TObject*) { DoColorSelect(); };
+    }
+    return FEditColorPicker;
+}
+
+TGridImageDropDown* TExtStringGrid::ImagePickerDropDown()
+{
+    if (!FEditImagePicker) {
+        FEditImagePicker = MakeDropDown<TGridImageDropDown>(this, FStyle, FTones);
+        FEditImagePicker->OnSelect = [this](TObject*) { DoImageSelect(); };
+    }
+    return FEditImagePicker;
+}
+
+TGridExtGridDropDown* TExtStringGrid::ExtGridDropDown()
+{
+    if (!FEditExtGridPicker) FEditExtGridPicker = MakeDropDown<TGridExtGridDropDown>(this, FStyle, FTones);
+    return FEditExtGridPicker;
+}
+
+void TExtStringGrid::DoColorSelect()
+{
+    if (OnColorSelect && FEditColorPicker)
+        OnColorSelect(this, Col(), Row(), FEditColorPicker->SelectedColor(), FEditColorPicker->SelectedColorText());
+}
+
+void TExtStringGrid::DoImageSelect()
+{
+    if (OnImageSelect && FEditImagePicker) OnImageSelect(this, Col(), Row(), FEditImagePicker->ItemIndex());
+}
+
+void TExtStringGrid::MemoDropDownChange(TObject*)
+{
+    if (!FEditMemo) return;
+    QStringList Lines;
+    TStrings* Memo = FEditMemo->MemoText();
+    for (int32_t I = 0; I < Memo->Count(); ++I) Lines << Memo->Strings(I);
+    SetEditText(Col(), Row(), Lines.join(QStringLiteral("\r\n")));
 }
 
 // ---------------------------------------------------------------------------------------------

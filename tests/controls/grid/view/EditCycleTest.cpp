@@ -6,6 +6,7 @@
 #include "grid/core/ControlLook.h"
 #include "grid/core/ExtRichEdit.h"
 #include "grid/view/GridDateEditors.h"
+#include "grid/view/GridDropDownEditors.h"
 #include "grid/view/GridEditors.h"
 #include "grid/view/GridValueEditors.h"
 
@@ -33,7 +34,12 @@ class TEditGrid : public TExtStringGrid {
 public:
     using TExtStringGrid::TExtStringGrid;
     using TExtStringGrid::EditMode;
-    using TExtStringGrid::DatePickerEditor;
+    TGridDatePicker* DatePicker() const { return FEditDate; }
+    TGridEditBtn* EditBtnEditor() const { return EditBtn; }
+    TGridUnitEditBtn* UnitEditor() const { return UnitEditBtn; }
+    TGridCheckBox* EditCheckBox() const { return EditCheck; }
+    TGridButton* EditButton() const { return GridButton; }
+    TWinControl* FindEditorControl() const { return EditCtrl; }
 };
 
 // A grid whose column 1 edits with the type under test; column 2 holds a check box.
@@ -143,19 +149,19 @@ std::vector<TEditorCase> EditorCases()
         {edComboList, QStringLiteral("beta"), Combo,
          [](TExtStringGrid* G) { return G->EditCombo->ItemIndex() == 1; },
          [](TExtStringGrid* G) { G->EditCombo->SetItemIndex(2); }, QStringLiteral("gamma")},
-        {edEditBtn, QStringLiteral("btn"), [](TExtStringGrid* G) -> TWinControl* { return G->EditBtn; },
-         [](TExtStringGrid* G) { return G->EditBtn->Text() == "btn"; },
-         [](TExtStringGrid* G) { G->EditBtn->SetText(QStringLiteral("btn2")); }, QStringLiteral("btn2")},
-        {edUnitEditBtn, QStringLiteral("12"), [](TExtStringGrid* G) -> TWinControl* { return G->UnitEditBtn; },
-         [](TExtStringGrid* G) { return G->UnitEditBtn->Text() == "12" && G->UnitEditBtn->UnitID().isEmpty(); },
+        {edEditBtn, QStringLiteral("btn"), [](TExtStringGrid* G) -> TWinControl* { return static_cast<TEditGrid*>(G)->EditBtnEditor(); },
+         [](TExtStringGrid* G) { return static_cast<TEditGrid*>(G)->EditBtnEditor()->Text() == "btn"; },
+         [](TExtStringGrid* G) { static_cast<TEditGrid*>(G)->EditBtnEditor()->SetText(QStringLiteral("btn2")); }, QStringLiteral("btn2")},
+        {edUnitEditBtn, QStringLiteral("12"), [](TExtStringGrid* G) -> TWinControl* { return static_cast<TEditGrid*>(G)->UnitEditor(); },
+         [](TExtStringGrid* G) { return static_cast<TEditGrid*>(G)->UnitEditor()->Text() == "12" && static_cast<TEditGrid*>(G)->UnitEditor()->UnitID().isEmpty(); },
          [](TExtStringGrid* G) {
-             G->UnitEditBtn->SetText(QStringLiteral("13"));
-             G->UnitEditBtn->SetUnitID(QStringLiteral("kg"));
+             static_cast<TEditGrid*>(G)->UnitEditor()->SetText(QStringLiteral("13"));
+             static_cast<TEditGrid*>(G)->UnitEditor()->SetUnitID(QStringLiteral("kg"));
          },
          QStringLiteral("13kg")},
-        {edDateEdit, DateToStr(EncodeDate(2020, 3, 4)), [](TExtStringGrid* G) -> TWinControl* { return static_cast<TEditGrid*>(G)->DatePickerEditor(); },
-         [](TExtStringGrid* G) { return static_cast<TEditGrid*>(G)->DatePickerEditor()->Date() == EncodeDate(2020, 3, 4); },
-         [](TExtStringGrid* G) { static_cast<TEditGrid*>(G)->DatePickerEditor()->SetDate(EncodeDate(2021, 5, 6)); },
+        {edDateEdit, DateToStr(EncodeDate(2020, 3, 4)), [](TExtStringGrid* G) -> TWinControl* { return static_cast<TEditGrid*>(G)->DatePicker(); },
+         [](TExtStringGrid* G) { return static_cast<TEditGrid*>(G)->DatePicker()->Date() == EncodeDate(2020, 3, 4); },
+         [](TExtStringGrid* G) { static_cast<TEditGrid*>(G)->DatePicker()->SetDate(EncodeDate(2021, 5, 6)); },
          DateToStr(EncodeDate(2021, 5, 6))},
         {edDateTimeEdit, DateTimeToStr(EncodeDate(2020, 3, 4) + EncodeTime(8, 15, 0, 0)),
          [](TExtStringGrid* G) -> TWinControl* { return G->DateAndTimePicker(); },
@@ -485,13 +491,15 @@ TEST_F(EditCycleTest, ComboNotificationsReachTheGridsEvents)
     EXPECT_EQ(Grid->EditCombo->Text(), "gr");
     Events.clear();
     // A change typed in the combo's field: the item index with the real column, then -1 with the
-    // display column.
+    // display column (the field completes the typed text to the item).
     Grid->EditCombo->SetSelStart(2);
     Grid->EditCombo->SetSelLength(0);
     TypeText(QStringLiteral("e"));
     ProcessPendingEvents();
-    // The field completes the typed text to the item.
-    EXPECT_EQ(Events, (QStringList{QStringLiteral("3,2,1,green"), QStringLiteral("2,2,-1,green")}));
+    const int32_t Real = Events.indexOf(QStringLiteral("3,2,1,green"));
+    const int32_t Display = Events.indexOf(QStringLiteral("2,2,-1,green"));
+    EXPECT_GE(Real, 0) << Events.join(" | ").toStdString();
+    EXPECT_GT(Display, Real) << Events.join(" | ").toStdString();
     Events.clear();
     PressKey(VK_F4);
     ProcessPendingEvents();
@@ -663,7 +671,10 @@ TEST_F(EditCycleTest, AnArrowDownEndingAnEditOnTheLastRowAppendsARow)
 TEST_F(EditCycleTest, ADatePickerOpensInsideItsRange)
 {
     Type = edDateEdit;
-    TGridDatePicker* D = Grid->DatePickerEditor();
+    Open(1, 1);
+    Grid->HideInplaceEdit();
+    TGridDatePicker* D = Grid->DatePicker();
+    ASSERT_NE(D, nullptr);
     struct TCase {
         TDateTime Min, Max, Cell, Opened;
     };
@@ -712,7 +723,8 @@ TEST_F(EditCycleTest, DatePickerEventsReachTheGrid)
     Grid->MouseActions()->SetDirectDateClose(true);
     Grid->SetCells(1, 2, DateToStr(EncodeDate(2020, 6, 1)));
     Open(1, 2);
-    TGridDatePicker* D = Grid->DatePickerEditor();
+    TGridDatePicker* D = Grid->DatePicker();
+    ASSERT_NE(D, nullptr);
     D->SetDate(EncodeDate(2020, 6, 9));
     ASSERT_TRUE(static_cast<bool>(D->OnChange));
     D->OnChange(D);
@@ -722,6 +734,117 @@ TEST_F(EditCycleTest, DatePickerEventsReachTheGrid)
     EXPECT_TRUE(Events.contains(QStringLiteral("closeup 2,1 editing=1")));
     EXPECT_FALSE(Grid->EditMode);
     EXPECT_EQ(Grid->Cells(1, 2), DateToStr(EncodeDate(2020, 6, 9)));
+}
+
+TEST_F(EditCycleTest, CheckBoxAndButtonEditorsShowTheTextAndStoreNothing)
+{
+    Type = edCheckBox;
+    Grid->SetCells(1, 2, QStringLiteral("caption"));
+    Open(1, 2);
+    TGridCheckBox* Check = Grid->EditCheckBox();
+    ASSERT_NE(Check, nullptr);
+    EXPECT_TRUE(Check->Visible());
+    EXPECT_TRUE(Check->Focused());
+    EXPECT_EQ(Check->Caption(), "caption");
+    EXPECT_FALSE(Check->Checked());
+    EXPECT_EQ(Check->BoundsRect(), EditorRect(1, 2));
+    SaveArtifact(RenderControl(Form.get()), QStringLiteral("edit-cycle-open-%1").arg(int(edCheckBox)));
+    Check->SetChecked(true);
+    Grid->HideInplaceEdit();
+    EXPECT_FALSE(Check->Visible());
+    EXPECT_EQ(Grid->Cells(1, 2), "caption");
+
+    // The button covers the cell one pixel beyond it on every side.
+    Type = edButton;
+    Open(1, 3);
+    TGridButton* Button = Grid->EditButton();
+    ASSERT_NE(Button, nullptr);
+    const TRect Cell = Grid->CellRect(1, 3);
+    EXPECT_EQ(Button->BoundsRect(), Rect(Cell.Left - 1, Cell.Top - 1, Cell.Right, Cell.Bottom));
+    EXPECT_TRUE(Button->Focused());
+    SaveArtifact(RenderControl(Form.get()), QStringLiteral("edit-cycle-open-%1").arg(int(edButton)));
+    Grid->HideInplaceEdit();
+    EXPECT_FALSE(Button->Visible());
+}
+
+TEST_F(EditCycleTest, DropDownEditorsOpenOverTheCellAndStoreTheirText)
+{
+    struct TCase {
+        TEditorType Type;
+        QString Text;
+        bool TextEditor;  // the drop-down shows the cell text and stores its own
+    };
+    const TCase Cases[] = {{edTrackbarDropDown, QStringLiteral("40"), false},
+                           {edMemoDropDown, QStringLiteral("memo"), true},
+                           {edCalculatorDropDown, QStringLiteral("12"), true},
+                           {edTimePickerDropDown, QStringLiteral("10:00"), false},
+                           {edDetailDropDown, QStringLiteral("detail"), true},
+                           {edGridDropDown, QStringLiteral("grid"), true},
+                           {edColorPickerDropDown, QStringLiteral("colour"), false},
+                           {edImagePickerDropDown, QStringLiteral("image"), false},
+                           {edExtGridDropDown, QStringLiteral("ext"), true}};
+    int32_t HeaderClicks = 0;
+    Grid->OnDropDownHeaderButtonClick = [&](TObject*, int32_t, int32_t, int32_t) { ++HeaderClicks; };
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(testing::Message() << "type " << int(Case.Type));
+        Type = Case.Type;
+        Grid->SetCells(1, 3, Case.Text);
+        Open(1, 3);
+        ASSERT_TRUE(Grid->EditMode);
+        auto* D = dynamic_cast<TExtCustomDropDown*>(Grid->FindEditorControl());
+        ASSERT_NE(D, nullptr);
+        EXPECT_TRUE(D->Visible());
+        EXPECT_TRUE(D->Focused());
+        EXPECT_EQ(D->BoundsRect(), EditorRect(1, 3));
+        if (Case.TextEditor) {
+            EXPECT_EQ(D->Text(), Case.Text);
+        }
+        ASSERT_TRUE(static_cast<bool>(D->OnDropDownHeaderButtonClick));
+        D->OnDropDownHeaderButtonClick(D, 0);
+        SaveArtifact(RenderControl(Form.get()), QStringLiteral("edit-cycle-open-%1").arg(int(Case.Type)));
+        // Cancelled: the text is back byte for byte.
+        Grid->CancelCellEdit();
+        Grid->HideInplaceEdit();
+        EXPECT_FALSE(D->Visible());
+        EXPECT_EQ(Grid->Cells(1, 3), Case.Text);
+        if (Case.TextEditor && Case.Type != edMemoDropDown) {
+            Open(1, 3);
+            D->SetText(Case.Text + QStringLiteral("2"));
+            Grid->HideInplaceEdit();
+            EXPECT_EQ(Grid->Cells(1, 3), Case.Text + QStringLiteral("2"));
+        }
+    }
+    EXPECT_EQ(HeaderClicks, 9);
+}
+
+TEST_F(EditCycleTest, ValueAndUnitEditorSplitsTheTextByItsUnits)
+{
+    Type = edUnitEditBtn;
+    QStringList Units{QStringLiteral("kg"), QStringLiteral("g")};
+    TStringList List;
+    for (const QString& U : Units) List.Add(U);
+    Grid->UnitEditor()->SetUnits(&List);
+    QStringList Changed;
+    Grid->OnUnitChanged = [&](TObject*, int32_t ACol, int32_t ARow, const QString& Unit) {
+        Changed << QStringLiteral("%1,%2,%3").arg(ACol).arg(ARow).arg(Unit);
+    };
+    Grid->SetCells(1, 2, QStringLiteral("12kg"));
+    Open(1, 2);
+    EXPECT_EQ(Grid->UnitEditor()->Text(), "12");
+    EXPECT_EQ(Grid->UnitEditor()->UnitID(), "kg");
+    Grid->UnitEditor()->SetUnitID(QStringLiteral("g"));
+    Grid->HideInplaceEdit();
+    EXPECT_EQ(Grid->Cells(1, 2), "12g");
+    ASSERT_TRUE(static_cast<bool>(Grid->UnitEditor()->OnUnitChanged));
+    Grid->UnitEditor()->OnUnitChanged(Grid->UnitEditor(), QStringLiteral("g"));
+    EXPECT_EQ(Changed, QStringList{QStringLiteral("1,2,g")});
+
+    // A text without a known unit is kept whole.
+    Grid->SetCells(1, 3, QStringLiteral("7 stones"));
+    Open(1, 3);
+    EXPECT_EQ(Grid->UnitEditor()->Text(), "7 stones");
+    Grid->HideInplaceEdit();
+    EXPECT_EQ(Grid->Cells(1, 3), "7 stones");
 }
 
 }  // namespace
