@@ -241,9 +241,8 @@ void TExtStringGrid::UnitEditChanged(TObject*, const QString& NewUnit)
 
 void TExtStringGrid::EditLinkWndProc(TMessage& Message)
 {
-    if (Message.Msg == WM_GETDLGCODE && Options().Contains(goTabs)) {
-        Message.Result |= DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS;
-        return;
-    }
+    // The control's own answer stays part of WM_GETDLGCODE's (its selection handling among it).
     if (FGridControlWndProc) FGridControlWndProc(Message);
+    if (Message.Msg == WM_GETDLGCODE && Options().Contains(goTabs))
+        Message.Result |= DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS;
 }
