@@ -31,6 +31,8 @@ bool TExtStringGrid::ValidateCell(const QString& NewValue)
     bool Valid = true;
     QString Value = NewValue;
     if (OnCellValidate) OnCellValidate(this, Col(), Row(), Value, Valid);
+    // What the editors show after the check.
+    FNewCellText = Value;
     return Valid;
 }
 
@@ -39,6 +41,7 @@ bool TExtStringGrid::ValidateCellWide(const QString& NewValue)
     bool Valid = true;
     QString Value = NewValue;
     if (OnCellValidateWide) OnCellValidateWide(this, Col(), Row(), Value, Valid);
+    FNewCellText = Value;
     return Valid;
 }
 
