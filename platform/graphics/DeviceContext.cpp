@@ -2,6 +2,7 @@
 #include "graphics/private/DeviceContext.h"
 
 #include "graphics/FontMapper.h"
+#include "graphics/private/TextWidths.h"
 
 #include <QFontMetrics>
 #include <QPaintDevice>
@@ -153,6 +154,7 @@ void TDeviceContext::BindImage(QImage* Image)
 {
     BindPainter(nullptr);
     FImage = Image;
+    FPainterClip.reset();
 }
 
 void TDeviceContext::BindPainter(QPainter* Painter)
@@ -166,6 +168,7 @@ void TDeviceContext::BindPainter(QPainter* Painter)
     State = TDCState();
     State.Font = DefaultFont();
     Saved.clear();
+    FPainterClip.reset();
 }
 
 QPainter* TDeviceContext::Begin()
@@ -179,16 +182,15 @@ QPainter* TDeviceContext::Begin()
         painter = FOwn.get();
     }
     if (!painter) return nullptr;
-    painter->setRenderHint(QPainter::Antialiasing, false);
-    painter->setRenderHint(QPainter::TextAntialiasing, false);
-    painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    const QPainter::RenderHints smooth = QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform;
+    if (painter->renderHints() & smooth) painter->setRenderHints(smooth, false);
     painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter->setOpacity(1.0);
     painter->setBackgroundMode(Qt::TransparentMode);
     const QPoint offset = Offset();
     painter->setTransform(QTransform::fromTranslate(offset.x(), offset.y()) * FBase);
     if (FImage && !State.Clip && !FExcluding) painter->setClipping(false);
-    else painter->setClipRegion(VisibleRegion().translated(-offset));
+    else painter->setClipRegion(PainterClip());
     FExcluding = false;
     painter->setBrushOrigin(-offset);
     return painter;
@@ -220,6 +222,15 @@ QRegion TDeviceContext::VisibleRegion() const
     return region;
 }
 
+const QRegion& TDeviceContext::PainterClip()
+{
+    // Cells are painted with one clip in many steps: the region is worked out once for them.
+    const QSize surface = FImage ? FImage->size() : QSize();
+    if (!FPainterClip || FPainterClip->Clip != State.Clip || FPainterClip->Offset != Offset() || FPainterClip->Surface != surface)
+        FPainterClip = TPainterClip{State.Clip, Offset(), surface, VisibleRegion().translated(-Offset())};
+    return FPainterClip->Region;
+}
+
 bool TDeviceContext::ApplyMix(QPainter* Painter) const
 {
     if (State.Rop2 == R2_NOP) return false;
@@ -227,11 +238,12 @@ bool TDeviceContext::ApplyMix(QPainter* Painter) const
     return true;
 }
 
-void TDeviceContext::Fill(const QPainterPath& Area, const TDCBrush& Brush, bool Mixed, const QRegion* Exclude)
+QPainter* TDeviceContext::BeginFill(const QRect& Bounds, const TDCBrush& Brush, bool Mixed, const QRegion* Exclude,
+                                     QBrush& Paint)
 {
-    if (Brush.Style == bsClear) return;
+    if (Brush.Style == bsClear) return nullptr;
     QPainter* painter = Begin();
-    if (!painter || (Mixed && !ApplyMix(painter))) return;
+    if (!painter || (Mixed && !ApplyMix(painter))) return nullptr;
     if (Exclude) {
         // Clipping is set afresh by the next Begin, also when the context has none.
         painter->setClipRegion(VisibleRegion().subtracted(*Exclude).translated(-Offset()));
@@ -241,20 +253,26 @@ void TDeviceContext::Fill(const QPainterPath& Area, const TDCBrush& Brush, bool 
     const bool opaque = State.BkMode == OPAQUE;
     if (hatched && !opaque && painter->compositionMode() != QPainter::CompositionMode_SourceOver) {
         // A raster operation would mix the tile's empty pixels too: clip to the hatch lines instead.
-        const QRect bounds = Area.boundingRect().toAlignedRect().translated(Offset());
-        painter->setClipRegion(HatchRegion(Brush.Style, bounds).translated(-Offset()), Qt::IntersectClip);
-        painter->fillPath(Area, ToQColor(Brush.Color));
-        return;
+        painter->setClipRegion(HatchRegion(Brush.Style, Bounds.translated(Offset())).translated(-Offset()), Qt::IntersectClip);
+        Paint = QBrush(ToQColor(Brush.Color));
+        return painter;
     }
-    painter->fillPath(Area, hatched ? QBrush(HatchTile(Brush, State.BkColor, opaque)) : QBrush(ToQColor(Brush.Color)));
+    Paint = hatched ? QBrush(HatchTile(Brush, State.BkColor, opaque)) : QBrush(ToQColor(Brush.Color));
+    return painter;
+}
+
+void TDeviceContext::Fill(const QPainterPath& Area, const TDCBrush& Brush, bool Mixed, const QRegion* Exclude)
+{
+    QBrush paint;
+    if (QPainter* painter = BeginFill(Area.boundingRect().toAlignedRect(), Brush, Mixed, Exclude, paint))
+        painter->fillPath(Area, paint);
 }
 
 void TDeviceContext::FillRect(const QRect& Rect, const TDCBrush& Brush, bool Mixed)
 {
     if (Rect.isEmpty()) return;
-    QPainterPath area;
-    area.addRect(Rect);
-    Fill(area, Brush, Mixed);
+    QBrush paint;
+    if (QPainter* painter = BeginFill(Rect, Brush, Mixed, nullptr, paint)) painter->fillRect(Rect, paint);
 }
 
 QRegion TDeviceContext::Touched(const QRect& Bounds, const std::function<void()>& Draw)
@@ -274,6 +292,7 @@ QRegion TDeviceContext::Touched(const QRect& Bounds, const std::function<void()>
     State.Clip.reset();
     State.Rop2 = R2_COPYPEN;
     State.ViewportOrg -= device.topLeft();
+    FPainterClip.reset();
     Draw();
     FOwn.reset();
     FImage = image;
@@ -281,6 +300,7 @@ QRegion TDeviceContext::Touched(const QRect& Bounds, const std::function<void()>
     FBase = base;
     FSystemClip = systemClip;
     State = state;
+    FPainterClip.reset();
 
     std::vector<QRect> runs;
     for (int y = 0; y < mask.height(); ++y) {
@@ -408,7 +428,7 @@ void TDeviceContext::StrokePath(const QPainterPath& Path)
 QSize TDeviceContext::TextExtent(const QString& Text) const
 {
     const QFontMetrics metrics(State.Font.Font);
-    return {metrics.horizontalAdvance(MapFontText(State.Font.Font, Text)), metrics.ascent() + metrics.descent()};
+    return {TextWidth(State.Font.Font, metrics, MapFontText(State.Font.Font, Text)), metrics.ascent() + metrics.descent()};
 }
 
 void TDeviceContext::TextLine(int32_t X, int32_t Y, const QString& Text, bool Opaque, const QRect* Clip)
@@ -420,7 +440,16 @@ void TDeviceContext::TextLine(int32_t X, int32_t Y, const QString& Text, bool Op
     if (State.Font.Escapement != 0) painter->rotate(-State.Font.Escapement / 10.0);
     const QFontMetrics metrics(State.Font.Font);
     if (Opaque) painter->fillRect(QRect(QPoint(), TextExtent(Text)), ToQColor(State.BkColor));
-    painter->setFont(State.Font.Font);
+    SetPainterFont(painter);
     painter->setPen(ToQColor(State.TextColor));
     painter->drawText(0, metrics.ascent(), MapFontText(State.Font.Font, Text));
+}
+
+void TDeviceContext::SetPainterFont(QPainter* Painter)
+{
+    // The painter makes a font of its own for each one set, which then looks its glyphs up afresh:
+    // the font stays while it is the one this context set.
+    if (FPainterFont && FPainterFont->Selected == State.Font.Font && FPainterFont->Set == Painter->font()) return;
+    Painter->setFont(State.Font.Font);
+    FPainterFont = TPainterFont{State.Font.Font, Painter->font()};
 }

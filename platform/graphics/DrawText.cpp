@@ -4,6 +4,7 @@
 #include "graphics/FontMapper.h"
 #include "graphics/private/DeviceContext.h"
 #include "graphics/private/TextTrace.h"
+#include "graphics/private/TextWidths.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -35,7 +36,7 @@ struct TLayoutLine {
 class TTextLayout {
 public:
     TTextLayout(const QFont& Font, uint32_t Format, int TabLength)
-        : FMetrics(Font), FFormat(Format), FTabWidth(std::max(1, TabLength) * std::max(1, FMetrics.averageCharWidth()))
+        : FFont(Font), FMetrics(Font), FFormat(Format), FTabLength(TabLength)
     {
     }
 
@@ -47,8 +48,12 @@ public:
     // Removes the "&" prefixes, remembering which characters they mark.
     void SetText(const QString& Text)
     {
-        FText.clear();
         FMarked.clear();
+        if (Has(DT_NOPREFIX) || !Text.contains(QLatin1Char('&'))) {
+            FText = Text;
+            return;
+        }
+        FText.clear();
         for (qsizetype i = 0; i < Text.size(); ++i) {
             const bool prefix = !Has(DT_NOPREFIX) && Text[i] == QLatin1Char('&');
             if (prefix && ++i == Text.size()) break;
@@ -90,7 +95,7 @@ public:
     int Measure(const QString& Text) const
     {
         int x = 0;
-        ForEachRun(Text, [&](int RunX, const QString& Run) { x = RunX + FMetrics.horizontalAdvance(Run); });
+        ForEachRun(Text, [&](int RunX, const QString& Run) { x = RunX + TextWidth(FFont, FMetrics, Run); });
         return x;
     }
 
@@ -98,16 +103,17 @@ public:
     template <typename F>
     void ForEachRun(const QString& Text, F Draw) const
     {
-        if (!Has(DT_EXPANDTABS)) {
+        if (!Has(DT_EXPANDTABS) || !Text.contains(QLatin1Char('\t'))) {
             Draw(0, Text);
             return;
         }
         int x = 0;
+        const int tabWidth = std::max(1, FTabLength) * std::max(1, FMetrics.averageCharWidth());
         const QStringList runs = Text.split(QLatin1Char('\t'));
         for (qsizetype i = 0; i < runs.size(); ++i) {
-            if (i > 0) x = (x / FTabWidth + 1) * FTabWidth;
+            if (i > 0) x = (x / tabWidth + 1) * tabWidth;
             Draw(x, runs[i]);
-            x += FMetrics.horizontalAdvance(runs[i]);
+            x += TextWidth(FFont, FMetrics, runs[i]);
         }
     }
 
@@ -115,7 +121,7 @@ public:
     std::vector<int> MarkedPositions(const TLayoutLine& Line) const
     {
         std::vector<int> positions;
-        if (Has(DT_HIDEPREFIX)) return positions;
+        if (Has(DT_HIDEPREFIX) || FMarked.empty()) return positions;
         for (int i = 0; i < Line.Kept; ++i)
             if (FMarked[static_cast<size_t>(Line.Start + i)]) positions.push_back(i);
         return positions;
@@ -213,10 +219,12 @@ private:
         if (Measure(Line.Shown) > Available) ShortenEnd(Line, Available, false);
     }
 
+    QFont FFont;
     QFontMetrics FMetrics;
     uint32_t FFormat;
-    int FTabWidth;
+    int FTabLength;
     QString FText;
+    // Which characters of FText a prefix marks; empty when none is.
     std::vector<bool> FMarked;
 };
 

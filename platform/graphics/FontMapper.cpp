@@ -4,6 +4,7 @@
 #include "graphics/GraphicsObjects.h"
 #include "rtl/NumConv.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
@@ -197,7 +198,9 @@ QString MapFontText(const QFont& Font, const QString& Text)
     return Mapped;
 }
 
-QFont ToQFont(const TFont& Font)
+namespace {
+
+QFont MakeQFont(const TFont& Font)
 {
     QFont font(MapFontFamily(Font.Name()));
     const QString Key = Font.Name().trimmed().toLower();
@@ -214,4 +217,50 @@ QFont ToQFont(const TFont& Font)
     else if (height > 0) font.setPixelSize(PixelSizeForCell(font, height));
     else font.setPixelSize(11);
     return font;
+}
+
+// What ToQFont reads of a TFont.
+struct TFontKey {
+    QString Name;
+    int32_t Height;
+    uint64_t Style;
+    TFontPitch Pitch;
+    bool operator==(const TFontKey&) const = default;
+};
+
+size_t qHash(const TFontKey& Key, size_t Seed = 0)
+{
+    return qHashMulti(Seed, Key.Name, Key.Height, Key.Style, static_cast<int>(Key.Pitch));
+}
+
+// Painting converts the same few fonts over and over; a shared QFont also keeps its resolved font
+// engine, which a fresh one looks up again. Qt drops stale engines itself when the fonts change.
+struct TFontCache {
+    QHash<TFontKey, QFont> Fonts;
+    bool Registered = false;
+};
+
+TFontCache& FontCache()
+{
+    static TFontCache cache;
+    return cache;
+}
+
+// The fonts go with the application whose font engines they hold.
+void DropFontCache()
+{
+    FontCache() = TFontCache();
+}
+
+} // namespace
+
+QFont ToQFont(const TFont& Font)
+{
+    TFontCache& cache = FontCache();
+    const TFontKey key{Font.Name(), Font.Height(), Font.Style().ToInt(), Font.Pitch()};
+    if (const auto found = cache.Fonts.constFind(key); found != cache.Fonts.constEnd()) return *found;
+    if (!cache.Registered) qAddPostRoutine(DropFontCache);
+    cache.Registered = true;
+    if (cache.Fonts.size() >= 256) cache.Fonts.clear();
+    return *cache.Fonts.insert(key, MakeQFont(Font));
 }

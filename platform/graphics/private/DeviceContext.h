@@ -108,6 +108,13 @@ struct TDeviceContext {
     std::vector<TDCState> Saved;
 
 private:
+    // The painter set up to fill an area within Bounds (logical) with Brush, and the brush to fill with;
+    // nullptr when nothing is drawn.
+    QPainter* BeginFill(const QRect& Bounds, const TDCBrush& Brush, bool Mixed, const QRegion* Exclude, QBrush& Paint);
+    // VisibleRegion in logical coordinates, as the painter clips.
+    const QRegion& PainterClip();
+    // Sets the selected font on Painter unless it has it already.
+    void SetPainterFont(QPainter* Painter);
     // A one-pixel line from A towards B, B left out, in the pen's style; Phase carries the dash position on.
     void ThinLine(QPainter* Painter, QPoint A, QPoint B, int32_t& Phase);
 
@@ -120,6 +127,20 @@ private:
     std::optional<QRegion> FSystemClip;
     // The painter's clip leaves pixels out that the context does not: the next Begin sets it whole.
     bool FExcluding = false;
+    // PainterClip's last result and what it was worked out from.
+    struct TPainterClip {
+        std::optional<QRegion> Clip;
+        QPoint Offset;
+        QSize Surface;
+        QRegion Region;
+    };
+    std::optional<TPainterClip> FPainterClip;
+    // The font last selected into a painter, and the painter's own font made from it.
+    struct TPainterFont {
+        QFont Selected;
+        QFont Set;
+    };
+    std::optional<TPainterFont> FPainterFont;
 };
 
 // The Qt composition that performs a mix mode (R2_*); source-over for R2_COPYPEN.

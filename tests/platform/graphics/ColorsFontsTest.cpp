@@ -256,3 +256,37 @@ TEST_F(CanvasFontTest, TextHeightIsAscentPlusDescentOfTheMappedFont)
     EXPECT_GT(tm.tmAveCharWidth, 0);
     EXPECT_GE(tm.tmMaxCharWidth, tm.tmAveCharWidth);
 }
+
+TEST_F(CanvasFontTest, MeasuresFollowEveryFontChangeAndBack)
+{
+    // Fonts and widths are remembered between calls: each change must still reach the measures.
+    struct TCase {
+        const char* Name;
+        int32_t Size;
+        TFontStyles Style;
+        const char* Family;
+    };
+    const TCase cases[] = {
+        {"Verdana", 10, {}, "DejaVu Sans"},         {"Verdana", 10, {fsBold}, "DejaVu Sans"},
+        {"Verdana", 14, {}, "DejaVu Sans"},         {"Courier New", 10, {}, "Liberation Mono"},
+        {"Verdana", 10, {fsItalic}, "DejaVu Sans"}, {"Verdana", 10, {}, "DejaVu Sans"},
+    };
+    const QString text = QStringLiteral("Register 42");
+    for (const TCase& c : cases) {
+        Canvas.Font()->SetName(QString::fromLatin1(c.Name));
+        Canvas.Font()->SetSize(c.Size);
+        Canvas.Font()->SetStyle(c.Style);
+        const QFont font = ToQFont(*Canvas.Font());
+        EXPECT_EQ(font.family(), QString::fromLatin1(c.Family)) << c.Name;
+        EXPECT_EQ(font.bold(), c.Style.Contains(fsBold)) << c.Name;
+        EXPECT_EQ(font.italic(), c.Style.Contains(fsItalic)) << c.Name;
+        EXPECT_EQ(font.pixelSize(), -Canvas.Font()->Height()) << c.Name;
+        const int expected = QFontMetrics(font).horizontalAdvance(text);
+        for (int pass = 0; pass < 2; ++pass) {
+            EXPECT_EQ(Canvas.TextWidth(text), expected) << c.Name << " " << c.Size << " pass " << pass;
+            TRect r = Rect(0, 0, 0, 0);
+            DrawText(Canvas.Handle(), text, -1, r, DT_CALCRECT | DT_SINGLELINE);
+            EXPECT_EQ(r.Width(), expected) << c.Name << " " << c.Size << " pass " << pass;
+        }
+    }
+}
