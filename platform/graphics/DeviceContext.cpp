@@ -188,7 +188,8 @@ QPainter* TDeviceContext::Begin()
     painter->setOpacity(1.0);
     painter->setBackgroundMode(Qt::TransparentMode);
     const QPoint offset = Offset();
-    painter->setTransform(QTransform::fromTranslate(offset.x(), offset.y()) * FBase);
+    const QTransform transform = QTransform::fromTranslate(offset.x(), offset.y()) * FBase;
+    if (!painter->worldMatrixEnabled() || painter->transform() != transform) painter->setTransform(transform);
     if (FImage && !State.Clip && !FExcluding) painter->setClipping(false);
     else painter->setClipRegion(PainterClip());
     FExcluding = false;
@@ -272,7 +273,10 @@ void TDeviceContext::FillRect(const QRect& Rect, const TDCBrush& Brush, bool Mix
 {
     if (Rect.isEmpty()) return;
     QBrush paint;
-    if (QPainter* painter = BeginFill(Rect, Brush, Mixed, nullptr, paint)) painter->fillRect(Rect, paint);
+    QPainter* painter = BeginFill(Rect, Brush, Mixed, nullptr, paint);
+    if (!painter) return;
+    if (paint.style() == Qt::SolidPattern) painter->fillRect(Rect, paint.color());
+    else painter->fillRect(Rect, paint);
 }
 
 QRegion TDeviceContext::Touched(const QRect& Bounds, const std::function<void()>& Draw)

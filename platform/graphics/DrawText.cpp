@@ -313,10 +313,12 @@ int32_t DrawTextEx(HDC DC, const QString& Text, int32_t Count, TRect& Rect, uint
         int x = Rect.Left + leftMargin;
         if (Format & DT_CENTER) x += (available - line.Width) / 2;
         else if (Format & DT_RIGHT) x += available - line.Width;
-        QPainter* painter = dc.Begin();
-        if (!painter) break;
-        if (clipping) painter->setClipRect(clip, Qt::IntersectClip);
-        if (opaque) painter->fillRect(QRect(x, y, line.Width, metrics.ascent() + metrics.descent()), ToQColor(dc.State.BkColor));
+        if (opaque) {
+            QPainter* painter = dc.Begin();
+            if (!painter) break;
+            if (clipping) painter->setClipRect(clip, Qt::IntersectClip);
+            painter->fillRect(QRect(x, y, line.Width, metrics.ascent() + metrics.descent()), ToQColor(dc.State.BkColor));
+        }
         if (!(Format & DT_PREFIXONLY))
             layout.ForEachRun(line.Shown, [&](int RunX, const QString& Run) { dc.TextLine(x + RunX, y, Run, false, clipping); });
         for (int position : layout.MarkedPositions(line)) {
