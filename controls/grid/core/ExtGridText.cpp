@@ -65,16 +65,11 @@ void TExtStringGrid::CalcCellTextExtent(int32_t ACol, int32_t DisplCol, TPoint& 
     const int32_t Kind = GetCellTextKind(Text, FEnableHTML);
     TCanvas* C = Canvas();
 
-    // The cell's font: the grid's, with the cell's own settings over it.
+    // The cell's font as painting gives it: fixed look by the display column, own settings by the real one.
     TFont* CanvasFont = C->Font();
-    CanvasFont->Assign(Font());
-    if (HasCellProperties(ACol, ARow)) {
-        const TCellProperties* Props = GetCellProperties(ACol, ARow);
-        if (Props->FontColor() != clNone) CanvasFont->SetColor(Props->FontColor());
-        if (!Props->FontStyle().Empty()) CanvasFont->SetStyle(Props->FontStyle());
-        if (Props->FontSize() != 0) CanvasFont->SetSize(Props->FontSize());
-        if (!Props->FontName().isEmpty()) CanvasFont->SetName(Props->FontName());
-    }
+    TGridDrawState State;
+    TBrush Brush;
+    GetFontProperties(DisplCol, ACol, ARow, State, CanvasFont, &Brush, false);
     if ((ARow < FixedRows() || DisplCol < FixedCols()) && FActiveCellShow &&
         FActiveCellFont->Style().Contains(fsBold)) {
         TFontStyles Style = CanvasFont->Style();

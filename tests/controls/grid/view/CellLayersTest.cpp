@@ -13,9 +13,11 @@
 
 #include "graphics/Bitmap.h"
 #include "graphics/GraphicsObjects.h"
+#include "windows/StdCtrls.h"
 
 #include <QPainter>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -275,6 +277,92 @@ TEST_F(CellLayersTest, TreeLines)
     for (int32_t r = 3; r <= 5; ++r) EXPECT_GT(PlumIn(Full, r, false), 0) << r;
     const QImage None = Shot(false, true);
     for (int32_t r = 3; r <= 5; ++r) EXPECT_EQ(PlumIn(None, r, false), 0) << r;
+}
+
+// The horizontal tree line of a child row runs to the cell's right edge only with ShowTreeFull.
+TEST_F(CellLayersTest, TreeLineLengthFollowsShowTreeFull)
+{
+    const auto LineEnd = [&](bool Full) {
+        SetUp();
+        Grid->SetColWidths(0, 80);
+        Grid->CellNode()->SetTreeColor(Plum);
+        Grid->CellNode()->SetShowTree(true);
+        Grid->CellNode()->SetShowTreeFull(Full);
+        Grid->AddNode(2, 4);
+        const QImage Image = Render();
+        const TRect R = Grid->CellRect(0, 4);
+        const int32_t O = Border(Image);
+        int32_t Last = -1;
+        for (int32_t x = R.Left; x < R.Right; ++x)
+            for (int32_t y = R.Top; y < R.Bottom; ++y)
+                if (Image.pixel(O + x, O + y) == Rgb(Plum)) Last = x;
+        return Last;
+    };
+    const int32_t L = Grid->CellNode()->NodeIndent();
+    // LineTo leaves the end point unpainted.
+    EXPECT_EQ(LineEnd(false), L + 3);
+    EXPECT_GE(LineEnd(true), Grid->CellRect(0, 4).Right - 2);
+}
+
+// The dotted focus rectangle lies on the current cell's edge only while the grid has the focus,
+// without goRowSelect and HideFocusRect; a covered cell of a merged area shows it when the area's
+// base cell is current.
+TEST_F(CellLayersTest, FocusRectangleRules)
+{
+    // Colour changes along the cell's top two pixel rows: a dotted line alternates, a plain edge does not.
+    const auto Dots = [&](const QImage& Image, int32_t ACol, int32_t ARow) {
+        const TRect R = Grid->CellRect(ACol, ARow);
+        const int32_t O = Border(Image);
+        int32_t Most = 0;
+        for (int32_t y = R.Top; y <= R.Top + 1; ++y) {
+            int32_t Changes = 0;
+            for (int32_t x = R.Left + 3; x < R.Right - 4; ++x)
+                if (Image.pixel(O + x, O + y) != Image.pixel(O + x + 1, O + y)) ++Changes;
+            Most = std::max(Most, Changes);
+        }
+        return Most;
+    };
+    struct TCase {
+        const char* Name;
+        bool Focus;
+        bool RowSelect;
+        bool Hide;
+        bool Drawn;
+    };
+    const TCase Cases[] = {
+        {"focused", true, false, false, true},
+        {"unfocused", false, false, false, false},
+        {"goRowSelect", true, true, false, false},
+        {"HideFocusRect", true, false, true, false},
+    };
+    for (const TCase& Case : Cases) {
+        SetUp();
+        if (Case.RowSelect) Grid->SetOptions(Grid->Options() + TGridOptions{goRowSelect});
+        Grid->SetHideFocusRect(Case.Hide);
+        Grid->SetCol(2);
+        Grid->SetRow(3);
+        if (Case.Focus) {
+            Grid->SetFocus();
+        } else {
+            auto* Other = New<TEdit>(Form.get());
+            Other->SetParent(Form.get());
+            Other->SetBounds(0, 285, 80, 14);
+            Other->SetFocus();
+        }
+        const QImage Image = Render();
+        EXPECT_EQ(Grid->Focused(), Case.Focus) << Case.Name;
+        EXPECT_EQ(Dots(Image, 2, 3) > 8, Case.Drawn) << Case.Name;
+        EXPECT_EQ(Dots(Image, 3, 4), 0) << Case.Name;
+    }
+
+    SetUp();
+    Grid->MergeCells(1, 1, 2, 2);
+    Grid->SetCol(1);
+    Grid->SetRow(1);
+    Grid->SetFocus();
+    const QImage Merged = Render();
+    SaveArtifact(Merged, QStringLiteral("cell-painting-focus-rectangle-merged"));
+    EXPECT_GT(Dots(Merged, 1, 1), 8);
 }
 
 // The modified-row marker, the row indicator and always-visible combo buttons.
