@@ -18,6 +18,16 @@ using TWndMethod = std::function<void(TMessage& Message)>;
 // A hidden window whose messages go to Method; for non-visual components (timers, the application).
 HWND AllocateHWnd(TWndMethod Method);
 void DeallocateHWnd(HWND Wnd);
+// A window of a registered class by the class's name (compared without regard to case); the only
+// class is the tooltip control's (windows/Tooltips.h). Parent is the owner of a WS_POPUP window.
+// CW_USEDEFAULT leaves place or size to the class. Nil for an unknown class.
+struct HMENU__;
+using HMENU = HMENU__*;
+constexpr int32_t CW_USEDEFAULT = static_cast<int32_t>(0x80000000u);
+HWND CreateWindowEx(uint32_t ExStyle, const QString& ClassName, const QString& WindowName, uint32_t Style, int32_t X,
+                    int32_t Y, int32_t Width, int32_t Height, HWND Parent, HMENU Menu, uintptr_t Instance, void* Param);
+// Destroys a window CreateWindowEx made; false for any other window.
+bool DestroyWindow(HWND Wnd);
 // True while Wnd names a live window.
 bool IsWindow(HWND Wnd);
 // The control whose window Wnd is; nil for a dead handle or a window that is no control.
