@@ -1257,6 +1257,8 @@ public:
     void HideFocusWindow();
 
     // ---- Balloon tooltips (grid side) ----
+    // The balloon tooltip window while balloons are on; nil otherwise.
+    HWND BalloonWindow() const { return FHToolTip; }
 
     // ---- Settings objects (owned; nil where the grid has none yet) ----
     TSortSettings* SortSettings() const { return FSortSettings.get(); }
@@ -2263,9 +2265,7 @@ protected:
     bool FEditStart = false;
     std::unique_ptr<TBalloonSettings> FBalloonSettings;
 
-    uintptr_t FHToolTip = 0;
     TScrollBarAlways FScrollBarAlways = saNone;
-    QString FToolTipBuffer;
 
     std::unique_ptr<TShowModified> FShowModified;
     // The row-check graphic column 0 shares while HotmailRowSelect is on; never stored in a cell.
@@ -2614,6 +2614,18 @@ private:
     void WMNCPaint(TMessage& Message);
 
     // ---- Balloon internals ----
+    // WM_NOTIFY of the tooltip and of a date-time picker child; true when nothing inherited runs.
+    bool WMNotify(TMessage& Message);
+    // TTN_GETDISPINFOW: the text, title and icon of the cell under the pointer.
+    void BalloonText(NMHDR* Header);
+    void CreateBalloonWindow();
+    void DestroyBalloonWindow();
+    void AddBalloonTool(int32_t Icon, const QString& Title);
+    void SetLayeredAlpha(HWND Wnd, TColor Color, uint8_t Alpha, const TRect& R);
+    HWND FHToolTip = nullptr;
+    bool FBalloonInit = false;
+    // The text handed to the tooltip; it must stay valid after the request returns.
+    std::array<char16_t, 4096> FToolTipBuffer{};
 
     // The owner form's resize: sizes the grid with the form, then runs the handler kept before.
     void FormResize(TObject* Sender);

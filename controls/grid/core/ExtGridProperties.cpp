@@ -525,10 +525,6 @@ void TExtStringGrid::CellControlsUpdate(bool)
     if (!HandleAllocated() || FNumCellControls == 0) return;
 }
 
-void TExtStringGrid::BalloonInit() {}
-
-void TExtStringGrid::BalloonDone() {}
-
 void TExtStringGrid::InitOrigColSizes()
 {
     FOrigColSizes->Clear();

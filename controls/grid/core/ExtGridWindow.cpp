@@ -212,6 +212,7 @@ void TExtStringGrid::Dispatch(TMessage& Message)
         WMNCPaint(Message);
         return;
     }
+    if (Message.Msg == WM_NOTIFY && WMNotify(Message)) return;
     if (CoreMessage(Message)) return;
     if (Message.Msg == WM_LBUTTONDOWN && DesignHelperMouseDown(Message)) return;
     TBaseGrid::Dispatch(Message);

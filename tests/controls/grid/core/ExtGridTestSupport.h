@@ -33,6 +33,7 @@ public:
     using TExtStringGrid::FUseEnabledRows;
     using TExtStringGrid::FVAlign;
     using TExtStringGrid::FControlList;
+    using TExtStringGrid::FLastBalloonPos;
 
     // Makes display row ARow a node of level 1 spanning Span rows (the node row included).
     void MakeNode(int32_t ARow, int32_t Span, bool Contracted = false);
