@@ -1,137 +1,20 @@
-// The columns and items of the grid drop-down, and the event types its grid declares.
+// The columns and items of the grid drop-down: the multi-column drop-down's, under the grid
+// drop-down's own names.
 #pragma once
 
-#include "graphics/Colors.h"
-#include "rtl/Collection.h"
-#include "rtl/Types.h"
-#include "windows/Controls.h"
+#include "dropdown/MultiColumnItems.h"
 
-#include <QString>
-
-#include <cstdint>
-#include <functional>
-#include <memory>
-
-class TCanvas;
-class TFont;
-class TStringList;
-class TStrings;
-
-// The multi-column drop-down has classes of the same names; these are the grid drop-down's.
 namespace GridDropDown {
 
-enum TColumnType { ctText, ctImage };
-
-// (Sender, Column, Row, var Text).
-using TGetCellTextEvent = std::function<void(TObject* Sender, int32_t Column, int32_t Row, QString& Text)>;
-// (Sender, Column, Row, ACanvas, ARect).
-using TDrawCellEvent =
-    std::function<void(TObject* Sender, int32_t Column, int32_t Row, TCanvas* ACanvas, const TRect& ARect)>;
-// (Sender, Column, Row, Font, var AColor, var AColorTo).
-using TGetCellPropEvent =
-    std::function<void(TObject* Sender, int32_t Column, int32_t Row, TFont* Font, TColor& AColor, TColor& AColorTo)>;
-
-// One column of the grid: header text, width, and the alignment and colour its cells take.
-class TDropDownColumn : public TCollectionItem {
-public:
-    explicit TDropDownColumn(TCollection* Collection);
-    ~TDropDownColumn() override;
-
-    bool Wordwrap() const { return FWordwrap; }
-    void SetWordwrap(bool Value) { FWordwrap = Value; }
-    int32_t Width() const { return FWidth; }
-    void SetWidth(int32_t Value) { FWidth = Value; }
-    // Takes the width of its widest cell text when the grid is filled.
-    bool AutoSize() const { return FAutoSize; }
-    void SetAutoSize(bool Value) { FAutoSize = Value; }
-    const QString& Header() const { return FHeader; }
-    void SetHeader(const QString& Value) { FHeader = Value; }
-    TAlignment Alignment() const { return FAlignment; }
-    void SetAlignment(TAlignment Value) { FAlignment = Value; }
-    TColor Color() const { return FColor; }
-    void SetColor(TColor Value) { FColor = Value; }
-    TColumnType ColumnType() const { return FColumnType; }
-    void SetColumnType(TColumnType Value) { FColumnType = Value; }
-    TFont* Font() const { return FFont.get(); }
-    // Copies the font's attributes.
-    void SetFont(TFont* Value);
-    bool Ellipsis() const { return FEllipsis; }
-    void SetEllipsis(bool Value) { FEllipsis = Value; }
-
-    // From another column every field, the font by value.
-    void Assign(TPersistent* Source) override;
-
-private:
-    bool FWordwrap = false;
-    int32_t FWidth = 80;
-    bool FAutoSize = false;
-    QString FHeader;
-    TAlignment FAlignment = taLeftJustify;
-    TColor FColor = clWhite;
-    TColumnType FColumnType = ctText;
-    std::unique_ptr<TFont> FFont;
-    bool FEllipsis = false;
-};
-
-class TDropDownColumns : public TCollection {
-public:
-    // AOwner: the drop-down or the list (not owned).
-    explicit TDropDownColumns(TPersistent* AOwner);
-    TDropDownColumn* Add() { return static_cast<TDropDownColumn*>(TCollection::Add()); }
-    TDropDownColumn* Insert(int32_t Index) { return static_cast<TDropDownColumn*>(TCollection::Insert(Index)); }
-    TDropDownColumn* Items(int32_t Index) const { return static_cast<TDropDownColumn*>(TCollection::Items(Index)); }
-    void SetItems(int32_t Index, TDropDownColumn* Value) { Items(Index)->Assign(Value); }
-
-    std::function<void(TObject* Sender)> OnChange;
-
-protected:
-    TPersistent* GetOwner() const override { return FMyOwner; }
-
-private:
-    TPersistent* FMyOwner;
-};
-
-// One row of the grid: line i of Text is the cell of column i.
-class TDropDownItem : public TCollectionItem {
-public:
-    explicit TDropDownItem(TCollection* Collection);
-    ~TDropDownItem() override;
-
-    int32_t ImageIndex() const { return FImageIndex; }
-    void SetImageIndex(int32_t Value) { FImageIndex = Value; }
-    TStringList* Text() const { return FText.get(); }
-    // Copies the lines.
-    void SetText(TStrings* Value);
-    // The line of Column; empty when the item has no such line.
-    QString Line(int32_t Column) const;
-    bool HasLine(int32_t Column) const;
-
-    // From another item its image index and its lines.
-    void Assign(TPersistent* Source) override;
-
-private:
-    int32_t FImageIndex = -1;
-    std::unique_ptr<TStringList> FText;
-};
-
-class TDropDownItems : public TCollection {
-public:
-    explicit TDropDownItems(TPersistent* AOwner);
-    ~TDropDownItems() override;
-    TDropDownItem* Add() { return static_cast<TDropDownItem*>(TCollection::Add()); }
-    TDropDownItem* Insert(int32_t Index) { return static_cast<TDropDownItem*>(TCollection::Insert(Index)); }
-    TDropDownItem* Items(int32_t Index) const { return static_cast<TDropDownItem*>(TCollection::Items(Index)); }
-    void SetItems(int32_t Index, TDropDownItem* Value) { Items(Index)->Assign(Value); }
-
-    std::function<void(TObject* Sender)> OnChange;
-
-protected:
-    // The class of new items; a descendant may give its own item class.
-    virtual TCollectionItemClass GetItemClass() const;
-    TPersistent* GetOwner() const override { return FMyOwner; }
-
-private:
-    TPersistent* FMyOwner;
-};
+using MultiColumn::ctImage;
+using MultiColumn::ctText;
+using MultiColumn::TColumnType;
+using MultiColumn::TDrawCellEvent;
+using MultiColumn::TDropDownColumn;
+using MultiColumn::TDropDownColumns;
+using MultiColumn::TDropDownItem;
+using MultiColumn::TDropDownItems;
+using MultiColumn::TGetCellPropEvent;
+using MultiColumn::TGetCellTextEvent;
 
 }  // namespace GridDropDown

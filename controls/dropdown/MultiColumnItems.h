@@ -17,7 +17,7 @@ class TFont;
 class TStringList;
 class TStrings;
 
-// The grid drop-down has classes of the same names; these are the multi-column drop-down's.
+// The columns and items of the multi-column drop-down; the grid drop-down takes them under its own names.
 namespace MultiColumn {
 
 enum TColumnType { ctText, ctImage };
